@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/forms.h"
+#include "shell/screens.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    runtime::initialiseApplication();
+    registerScreens();
+    runtime::showForm(QStringLiteral("ratestart"));
+    return app.exec();
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "pictures/formula.h"
+
+#include <QColor>
+#include <QString>
+
+namespace pictures {
+
+// A picture and the words that say what it shows.
+struct Described {
+    DrawingPtr drawing;
+    QString description;
+};
+
+QColor purple();
+Style titleStyle(QColor colour = QColor(0, 0, 255));
+
+Described title(const QString &words, QColor colour = QColor(0, 0, 255));
+// A + B -> C and A -> C.
+Described reactionAB();
+Described reactionA();
+// rate = k[A]^orderA [B]^orderB, with "Rate" or "rate" as the first word.
+Described generalRateLaw(const QString &rateWord = QStringLiteral("rate"));
+// rate = k[A]^orderA
+Described rateLawOfA();
+// k = rate / ([A]^orderA [B]^orderB)
+Described solveForK();
+// rate_i / rate_j = ([reactant]_i / [reactant]_j)^order
+Described rateRatioEquation(int first, int second);
+// order = log(rate_i / rate_j) / log([reactant]_i / [reactant]_j)
+Described orderFormula(int first, int second);
+
+// The start screen's worked example.
+Described exampleEquation();
+Described exampleRateLaw();
+Described exampleRateLawWithK();
+// The explanation screen's table of four trials.
+Described initialRatesExampleTable();
+
+} // namespace pictures

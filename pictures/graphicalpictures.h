@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "pictures/catalogue.h"
+
+namespace pictures {
+
+} // namespace pictures

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picture.h"
+
+#include "runtime/forms.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace pictures {
+
+Picture::Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const QString &description,
+                 int left, int top, int width, int height)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setDrawing(std::move(drawing), description);
+    runtime::place(this, left, top, width, height);
+}
+
+Picture::Picture(QWidget *parent, const QString &name, const Described &picture, int left, int top,
+                 int width, int height)
+    : Picture(parent, name, picture.drawing, picture.description, left, top, width, height)
+{
+}
+
+void Picture::setDrawing(DrawingPtr drawing, const QString &description)
+{
+    m_drawing = std::move(drawing);
+    setAccessibleName(description);
+    setAccessibleDescription(description);
+    update();
+}
+
+void Picture::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+QSize Picture::sizeHint() const
+{
+    return m_drawing ? m_drawing->size().toSize() : QSize();
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!m_drawing)
+        return;
+    const QSizeF natural = m_drawing->size();
+    if (natural.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double scale = std::min(width() / natural.width(), height() / natural.height());
+    const QSizeF shown = natural * scale;
+    double x = 0;
+    if (m_alignment & Qt::AlignHCenter)
+        x = (width() - shown.width()) / 2;
+    else if (m_alignment & Qt::AlignRight)
+        x = width() - shown.width();
+    double y = (height() - shown.height()) / 2;
+    if (m_alignment & Qt::AlignTop)
+        y = 0;
+    painter.translate(x, y);
+    painter.scale(scale, scale);
+    m_drawing->paint(painter);
+}
+
+} // namespace pictures

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "pictures/catalogue.h"
+#include "pictures/formula.h"
+
+#include <QWidget>
+
+namespace pictures {
+
+// A fixed picture on a screen: the drawing scaled to fit its box (keeping
+// its proportions) on a white ground. Its accessible name says in words what
+// it shows.
+class Picture : public QWidget
+{
+    Q_OBJECT
+public:
+    Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const QString &description,
+            int left, int top, int width, int height);
+    Picture(QWidget *parent, const QString &name, const Described &picture, int left, int top,
+            int width, int height);
+
+    void setDrawing(DrawingPtr drawing, const QString &description);
+    DrawingPtr drawing() const { return m_drawing; }
+    void setAlignment(Qt::Alignment alignment);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    DrawingPtr m_drawing;
+    Qt::Alignment m_alignment{Qt::AlignLeft | Qt::AlignVCenter};
+};
+
+} // namespace pictures

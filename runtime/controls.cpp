@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls.h"
+
+#include "forms.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <algorithm>
+
+namespace runtime {
+
+QColor rgb(int red, int green, int blue)
+{
+    return QColor(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
+}
+
+QFont fontOfSize(qreal pointSize, bool bold)
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QString captionText(const QString &caption)
+{
+    QString text = caption;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                  int width, int height, qreal pointSize, QColor colour)
+{
+    auto *label = new QLabel(captionText(caption), parent);
+    label->setObjectName(name);
+    label->setFont(fontOfSize(pointSize));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(label, colour);
+    if (width > 0 && height > 0) {
+        label->setWordWrap(true);
+        place(label, left, top, width, height);
+    } else {
+        label->move(toPixels(left), toPixels(top));
+        label->adjustSize();
+    }
+    return label;
+}
+
+void setTextColour(QWidget *widget, QColor colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(p);
+}
+
+void setBackgroundColour(QWidget *widget, QColor colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
+                         QColor colour)
+    : QWidget(parent)
+    , m_x1(x1)
+    , m_y1(y1)
+    , m_x2(x2)
+    , m_y2(y2)
+    , m_colour(colour)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    updateGeometry();
+}
+
+void LineControl::setX1(int twips)
+{
+    m_x1 = twips;
+    updateGeometry();
+}
+
+void LineControl::setX2(int twips)
+{
+    m_x2 = twips;
+    updateGeometry();
+}
+
+void LineControl::updateGeometry()
+{
+    const int left = toPixels(std::min(m_x1, m_x2));
+    const int top = toPixels(std::min(m_y1, m_y2));
+    const int right = toPixels(std::max(m_x1, m_x2));
+    const int bottom = toPixels(std::max(m_y1, m_y2));
+    setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_colour);
+}
+
+} // namespace runtime

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+namespace runtime {
+
+QColor rgb(int red, int green, int blue);
+
+// The colours every screen shares.
+inline QColor blue() { return rgb(0, 0, 255); }
+inline QColor red() { return rgb(255, 0, 0); }
+inline QColor white() { return rgb(255, 255, 255); }
+inline QColor grey() { return rgb(200, 200, 200); }
+
+QFont fontOfSize(qreal pointSize, bool bold = false);
+
+// A text label placed in twips; it wraps at blanks within its width. A width
+// or height of 0 makes it size itself to its caption.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                  int width = 0, int height = 0, qreal pointSize = 8, QColor colour = Qt::black);
+
+void setTextColour(QWidget *widget, QColor colour);
+void setBackgroundColour(QWidget *widget, QColor colour);
+// A caption may hold carriage return and line feed pairs: each starts a line.
+QString captionText(const QString &caption);
+
+// A straight horizontal or vertical line one pixel wide.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+public:
+    LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, QColor colour);
+    void setX1(int twips);
+    void setX2(int twips);
+    int x1() const { return m_x1; }
+    int x2() const { return m_x2; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void updateGeometry();
+    int m_x1, m_y1, m_x2, m_y2;
+    QColor m_colour;
+};
+
+} // namespace runtime

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QCloseEvent;
+
+namespace runtime {
+
+// Positions are given in twips, 1440 to the inch: 15 twips to a pixel at
+// 96 dpi. Qt's logical pixels already follow the screen's scale factor, so a
+// twip maps to the same logical size at every device pixel ratio.
+constexpr int TwipsPerPixel = 15;
+int toPixels(double twips);
+double toTwips(int pixels);
+QRect twipsRect(int left, int top, int width, int height);
+void place(QWidget *widget, int left, int top, int width, int height);
+
+// A screen: a top-level window of a fixed client size. It is loaded (created
+// and its load handler run) when first shown, and unloaded (its unload handler
+// run, then discarded with all its state) when closed.
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips);
+
+    // Outer left, top, width and height of the window, in twips.
+    float leftTwips() const;
+    float topTwips() const;
+    void setLeftTwips(float left);
+    void setTopTwips(float top);
+    float widthTwips() const;
+    float heightTwips() const;
+
+    // Centres the window: left = screen width / 2 - form width / 2, then the
+    // same for the top, in single-precision twips, neither rounded to the
+    // screen nor clamped to it.
+    void centreOnScreen();
+
+    virtual void formLoad() {}
+    virtual void formUnload() {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    // Discards the form: runs the unload handler, forgets it as loaded and
+    // deletes it once its current event is done.
+    void discard();
+
+private:
+    bool m_unloading{false};
+    friend void unloadForm(Form *form);
+};
+
+using FormFactory = std::function<Form *()>;
+void registerForm(const QString &name, FormFactory factory);
+
+// The loaded form of that name, or nullptr.
+Form *loadedForm(const QString &name);
+QList<Form *> loadedForms();
+// Loads the form if needed, running its load handler, without showing it.
+Form *loadForm(const QString &name);
+// Loads the form if needed and shows it, modeless.
+Form *showForm(const QString &name);
+// Runs the unload handler and discards the form.
+void unloadForm(Form *form);
+
+// Puts an explanation screen where the tutor screen is, shows it and hides
+// the tutor screen, which stays loaded with all its state.
+void openExplanation(Form *tutor, const QString &explanationName);
+
+// A modal message box titled "velomira" with one OK button.
+void messageBox(QWidget *parent, const QString &text);
+
+// The first of the programs found on the PATH, or an empty string.
+QString findProgram(const QStringList &candidates);
+// Starts a program without waiting for it; false when it could not start.
+bool startProgram(const QString &program, const QStringList &arguments = {});
+
+// The program-wide font and look every screen expects.
+void initialiseApplication();
+
+} // namespace runtime

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "labelbutton.h"
+
+#include "controls.h"
+#include "forms.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace runtime {
+
+LabelButton::LabelButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                         int top, int width, int height, qreal pointSize)
+    : QAbstractButton(parent)
+{
+    setObjectName(name);
+    setText(captionText(caption));
+    setFont(fontOfSize(pointSize));
+    setFocusPolicy(Qt::StrongFocus);
+    place(this, left, top, width, height);
+}
+
+void LabelButton::setBackgroundColor(const QColor &colour)
+{
+    m_background = colour;
+    update();
+}
+
+QColor LabelButton::backgroundColor() const
+{
+    return m_background.isValid() ? m_background : palette().color(QPalette::Button);
+}
+
+void LabelButton::resetBackgroundColor()
+{
+    m_background = QColor();
+    update();
+}
+
+void LabelButton::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void LabelButton::setBorder(bool border)
+{
+    m_border = border;
+    update();
+}
+
+QSize LabelButton::sizeHint() const
+{
+    return fontMetrics().size(0, text()) + QSize(8, 4);
+}
+
+void LabelButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), backgroundColor());
+    if (m_border) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    const QColor textColour = isEnabled() ? palette().color(QPalette::ButtonText)
+                                          : palette().color(QPalette::Disabled, QPalette::ButtonText);
+    painter.setPen(textColour);
+    painter.setFont(font());
+    painter.drawText(rect().adjusted(1, 0, -1, 0), int(m_alignment) | Qt::TextWordWrap, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        option.backgroundColor = backgroundColor();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void LabelButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+} // namespace runtime

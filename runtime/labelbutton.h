@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace runtime {
+
+// A label that acts as a button: grey (the button face) unless coloured, its
+// caption centred and wrapped, greyed out when disabled. It is a real button
+// for the keyboard (Tab reaches it, Space or Enter presses it) and for screen
+// readers, which announce it as a button with its caption.
+class LabelButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    LabelButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                int width, int height, qreal pointSize = 8);
+
+    void setBackgroundColor(const QColor &colour);
+    QColor backgroundColor() const;
+    // Back to the button face.
+    void resetBackgroundColor();
+    void setAlignment(Qt::Alignment alignment);
+    void setBorder(bool border);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QColor m_background;
+    Qt::Alignment m_alignment{Qt::AlignHCenter | Qt::AlignTop};
+    bool m_border{false};
+};
+
+} // namespace runtime

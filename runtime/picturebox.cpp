@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picturebox.h"
+
+#include "forms.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace runtime {
+
+PictureBox::PictureBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setAutoFillBackground(true);
+    setBackColor(Qt::white);
+    place(this, left, top, width, height);
+}
+
+void PictureBox::setBorder(bool border)
+{
+    m_border = border;
+    update();
+}
+
+void PictureBox::setBackColor(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+void PictureBox::setScale(double left, double top, double right, double bottom)
+{
+    m_left = left;
+    m_top = top;
+    m_right = right;
+    m_bottom = bottom;
+}
+
+bool PictureBox::hasUsableScale() const
+{
+    return std::isfinite(m_left) && std::isfinite(m_top) && std::isfinite(m_right)
+        && std::isfinite(m_bottom) && m_right != m_left && m_bottom != m_top;
+}
+
+void PictureBox::cls()
+{
+    m_shapes.clear();
+    update();
+}
+
+QPointF PictureBox::toFraction(double x, double y) const
+{
+    return QPointF((x - m_left) / (m_right - m_left), (y - m_top) / (m_bottom - m_top));
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    if (!hasUsableScale())
+        return;
+    const QPointF a = toFraction(x1, y1);
+    const QPointF b = toFraction(x2, y2);
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
+        return;
+    m_shapes.push_back({Shape::Kind::Line, a, b, 0.0, colour});
+    update();
+}
+
+void PictureBox::circle(double x, double y, double radius)
+{
+    if (!hasUsableScale())
+        return;
+    const QPointF centre = toFraction(x, y);
+    const double r = std::fabs(radius / (m_right - m_left));
+    if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(r))
+        return;
+    m_shapes.push_back({Shape::Kind::Circle, centre, centre, r, m_foreColour});
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double w = width();
+    const double h = height();
+    for (const Shape &shape : m_shapes) {
+        painter.setPen(QPen(shape.colour, 1.0));
+        painter.setBrush(Qt::NoBrush);
+        const QPointF a(shape.a.x() * w, shape.a.y() * h);
+        if (shape.kind == Shape::Kind::Line) {
+            painter.drawLine(a, QPointF(shape.b.x() * w, shape.b.y() * h));
+        } else {
+            const double r = shape.radius * w;
+            painter.drawEllipse(a, r, r);
+        }
+    }
+    if (m_border) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace runtime

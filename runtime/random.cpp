@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "random.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace runtime {
+
+float unitInterval(float draw)
+{
+    if (!(draw >= 0.0f)) // also catches NaN
+        return 0.0f;
+    if (draw >= 1.0f)
+        return std::nextafter(1.0f, 0.0f);
+    return draw;
+}
+
+ClockRandom::ClockRandom()
+{
+    reseed();
+}
+
+float ClockRandom::next()
+{
+    return unitInterval(std::generate_canonical<float, 24>(m_engine));
+}
+
+void ClockRandom::reseed()
+{
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::seed_seq seq{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32)};
+    m_engine.seed(seq);
+}
+
+ScriptedRandom::ScriptedRandom(Script script)
+    : m_script(std::move(script))
+{
+}
+
+float ScriptedRandom::next()
+{
+    if (!m_script || m_script->empty()) {
+        m_overrun = true;
+        return 0.0f;
+    }
+    const float draw = m_script->front();
+    m_script->pop_front();
+    return unitInterval(draw);
+}
+
+namespace {
+RandomFactory &factory()
+{
+    static RandomFactory f;
+    return f;
+}
+} // namespace
+
+std::unique_ptr<RandomSource> makeRandomSource()
+{
+    if (factory())
+        return factory()();
+    return std::make_unique<ClockRandom>();
+}
+
+void setRandomFactory(RandomFactory f)
+{
+    factory() = std::move(f);
+}
+
+} // namespace runtime

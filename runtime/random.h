@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <random>
+
+namespace runtime {
+
+// A uniform single-precision random number in [0, 1).
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual float next() = 0;
+    // Starts a new sequence from the clock.
+    virtual void reseed() = 0;
+};
+
+// Keeps a draw inside [0, 1): a float conversion of a value just below 1 can
+// round up to 1.0, and a draw of 1.0 would overrun every range built on it.
+float unitInterval(float draw);
+
+class ClockRandom : public RandomSource
+{
+public:
+    ClockRandom();
+    float next() override;
+    void reseed() override;
+
+private:
+    std::mt19937 m_engine;
+};
+
+// Hands out draws given in advance, in order; reseeding keeps the script.
+// Past the end of the script it gives 0 and remembers the overrun.
+class ScriptedRandom : public RandomSource
+{
+public:
+    using Script = std::shared_ptr<std::deque<float>>;
+    explicit ScriptedRandom(Script script);
+    float next() override;
+    void reseed() override {}
+    bool overrun() const { return m_overrun; }
+
+private:
+    Script m_script;
+    bool m_overrun{false};
+};
+
+// Screens take their random source from here when they are loaded: the clock
+// unless another factory was installed (a scripted source, for instance).
+using RandomFactory = std::function<std::unique_ptr<RandomSource>()>;
+std::unique_ptr<RandomSource> makeRandomSource();
+void setRandomFactory(RandomFactory factory);
+
+} // namespace runtime

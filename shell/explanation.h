@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runtime/forms.h"
+
+// An explanation screen of a tutor screen. It stands in the tutor screen's
+// place while the tutor screen is hidden; Return (or closing its window) puts
+// the tutor screen back where the explanation screen is and unloads it.
+class ExplanationForm : public runtime::Form
+{
+    Q_OBJECT
+public:
+    ExplanationForm(const QString &name, const QString &caption, const QString &tutorName);
+
+    // Hides this screen, places the tutor screen at its left and top, shows
+    // the tutor screen and unloads this screen.
+    void btnreturn_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void bringBackTutor();
+    QString m_tutorName;
+};
+
+class ApproachForm : public ExplanationForm
+{
+    Q_OBJECT
+public:
+    ApproachForm();
+};
+
+class ApproachForm2 : public ExplanationForm
+{
+    Q_OBJECT
+public:
+    ApproachForm2();
+};

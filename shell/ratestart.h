@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runtime/forms.h"
+
+// The start screen: the general rate law with a worked example, and the
+// three tutor modules.
+class RateStart : public runtime::Form
+{
+    Q_OBJECT
+public:
+    RateStart();
+    void formLoad() override;
+
+private:
+    // Shows the module screen, then unloads this screen.
+    void openModule(const QString &moduleName);
+};

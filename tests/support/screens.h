@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runtime/forms.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QStringList>
+
+namespace testing {
+
+// Lets the forms unloaded so far really go away.
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+inline QStringList visibleScreens()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<runtime::Form *>(w) && w->isVisible())
+            names.append(w->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+inline QStringList loadedScreens()
+{
+    QStringList names;
+    for (runtime::Form *f : runtime::loadedForms())
+        names.append(f->objectName());
+    names.sort();
+    return names;
+}
+
+// Where centring puts a form: half the screen less half the form, in twips.
+inline QPoint centredPosition(const runtime::Form *form)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QRect frame = form->frameGeometry();
+    const float left = float(screen.width() * 15) / 2.0f - float(frame.width() * 15) / 2.0f;
+    const float top = float(screen.height() * 15) / 2.0f - float(frame.height() * 15) / 2.0f;
+    return {runtime::toPixels(left), runtime::toPixels(top)};
+}
+
+// Closes every loaded form, as if the program had just started afresh.
+inline void unloadAll()
+{
+    for (runtime::Form *f : runtime::loadedForms())
+        runtime::unloadForm(f);
+    settle();
+}
+
+} // namespace testing
