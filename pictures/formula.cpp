@@ -49,7 +49,7 @@ public:
             if (run.level == Run::Level::Normal) {
                 m.width += normal.horizontalAdvance(run.text);
             } else {
-                m.width += script.horizontalAdvance(run.text);
+                m.width += script.horizontalAdvance(run.text) + scriptGap(font);
                 const double shift = offset(run.level, font);
                 m.ascent = std::max(m.ascent, script.ascent() - shift);
                 m.descent = std::max(m.descent, script.descent() + shift);
@@ -72,10 +72,13 @@ public:
             } else {
                 painter.setFont(small);
                 painter.drawText(QPointF(x, baseline.y() + offset(run.level, font)), run.text);
-                x += script.horizontalAdvance(run.text);
+                x += script.horizontalAdvance(run.text) + scriptGap(font);
             }
         }
     }
+
+    // A little room after a script, so "[A]^orderA^[B]" does not run together.
+    static double scriptGap(const QFont &font) { return 0.08 * em(font); }
 
     // Downwards shift of a run's baseline, from the normal baseline.
     static double offset(Run::Level level, const QFont &font)
@@ -395,7 +398,7 @@ Node arrow(double lengthEms)
 
 QFont baseFont(double pixelSize)
 {
-    QFont font(QStringLiteral("Sans Serif"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(1, int(std::lround(pixelSize))));
     return font;

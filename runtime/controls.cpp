@@ -22,6 +22,33 @@ QFont fontOfSize(qreal pointSize, bool bold)
     return font;
 }
 
+QFont fittingFont(const QFont &font, const QRect &rect, int flags, const QString &text)
+{
+    QFont fitted = font;
+    while (fitted.pointSizeF() > 5.0) {
+        const QRect needed = QFontMetrics(fitted).boundingRect(rect, flags, text);
+        if (needed.width() <= rect.width() && needed.height() <= rect.height())
+            break;
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
+    return fitted;
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (!wordWrap() || textFormat() != Qt::PlainText) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const int flags = int(alignment()) | Qt::TextWordWrap;
+    painter.setFont(fittingFont(font(), area, flags, text()));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.drawText(area, flags, text());
+}
+
 QString captionText(const QString &caption)
 {
     QString text = caption;
@@ -32,7 +59,7 @@ QString captionText(const QString &caption)
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height, qreal pointSize, QColor colour)
 {
-    auto *label = new QLabel(captionText(caption), parent);
+    auto *label = new Label(captionText(caption), parent);
     label->setObjectName(name);
     label->setFont(fontOfSize(pointSize));
     label->setTextFormat(Qt::PlainText);

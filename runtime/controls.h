@@ -17,6 +17,23 @@ inline QColor grey() { return rgb(200, 200, 200); }
 
 QFont fontOfSize(qreal pointSize, bool bold = false);
 
+// The font, made smaller in half points (down to 5 points) until the text
+// fits the rectangle: a caption is never cut off, whatever widths the
+// machine's fonts have.
+QFont fittingFont(const QFont &font, const QRect &rect, int flags, const QString &text);
+
+// A label that keeps its design box and shrinks its font when the caption
+// would not fit in it.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // A text label placed in twips; it wraps at blanks within its width. A width
 // or height of 0 makes it size itself to its caption.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,

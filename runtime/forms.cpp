@@ -207,7 +207,7 @@ bool startProgram(const QString &program, const QStringList &arguments)
 
 void initialiseApplication()
 {
-    QFont font(QStringLiteral("Sans Serif"), 8);
+    QFont font(QStringLiteral("Liberation Sans"), 8);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
     QApplication::setApplicationName(QStringLiteral("velomira"));

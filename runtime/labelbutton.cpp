@@ -67,8 +67,10 @@ void LabelButton::paintEvent(QPaintEvent *)
     const QColor textColour = isEnabled() ? palette().color(QPalette::ButtonText)
                                           : palette().color(QPalette::Disabled, QPalette::ButtonText);
     painter.setPen(textColour);
-    painter.setFont(font());
-    painter.drawText(rect().adjusted(1, 0, -1, 0), int(m_alignment) | Qt::TextWordWrap, text());
+    const QRect area = rect().adjusted(1, 0, -1, 0);
+    const int flags = int(m_alignment) | Qt::TextWordWrap;
+    painter.setFont(fittingFont(font(), area, flags, text()));
+    painter.drawText(area, flags, text());
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
