@@ -32,6 +32,8 @@ private slots:
     void pictureBoxIgnoresDegenerateDrawing();
     void messageBoxHasTitleAndOneOk();
     void missingProgramIsNotStarted();
+    void captionsShrinkToStayWhole_data();
+    void captionsShrinkToStayWhole();
 };
 
 void TestControls::twipsMapToLogicalPixels_data()
@@ -197,6 +199,36 @@ void TestControls::missingProgramIsNotStarted()
              QString());
     QVERIFY(!startProgram(QString()));
     QVERIFY(!findProgram({QStringLiteral("no-such-program"), QStringLiteral("sh")}).isEmpty());
+}
+
+void TestControls::captionsShrinkToStayWhole_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("shrinks");
+    QTest::newRow("fits as it is") << "Submit" << 975 << 255 << 8.0 << false;
+    QTest::newRow("one line too wide") << "For an overall reaction, to" << 1620 << 195 << 8.0 << true;
+    QTest::newRow("wraps past its height")
+        << "Determining Rate Laws by the Method of Initial Rates" << 3135 << 615 << 16.0 << true;
+}
+
+void TestControls::captionsShrinkToStayWhole()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, shrinks);
+    const QFont font = fontOfSize(pointSize);
+    const QRect box = twipsRect(0, 0, width, height);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QFont fitted = fittingFont(font, box, flags, caption);
+    QCOMPARE(fitted.pointSizeF() < font.pointSizeF(), shrinks);
+    const QRect needed = QFontMetrics(fitted).boundingRect(box, flags, caption);
+    QVERIFY(needed.height() <= box.height());
+    QVERIFY(needed.width() <= box.width());
 }
 
 QTEST_MAIN(TestControls)
