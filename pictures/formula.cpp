@@ -228,7 +228,7 @@ public:
 private:
     double bracketWidth(const QFont &font) const
     {
-        return (m_kind == Bracket::Square ? 0.3 : 0.35) * em(font);
+        return (m_kind == Bracket::Square ? 0.3 : 0.4) * em(font);
     }
 
     void drawBracket(QPainter &painter, double x, double top, double bottom, double w, bool opening,
@@ -250,9 +250,11 @@ private:
             path.lineTo(outer, bottom);
             path.lineTo(inner, bottom);
         } else {
-            const double mid = (top + bottom) / 2;
+            // A cubic whose middle reaches the outer edge.
+            const double control = (4 * outer - inner) / 3;
+            const double h = bottom - top;
             path.moveTo(inner, top);
-            path.quadTo(outer - (inner - outer) * 0.4, mid, inner, bottom);
+            path.cubicTo(control, top + h * 0.2, control, bottom - h * 0.2, inner, bottom);
         }
         painter.drawPath(path);
         painter.restore();
