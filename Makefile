@@ -5,7 +5,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build setup clean
+.PHONY: run test test-sanitized fuzz build setup clean
 
 setup:
 	@bash scripts/install-deps.sh
@@ -20,5 +20,19 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitized: setup
+	cmake -S . -B $(BUILD)-sanitized -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_SANITIZE=ON
+	cmake --build $(BUILD)-sanitized -j $(JOBS)
+	cd $(BUILD)-sanitized && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS) -E test_install
+
+# Each fuzzer for a bounded time (FUZZ_SECONDS, 30 by default).
+fuzz: setup
+	BUILD=$(BUILD) bash scripts/fuzz.sh
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-fuzz

@@ -130,6 +130,7 @@ void TestNumbers::numberTextOfDoubles_data()
     QTest::newRow("negative slope") << -0.5000000001 << "-.5000000001";
     QTest::newRow("exponent") << 1.5e20 << " 1.5E+20";
     QTest::newRow("three-digit exponent") << 1e-200 << " 1E-200";
+    QTest::newRow("near the largest double") << -1.7976931348623155e308 << "-1.79769313486232E+308";
     QTest::newRow("infinity gives nothing") << std::numeric_limits<double>::infinity() << "";
     QTest::newRow("NaN gives nothing") << std::numeric_limits<double>::quiet_NaN() << "";
 }
