@@ -35,12 +35,8 @@ private slots:
     void judges();
     void acceptedAnswersRaiseNoComment_data();
     void acceptedAnswersRaiseNoComment();
-    void commentTexts_data();
-    void commentTexts();
     void reportText_data();
     void reportText();
-    void strangeTextsGetAVerdict_data();
-    void strangeTextsGetAVerdict();
 };
 
 void TestRateLawChecker::normalizes_data()
@@ -49,13 +45,10 @@ void TestRateLawChecker::normalizes_data()
     QTest::addColumn<QString>("studentanswer");
     QTest::newRow("blanks go, leading r becomes R") << "rate = k [NO]^2^ [H_2_]" << "Rate=k[NO]^2^[H_2_]";
     QTest::newRow("blanks before the r go first") << "   rate=k" << "Rate=k";
-    QTest::newRow("only the first r") << "rrr" << "Rrr";
-    QTest::newRow("other letters keep their case") << "rATE=K[no]" << "RATE=K[no]";
+    QTest::newRow("only the first r, no other case") << "rrATE=K[no]" << "RrATE=K[no]";
     QTest::newRow("a tab is no blank") << "\trate =k" << "\trate=k";
     QTest::newRow("a no-break space is no blank") << QString(QChar(0xa0)) + "rate" << QString(QChar(0xa0)) + "rate";
-    QTest::newRow("empty") << "" << "";
     QTest::newRow("only blanks") << "     " << "";
-    QTest::newRow("a lone r") << " r " << "R";
     QTest::newRow("non-ASCII kept") << "réaction ç" << "Réactionç";
 }
 
@@ -70,94 +63,83 @@ void TestRateLawChecker::judges_data()
 {
     QTest::addColumn<int>("problem");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<Verdict>("verdict");
-    QTest::addColumn<int>("matchnumber");
+    QTest::addColumn<int>("matchnumber"); // 0: Incorrect
     QTest::addColumn<Comments>("comments");
     QTest::addColumn<Note>("note");
-
-    const Verdict right = Verdict::Correct;
-    const Verdict wrong = Verdict::Incorrect;
     const Note none = Note::None;
     const Note ones = Note::OrderOfOneNeedNotBeWritten;
+    static const char16_t nulls[] = u"Rate=k\n[NO]\0^2^\r[H_2_]";
 
     // Nitrogen monoxide + hydrogen: [NO] second order, [H_2_] first order.
-    QTest::newRow("NO: blanks and a lower-case r") << NitrogenMonoxide << "rate = k [NO]^2^ [H_2_]" << right << 1
-                                                   << Comments{} << none;
-    QTest::newRow("NO: order 1 written, answer 2") << NitrogenMonoxide << "Rate=k[NO]^2^[H_2_]^1^" << right << 2
-                                                   << Comments{} << ones;
-    QTest::newRow("NO: reactants swapped") << NitrogenMonoxide << "Rate=k[H_2_][NO]^2^" << right << 3 << Comments{}
-                                           << none;
-    QTest::newRow("NO: swapped, order 1 written, answer 4")
-        << NitrogenMonoxide << "Rate=k[H_2_]^1^[NO]^2^" << right << 4 << Comments{} << ones;
-    QTest::newRow("NO: superscript 2 left out") << NitrogenMonoxide << "Rate=k[NO][H_2_]" << wrong << 0
-                                                << Comments{Comment::WrongOrder1} << none;
-    QTest::newRow("NO: wrong order 3") << NitrogenMonoxide << "Rate=k[NO]^3^[H_2_]" << wrong << 0
-                                       << Comments{Comment::WrongOrder1} << none;
-    QTest::newRow("NO: wrong order for hydrogen") << NitrogenMonoxide << "Rate=k[NO]^2^[H_2_]^2^" << wrong << 0
+    const int no = NitrogenMonoxide;
+    QTest::newRow("NO: blanks and a lower-case r") << no << "rate = k [NO]^2^ [H_2_]" << 1 << Comments{} << none;
+    QTest::newRow("NO: order 1 written") << no << "Rate=k[NO]^2^[H_2_]^1^" << 2 << Comments{} << ones;
+    QTest::newRow("NO: swapped, order 1 written") << no << "Rate=k[H_2_]^1^[NO]^2^" << 4 << Comments{} << ones;
+    QTest::newRow("NO: superscript 2 left out") << no << "Rate=k[NO][H_2_]" << 0 << Comments{Comment::WrongOrder1}
+                                                << none;
+    QTest::newRow("NO: wrong order 3") << no << "Rate=k[NO]^3^[H_2_]" << 0 << Comments{Comment::WrongOrder1} << none;
+    QTest::newRow("NO: wrong order for hydrogen") << no << "Rate=k[NO]^2^[H_2_]^2^" << 0
                                                   << Comments{Comment::WrongOrder2} << none;
-    QTest::newRow("NO: capital K") << NitrogenMonoxide << "Rate=K[NO]^2^[H_2_]" << wrong << 0
-                                   << Comments{Comment::NoRateConstant} << none;
-    QTest::newRow("NO: RATE=") << NitrogenMonoxide << "RATE=k[NO]^2^[H_2_]" << wrong << 0
-                               << Comments{Comment::NoRateEquals} << none;
-    QTest::newRow("NO: no Rate= at all") << NitrogenMonoxide << "k[NO]^2^[H_2_]" << wrong << 0
-                                         << Comments{Comment::NoRateEquals} << none;
-    QTest::newRow("NO: only the leading r is raised") << NitrogenMonoxide << "rATE=k[NO]^2^[H_2_]" << wrong << 0
-                                                      << Comments{Comment::NoRateEquals} << none;
-    QTest::newRow("NO: empty answer") << NitrogenMonoxide << "" << wrong << 0 << allOfProblem1 << none;
-    QTest::newRow("NO: only blanks") << NitrogenMonoxide << "   " << wrong << 0 << allOfProblem1 << none;
-    QTest::newRow("NO: lower-case formulas") << NitrogenMonoxide << "rate=k[no]^2^[h_2_]" << wrong << 0
-                                             << Comments{Comment::MissingCompound1, Comment::MissingCompound2,
-                                                         Comment::WrongOrder1}
-                                             << none;
-    QTest::newRow("NO: Rate= at the end is only told by the comparison")
-        << NitrogenMonoxide << "k[NO]^2^[H_2_]Rate=" << wrong << 0 << Comments{} << none;
-    QTest::newRow("NO: an order read without its closing caret")
-        << NitrogenMonoxide << "Rate=k[NO]^23^[H_2_]" << wrong << 0 << Comments{} << none;
-    QTest::newRow("NO: a tab is not removed") << NitrogenMonoxide << "Rate=k[NO]^2^\t[H_2_]" << wrong << 0
-                                              << Comments{} << none;
-    QTest::newRow("NO: the first problem's answer")
-        << NitrogenMonoxide << "Rate=k[NO_2_][CO]" << wrong << 0
+    QTest::newRow("NO: capital K") << no << "Rate=K[NO]^2^[H_2_]" << 0 << Comments{Comment::NoRateConstant} << none;
+    QTest::newRow("NO: RATE=") << no << "RATE=k[NO]^2^[H_2_]" << 0 << Comments{Comment::NoRateEquals} << none;
+    QTest::newRow("NO: no Rate= at all") << no << "k[NO]^2^[H_2_]" << 0 << Comments{Comment::NoRateEquals} << none;
+    QTest::newRow("NO: empty answer") << no << "" << 0 << allOfProblem1 << none;
+    QTest::newRow("NO: lower-case formulas")
+        << no << "rate=k[no]^2^[h_2_]" << 0
         << Comments{Comment::MissingCompound1, Comment::MissingCompound2, Comment::WrongOrder1} << none;
+    // Where the comments find nothing, only the exact comparison tells.
+    QTest::newRow("NO: Rate= at the end") << no << "k[NO]^2^[H_2_]Rate=" << 0 << Comments{} << none;
+    QTest::newRow("NO: order read without its closing caret") << no << "Rate=k[NO]^23^[H_2_]" << 0 << Comments{}
+                                                              << none;
+    QTest::newRow("NO: a tab is not removed") << no << "Rate=k[NO]^2^\t[H_2_]" << 0 << Comments{} << none;
 
     // Nitrogen dioxide + carbon monoxide: both first order.
-    QTest::newRow("NO2: as written") << NitrogenDioxide << "Rate=k[NO_2_][CO]" << right << 1 << Comments{} << none;
-    QTest::newRow("NO2: partial ^1^") << NitrogenDioxide << "Rate=k[NO_2_]^1^[CO]" << wrong << 0 << Comments{}
-                                      << none;
-    QTest::newRow("NO2: reactants swapped") << NitrogenDioxide << "Rate=k[CO][NO_2_]" << right << 3 << Comments{}
-                                            << none;
-    QTest::newRow("NO2: swapped with orders of 1") << NitrogenDioxide << "Rate=k[CO]^1^[NO_2_]^1^" << right << 4
-                                                   << Comments{} << ones;
-    QTest::newRow("NO2: wrong order for CO") << NitrogenDioxide << "Rate=k[NO_2_][CO]^2^" << wrong << 0
-                                             << Comments{Comment::WrongOrder2} << none;
+    const int no2 = NitrogenDioxide;
+    QTest::newRow("NO2: partial ^1^") << no2 << "Rate=k[NO_2_]^1^[CO]" << 0 << Comments{} << none;
+    QTest::newRow("NO2: reactants swapped") << no2 << "Rate=k[CO][NO_2_]" << 3 << Comments{} << none;
+    QTest::newRow("NO2: swapped, orders of 1 written") << no2 << "Rate=k[CO]^1^[NO_2_]^1^" << 4 << Comments{} << ones;
+    QTest::newRow("NO2: wrong order for CO") << no2 << "Rate=k[NO_2_][CO]^2^" << 0 << Comments{Comment::WrongOrder2}
+                                             << none;
     QTest::newRow("NO2: empty answer asks for no order")
-        << NitrogenDioxide << "" << wrong << 0
-        << Comments{Comment::NoRateConstant, Comment::NoRateEquals, Comment::MissingCompound1,
-                    Comment::MissingCompound2}
-        << none;
+        << no2 << "" << 0 << allOfProblem1.first(4) << none;
 
     // Dinitrogen pentoxide: one reactant, first order, two accepted answers.
-    QTest::newRow("N2O5: as written") << Pentoxide << "Rate=k[N_2_O_5_]" << right << 1 << Comments{} << none;
-    QTest::newRow("N2O5: order 1 written") << Pentoxide << "Rate=k[N_2_O_5_]^1^" << right << 2 << Comments{}
-                                           << ones;
-    QTest::newRow("N2O5: wrong order") << Pentoxide << "Rate=k[N_2_O_5_]^2^" << wrong << 0
-                                       << Comments{Comment::WrongOrder1} << none;
-    QTest::newRow("N2O5: another problem's third answer") << Pentoxide << "Rate=k[H_2_][NO]^2^" << wrong << 0
+    const int n2o5 = Pentoxide;
+    QTest::newRow("N2O5: order 1 written") << n2o5 << "Rate=k[N_2_O_5_]^1^" << 2 << Comments{} << ones;
+    QTest::newRow("N2O5: wrong order") << n2o5 << "Rate=k[N_2_O_5_]^2^" << 0 << Comments{Comment::WrongOrder1}
+                                       << none;
+    QTest::newRow("N2O5: another problem's third answer") << n2o5 << "Rate=k[H_2_][NO]^2^" << 0
                                                           << Comments{Comment::MissingCompound1} << none;
-    QTest::newRow("N2O5: empty answer has no second compound")
-        << Pentoxide << "" << wrong << 0
-        << Comments{Comment::NoRateConstant, Comment::NoRateEquals, Comment::MissingCompound1} << none;
+    QTest::newRow("N2O5: empty answer has no second compound") << n2o5 << "" << 0 << allOfProblem1.first(3)
+                                                               << none;
+
+    // However long or strange the text, a verdict at once.
+    QTest::newRow("a thousand carets") << no << QString(1000, QLatin1Char('^')) << 0 << allOfProblem1 << none;
+    QTest::newRow("a box full of brackets") << no << QString(32767, QLatin1Char('[')) << 0 << allOfProblem1 << none;
+    QTest::newRow("a term and a thousand carets") << no << "Rate=k[NO]" + QString(1000, QLatin1Char('^')) + "[H_2_]"
+                                                  << 0 << Comments{Comment::WrongOrder1} << none;
+    QTest::newRow("thousands of blanks around the right answer")
+        << no << "Rate=k" + QString(16000, QLatin1Char(' ')) + "[NO]^2^" + QString(16000, QLatin1Char(' ')) + "[H_2_]"
+        << 1 << Comments{} << none;
+    QTest::newRow("Cyrillic a and O") << no << "Rаte=k[NО]^2^[H_2_]" << 0
+                                      << Comments{Comment::NoRateEquals, Comment::MissingCompound1,
+                                                  Comment::WrongOrder1}
+                                      << none;
+    QTest::newRow("beyond the basic plane") << no << QStringLiteral("Rate=k[NO]^2^[H_2_]\U0001F600") << 0
+                                            << Comments{} << none;
+    QTest::newRow("line breaks and nulls") << no << QString::fromUtf16(nulls, std::size(nulls) - 1) << 0
+                                           << Comments{Comment::WrongOrder1} << none;
 }
 
 void TestRateLawChecker::judges()
 {
     QFETCH(int, problem);
     QFETCH(QString, typed);
-    QFETCH(Verdict, verdict);
     QFETCH(int, matchnumber);
     QFETCH(Comments, comments);
     QFETCH(Note, note);
     const ratelaws::Judgement judgement = ratelaws::judge(ratelaws::rateLawProblem(problem), typed);
-    QCOMPARE(judgement.verdict, verdict);
+    QCOMPARE(judgement.verdict, matchnumber > 0 ? Verdict::Correct : Verdict::Incorrect);
     QCOMPARE(judgement.matchnumber, matchnumber);
     QCOMPARE(judgement.comments, comments);
     QCOMPARE(judgement.commentLines.size(), comments.size());
@@ -176,8 +158,8 @@ void TestRateLawChecker::acceptedAnswersRaiseNoComment_data()
     }
 }
 
-// The comments and the accepted answers must agree: a rule that would
-// blame an accepted answer would mislead a student one step from right.
+// A rule that blamed an accepted answer would mislead a student one step
+// from right.
 void TestRateLawChecker::acceptedAnswersRaiseNoComment()
 {
     QFETCH(int, problem);
@@ -186,35 +168,8 @@ void TestRateLawChecker::acceptedAnswersRaiseNoComment()
     const QString answer = row.answers.at(number - 1);
     QCOMPARE(ratelaws::getcomments(row, answer), Comments{});
     const ratelaws::Judgement judgement = ratelaws::judge(row, answer);
-    QCOMPARE(judgement.verdict, Verdict::Correct);
     QCOMPARE(judgement.matchnumber, number);
-}
-
-void TestRateLawChecker::commentTexts_data()
-{
-    QTest::addColumn<int>("problem");
-    QTest::addColumn<Comment>("comment");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("rate constant") << NitrogenMonoxide << Comment::NoRateConstant
-                                   << "The rate law must contain the variable for the rate constant, k.";
-    QTest::newRow("Rate =") << NitrogenMonoxide << Comment::NoRateEquals
-                            << "The rate law should begin with 'Rate ='.";
-    QTest::newRow("first compound, notation kept") << NitrogenDioxide << Comment::MissingCompound1
-                                                   << "The compound [NO_2_] should be in your rate law.";
-    QTest::newRow("second compound, notation kept") << NitrogenMonoxide << Comment::MissingCompound2
-                                                    << "The compound [H_2_] should be in your rate law.";
-    QTest::newRow("first order") << Pentoxide << Comment::WrongOrder1
-                                 << "The order with respect to [N_2_O_5_] is not correct.";
-    QTest::newRow("second order") << NitrogenDioxide << Comment::WrongOrder2
-                                  << "The order with respect to [CO] is not correct.";
-}
-
-void TestRateLawChecker::commentTexts()
-{
-    QFETCH(int, problem);
-    QFETCH(Comment, comment);
-    QFETCH(QString, text);
-    QCOMPARE(ratelaws::commentText(comment, ratelaws::rateLawProblem(problem)), text);
+    QCOMPARE(judgement.note, number % 2 == 0 ? Note::OrderOfOneNeedNotBeWritten : Note::None);
 }
 
 void TestRateLawChecker::reportText_data()
@@ -229,9 +184,11 @@ void TestRateLawChecker::reportText_data()
            "\r\nThe compound [NO] should be in your rate law."
            "\r\nThe compound [H_2_] should be in your rate law."
            "\r\nThe order with respect to [NO] is not correct.";
-    QTest::newRow("one line") << NitrogenMonoxide << "Rate=k[NO][H_2_]"
-                              << "\r\nThe order with respect to [NO] is not correct.";
-    QTest::newRow("the note") << NitrogenMonoxide << "Rate=k[H_2_]^1^[NO]^2^"
+    QTest::newRow("compounds as stored, notation kept")
+        << NitrogenDioxide << "Rate=k[CO]^2^"
+        << "\r\nThe compound [NO_2_] should be in your rate law."
+           "\r\nThe order with respect to [CO] is not correct.";
+    QTest::newRow("the note") << Pentoxide << "Rate=k[N_2_O_5_]^1^"
                               << "When the order with respect to a reactant is 1, the number 1 does not need to "
                                  "be written as a superscript following that reactant's concentration.";
     QTest::newRow("right without note") << NitrogenMonoxide << "Rate=k[NO]^2^[H_2_]" << "";
@@ -244,44 +201,6 @@ void TestRateLawChecker::reportText()
     QFETCH(QString, typed);
     QFETCH(QString, report);
     QCOMPARE(ratelaws::judge(ratelaws::rateLawProblem(problem), typed).report(), report);
-}
-
-void TestRateLawChecker::strangeTextsGetAVerdict_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<Verdict>("verdict");
-    QTest::addColumn<Comments>("comments");
-    const QString longest(32767, QLatin1Char('^'));
-    static const char16_t nulls[] = u"Rate=k\n[NO]\0^2^\r[H_2_]";
-    QTest::newRow("a thousand carets") << QString(1000, QLatin1Char('^')) << Verdict::Incorrect << allOfProblem1;
-    QTest::newRow("a thousand brackets") << QString(1000, QLatin1Char('[')) << Verdict::Incorrect << allOfProblem1;
-    QTest::newRow("a box full of carets") << longest << Verdict::Incorrect << allOfProblem1;
-    QTest::newRow("a term and a thousand carets")
-        << "Rate=k[NO]" + QString(1000, QLatin1Char('^')) + "[H_2_]" << Verdict::Incorrect
-        << Comments{Comment::WrongOrder1};
-    QTest::newRow("a box full of blanks around the right answer")
-        << "Rate=k" + QString(16000, QLatin1Char(' ')) + "[NO]^2^" + QString(16000, QLatin1Char(' ')) + "[H_2_]"
-        << Verdict::Correct << Comments{};
-    QTest::newRow("tabs") << "\t\t\t" << Verdict::Incorrect << allOfProblem1;
-    QTest::newRow("non-ASCII letters") << "Rаte=k[NО]^2^[H_2_]" // Cyrillic a and O
-                                       << Verdict::Incorrect
-                                       << Comments{Comment::NoRateEquals, Comment::MissingCompound1,
-                                                   Comment::WrongOrder1};
-    QTest::newRow("characters beyond the basic plane") << QStringLiteral("Rate=k[NO]^2^[H_2_]\U0001F600")
-                                                       << Verdict::Incorrect << Comments{};
-    QTest::newRow("line breaks and nulls") << QString::fromUtf16(nulls, std::size(nulls) - 1)
-                                           << Verdict::Incorrect
-                                           << Comments{Comment::WrongOrder1};
-}
-
-void TestRateLawChecker::strangeTextsGetAVerdict()
-{
-    QFETCH(QString, typed);
-    QFETCH(Verdict, verdict);
-    QFETCH(Comments, comments);
-    const ratelaws::Judgement judgement = ratelaws::judge(ratelaws::rateLawProblem(NitrogenMonoxide), typed);
-    QCOMPARE(judgement.verdict, verdict);
-    QCOMPARE(judgement.comments, comments);
 }
 
 QTEST_GUILESS_MAIN(TestRateLawChecker)
