@@ -3,10 +3,24 @@
 
 #include "runtime/forms.h"
 
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+
+namespace pictures {
+class Picture;
+}
+
 namespace runtime {
 class LabelButton;
 }
 
+// The Writing Rate Laws screen: the student picks one of three reactions,
+// types its rate law in the sub/superscript notation and has it judged.
 class WritingRateLaws : public runtime::Form
 {
     Q_OBJECT
@@ -17,4 +31,24 @@ public:
     void formUnload() override;
 
 private:
+    void problemnumber_Click(int index);
+    void submitbtn_Click();
+
+    // The chosen problem; none until the student picks one.
+    std::optional<int> problemtype;
+    QStringList descriptions;
+    QString studentanswer;
+    bool iscorrect{false};
+    QStringList comments;
+
+    QButtonGroup *m_problemnumber{nullptr};
+    QLabel *m_description{nullptr};
+    std::array<pictures::Picture *, 3> m_rxnimage0{};
+    QLabel *m_instructions{nullptr};
+    QLineEdit *m_answer{nullptr};
+    runtime::LabelButton *m_submit{nullptr};
+    QLabel *m_report{nullptr};
+    QLabel *m_feedback{nullptr};
+    QLabel *m_report1{nullptr};
+    QLabel *m_test{nullptr};
 };

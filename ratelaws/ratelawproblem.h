@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ratelaws {
+
+// One of the fixed reactions whose rate law the student writes. Formulas
+// and rate laws are in the program's sub/superscript notation: a subscript
+// between underscores, a superscript between carets ("Rate=k[NO]^2^[H_2_]").
+struct RateLawProblem {
+    QString caption;     // the option that chooses it
+    QString description; // the reaction and its orders, in words
+    // Accepted answers, numbered from 1 in this order. Answers 2 and 4 are
+    // the ones that write an order of 1 as the superscript 1.
+    QStringList answers;
+    // The concentration terms the comments look for, brackets included, and
+    // their orders. A reaction with a single reactant has no second term.
+    QString compound1;
+    int order1{0};
+    QString compound2;
+    int order2{0};
+
+    bool hasSecondReactant() const { return !compound2.isEmpty(); }
+};
+
+constexpr int ProblemCount = 3;
+
+// The problem chosen by the option of that index, 0 to ProblemCount - 1.
+// Out of that range it is an empty problem that accepts nothing.
+RateLawProblem rateLawProblem(int problemtype);
+
+} // namespace ratelaws
