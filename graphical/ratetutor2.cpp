@@ -177,16 +177,20 @@ void RateTutor2::buildWorkArea()
     m_lblnotutor->hide();
 
     m_tutorbox = new runtime::PictureBox(area, QStringLiteral("tutorbox"), 0, 2640, 4095, 1695);
+    // It lies on the work area's frame; left unfilled, the frame shows through.
+    m_tutorbox->setAutoFillBackground(false);
     m_tutorbox->hide();
     m_tutortitle = makeLabel(m_tutorbox, QStringLiteral("tutortitle"), tr("Determining Reaction Order"), 0, 0, 2490,
                              240, 9.75, runtime::blue());
     m_atutorlab = makeLabel(m_tutorbox, QStringLiteral("atutorlab"),
                             tr("Choose a plot type from the three below to plot the experimental data."), 0, 360,
                             3975, 615);
+    // Its three rows share its height; ending where the tutoring area ends
+    // keeps the last row whole.
     m_ordertable = new pictures::OrderTableLabel(
         m_tutorbox, QStringLiteral("ordertable"),
         tr("zero-order         [A] vs. time  first-order           ln[A] vs. time second-order    1/[A] vs. time"),
-        480, 1050, 2175, 735);
+        480, 1050, 2175, 645);
     m_ordertable->hide();
     m_continueAbtn = new runtime::LabelButton(m_tutorbox, QStringLiteral("continueAbtn"), tr("continue"), 3120, 1320,
                                               855, 255);

@@ -180,7 +180,7 @@ void TestRateTutor2::controlsAtTheirPlaces_data()
     QTest::newRow("tutoring area") << "tutorbox" << "orderAtutor" << QRect(0, 2640, 4095, 1695);
     QTest::newRow("tutoring title") << "tutortitle" << "tutorbox" << QRect(0, 0, 2490, 240);
     QTest::newRow("instruction") << "atutorlab" << "tutorbox" << QRect(0, 360, 3975, 615);
-    QTest::newRow("order table") << "ordertable" << "tutorbox" << QRect(480, 1050, 2175, 735);
+    QTest::newRow("order table") << "ordertable" << "tutorbox" << QRect(480, 1050, 2175, 645);
     QTest::newRow("continue") << "continueAbtn" << "tutorbox" << QRect(3120, 1320, 855, 255);
 }
 
