@@ -36,7 +36,6 @@ class TestPlotting : public QObject
 {
     Q_OBJECT
 private slots:
-    void transforms();
     void ranges_data();
     void ranges();
     void unplottableValues_data();
@@ -48,22 +47,6 @@ private slots:
     void straightPlotCorrelatesBest();
     void fitRefusesValuesThatAreNoNumbers();
 };
-
-void TestPlotting::transforms()
-{
-    Concentrations concA{0.5f, 0.25f, 1.0f, 0.8f, 0.4f, 0.2f, 0.1f, 0.05f, 0.0125f};
-    const PlotPoints a = plotValues(concA, PlotType::Concentration);
-    const PlotPoints ln = plotValues(concA, PlotType::Logarithm);
-    const PlotPoints inv = plotValues(concA, PlotType::Reciprocal);
-    for (int t = 0; t < TableRows; ++t) {
-        QCOMPARE(a[t], concA[t]);
-        // ln in double, then stored single; 1/[A] in single.
-        QCOMPARE(ln[t], static_cast<float>(std::log(double(concA[t]))));
-        QCOMPARE(inv[t], 1.0f / concA[t]);
-    }
-    QCOMPARE(ln[2], 0.0f);
-    QCOMPARE(inv[8], 80.0f);
-}
 
 void TestPlotting::ranges_data()
 {

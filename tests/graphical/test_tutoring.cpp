@@ -264,13 +264,6 @@ void TestTutoring::walks_data()
         << Order << 0 << 0.049f << P::Concentration << "2" << "0.049" << plotHaveIsRight
         << Walk{with(answer(P::Concentration, false, "2", "0.049", plotIsLinear, 1), enableOrder),
                 answer(P::Concentration, false, "zero", "0.049", rightOrder, 5), finish()};
-    QTest::newRow("order: only the order box counts as a new answer's verdict")
-        << Order << 2 << 7.6f << P::Reciprocal << "1" << "7.6" << plotHaveIsRight
-        << Walk{with(answer(P::Reciprocal, false, "1", "7.6", plotIsLinear, 1), enableOrder),
-                // The k box changed, so the answer is new; the order is still wrong.
-                with(answer(P::Reciprocal, false, "1", "7.5", wrongOrder, 2), showTable),
-                refused(P::Reciprocal, false, "1", "7.5", sameAnswer, 2),
-                with(answer(P::Reciprocal, false, "2", "7.5", rightOrder, 5), hideTable), finish()};
 
     QTest::newRow("k: right at the first try")
         << RateConstant << 2 << 7.6f << P::Concentration << "2" << "7" << makeThePlot
