@@ -1,22 +1,410 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratetutor2.h"
 
+#include "graphical/leastsquares.h"
+#include "pictures/graphicalpictures.h"
+#include "pictures/ordertable.h"
+#include "pictures/picture.h"
+#include "runtime/controls.h"
 #include "runtime/labelbutton.h"
+#include "runtime/numbers.h"
+#include "runtime/picturebox.h"
+#include "runtime/random.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using graphical::PlotType;
+using runtime::makeLabel;
+
+namespace {
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(runtime::fontOfSize(12));
+    runtime::place(box, left, top, width, height);
+    return box;
+}
+
+} // namespace
 
 RateTutor2::RateTutor2()
     : runtime::Form(QStringLiteral("ratetutor2"), tr("Graphical Method"), 9480, 6645)
 {
+    buildTitleStrip();
+    buildProblemList();
+    buildDataTable();
+    buildAnswerArea();
+    buildWorkArea();
+}
+
+RateTutor2::~RateTutor2() = default;
+
+void RateTutor2::buildTitleStrip()
+{
+    new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(QStringLiteral("Graphical Method")),
+                          120, 120, 1875, 240);
+    new pictures::Picture(this, QStringLiteral("Image1"), pictures::generalReactionA(), 3120, 0, 3120, 300);
     m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("Approach"), 8040, 0, 1455, 255);
     connect(m_approach, &runtime::LabelButton::clicked, this,
             [this] { runtime::openExplanation(this, QStringLiteral("approachform2")); });
+    // The left half holds the problems and data, the right half the answer
+    // and the work area; a rule runs under the title strip on the right.
+    new runtime::LineControl(this, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());
+    new runtime::LineControl(this, QStringLiteral("Line3"), 4920, 360, 9480, 360, runtime::blue());
+}
+
+void RateTutor2::buildProblemList()
+{
+    makeLabel(this, QStringLiteral("Label12"), tr("Problem:"), 240, 480, 0, 0, 8, runtime::blue());
+    makeLabel(this, QStringLiteral("Label13"), tr("Complete:"), 1680, 480, 0, 0, 8, runtime::blue());
+    makeLabel(this, QStringLiteral("Label14"), tr("Attempts:"), 2880, 480, 0, 0, 8, runtime::blue());
+    for (int i = 0; i < 6; ++i) {
+        const int top = 840 + 360 * i;
+        auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), this);
+        option->setObjectName(indexed("problem", i));
+        runtime::place(option, 240, top, 1455, 255);
+        // A slot reacts when it becomes selected, by click or by keyboard.
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                problem_Click(i);
+        });
+        m_problem[i] = option;
+        m_probcomplete[i] = makeLabel(this, indexed("probcomplete", i), tr("No"), 1920, top, 375, 255);
+        m_numattempts[i] = makeLabel(this, indexed("numattempts", i), QStringLiteral("0"), 3120, top, 375, 255);
+        // On the line of the option's caption.
+        m_probcomplete[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_numattempts[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void RateTutor2::buildDataTable()
+{
+    makeLabel(this, QStringLiteral("directions1"),
+              tr("The concentration time data below were collected by running the reaction at a constant "
+                 "temperature. These are data taken for a single trial of the reaction."),
+              240, 3120, 4215, 615);
+    makeLabel(this, QStringLiteral("Label2"), tr("time, min"), 360, 3840, 615, 195, 8, runtime::blue());
+    makeLabel(this, QStringLiteral("Label1"), tr("[A], mol/L"), 1440, 3840, 1095, 255, 8, runtime::blue());
+    new runtime::LineControl(this, QStringLiteral("Line1"), 120, 4200, 2640, 4200, runtime::blue());
+    for (int t = 0; t < graphical::TableRows; ++t) {
+        const int top = 4320 + 240 * t;
+        makeLabel(this, indexed("timemin", t), QString::number(t), 600, top);
+        m_labconcA[t] = makeLabel(this, indexed("labconcA", t), QString(), 1440, top, 1095, 255);
+    }
+}
+
+void RateTutor2::buildAnswerArea()
+{
+    makeLabel(this, QStringLiteral("Label8"), tr("Complete the rate law below by filling in each box:"), 5040, 480,
+              3615, 255);
+    makeLabel(this, QStringLiteral("Label9"), tr("Rate = "), 5040, 1080, 780, 300, 12);
+    m_kinput = makeTextBox(this, QStringLiteral("kinput"), 5880, 1080, 945, 345);
+    m_kinput->setAccessibleName(tr("rate constant k"));
+    makeLabel(this, QStringLiteral("Label10"), QStringLiteral("[A]"), 6840, 1080, 285, 300, 12);
+    m_orderAinput = makeTextBox(this, QStringLiteral("orderAinput"), 7200, 840, 495, 375);
+    m_orderAinput->setAccessibleName(tr("order in A"));
+
+    m_responseframe = new QGroupBox(this);
+    m_responseframe->setObjectName(QStringLiteral("responseframe"));
+    runtime::place(m_responseframe, 7920, 720, 1335, 855);
+    m_responseframe->hide();
+    m_Aresponse = makeLabel(m_responseframe, QStringLiteral("Aresponse"), QString(), 120, 240, 1095, 255);
+    m_kresponse = makeLabel(m_responseframe, QStringLiteral("kresponse"), QString(), 120, 480, 1095, 255);
+    runtime::setBackgroundColour(m_kresponse, runtime::white());
+
+    m_workbelow = makeLabel(this, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 5280, 1680,
+                            2760, 195);
+    m_workbelow->setFont(runtime::fontOfSize(8, true));
+    m_workbelow->hide();
+    m_submitbtn = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("Submit"), 8160, 1680, 975, 255);
+    connect(m_submitbtn, &runtime::LabelButton::clicked, this, &RateTutor2::submitbtn_Click);
+}
+
+void RateTutor2::buildWorkArea()
+{
+    m_orderAtutor = new runtime::PictureBox(this, QStringLiteral("orderAtutor"), 5040, 2040, 4215, 4350);
+    QWidget *area = m_orderAtutor;
+
+    makeLabel(area, QStringLiteral("Label6"), tr("Choose a plot type to plot the data."), 120, 120, 2895, 255);
+    m_plot = new runtime::PictureBox(area, QStringLiteral("plot"), 360, 480, 2775, 1575);
+    m_plot->setForeColor(palette().color(QPalette::WindowText));
+    m_plot->setAccessibleName(tr("plot of the data against time"));
+    m_labslope = makeLabel(m_plot, QStringLiteral("labslope"), tr("Slope:"), 600, 1080, 0, 0, 8, runtime::blue());
+    m_labintercept = makeLabel(m_plot, QStringLiteral("labintercept"), tr("Intercept:"), 600, 1320, 0, 0, 8,
+                               runtime::blue());
+    static constexpr std::array<int, graphical::PlotTypes> ylabelTop{1200, 1080, 1080};
+    static constexpr std::array<int, graphical::PlotTypes> ylabelHeight{300, 480, 480};
+    for (int i = 0; i < graphical::PlotTypes; ++i) {
+        m_ylabel[i] = new pictures::Picture(area, indexed("ylabel", i), pictures::plotAxisLabel(i), 120,
+                                            ylabelTop[i], 135, ylabelHeight[i]);
+        m_ylabel[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        m_ylabel[i]->hide();
+    }
+    new pictures::Picture(area, QStringLiteral("Image2"), pictures::timeAxisLabel(), 1560, 2085, 270, 105);
+
+    auto *plotbtn = new runtime::LabelButton(area, QStringLiteral("plotbtn"), tr("plot"), 3240, 480, 855, 255);
+    connect(plotbtn, &runtime::LabelButton::clicked, this, &RateTutor2::plotbtn_Click);
+    auto *lstsquares = new runtime::LabelButton(area, QStringLiteral("lstsquares"), tr("lst. squares"), 3240, 840,
+                                                855, 255);
+    connect(lstsquares, &runtime::LabelButton::clicked, this, &RateTutor2::lstsquares_Click);
+    m_labcorr = makeLabel(area, QStringLiteral("labcorr"), QString(), 3300, 1200, 900, 400, 8, runtime::blue());
+    m_labcorr->setToolTip(tr("How close the points lie to a straight line: 1 for a perfectly straight plot."));
+
+    static constexpr std::array<int, graphical::PlotTypes> plottypeLeft{240, 1320, 2400};
+    const std::array<QString, graphical::PlotTypes> captions{tr("[A] vs. time"), tr("ln[A] vs. time"),
+                                                             tr("1/[A] vs. time")};
+    for (int i = 0; i < graphical::PlotTypes; ++i) {
+        m_plottype[i] = new runtime::LabelButton(area, indexed("plottype", i), captions[i], plottypeLeft[i], 2280,
+                                                 975, 255);
+        m_plottype[i]->setBackgroundColor(runtime::white());
+        connect(m_plottype[i], &runtime::LabelButton::clicked, this, [this, i] { plottype_Click(i); });
+    }
+    new runtime::LineControl(area, QStringLiteral("Line4"), 30, 2590, 4020, 2590, runtime::blue());
+
+    m_lblnotutor = makeLabel(area, QStringLiteral("lblnotutor"),
+                             tr("No tutoring available for last two problems. Use the first four problems as a "
+                                "guide to how to solve these problems."),
+                             600, 2880, 3135, 1095, 9.75);
+    m_lblnotutor->hide();
+
+    m_tutorbox = new runtime::PictureBox(area, QStringLiteral("tutorbox"), 0, 2640, 4095, 1695);
+    // It lies on the work area's frame; left unfilled, the frame shows through.
+    m_tutorbox->setAutoFillBackground(false);
+    m_tutorbox->hide();
+    m_tutortitle = makeLabel(m_tutorbox, QStringLiteral("tutortitle"), tr("Determining Reaction Order"), 0, 0, 2490,
+                             240, 9.75, runtime::blue());
+    m_atutorlab = makeLabel(m_tutorbox, QStringLiteral("atutorlab"),
+                            tr("Choose a plot type from the three below to plot the experimental data."), 0, 360,
+                            3975, 615);
+    // Its three rows share its height; ending where the tutoring area ends
+    // keeps the last row whole.
+    m_ordertable = new pictures::OrderTableLabel(
+        m_tutorbox, QStringLiteral("ordertable"),
+        tr("zero-order         [A] vs. time  first-order           ln[A] vs. time second-order    1/[A] vs. time"),
+        480, 1050, 2175, 645);
+    m_ordertable->hide();
+    m_continueAbtn = new runtime::LabelButton(m_tutorbox, QStringLiteral("continueAbtn"), tr("continue"), 3120, 1320,
+                                              855, 255);
+    connect(m_continueAbtn, &runtime::LabelButton::clicked, this, &RateTutor2::continueAbtn_Click);
+
+    showFitLabels(false);
 }
 
 void RateTutor2::formLoad()
 {
     centreOnScreen();
+    m_random = runtime::makeRandomSource();
+    m_random->reseed();
+    // Selecting the first slot runs its click.
+    m_problem[0]->setChecked(true);
+    m_tutorbox->setBorder(false);
 }
 
 void RateTutor2::formUnload()
 {
     runtime::showForm(QStringLiteral("ratestart"));
+}
+
+void RateTutor2::problem_Click(int index)
+{
+    deselect();
+    currentproblem = index;
+    setupproblem();
+}
+
+void RateTutor2::setupproblem()
+{
+    m_lblnotutor->hide();
+    problem = graphical::generateProblem(*m_random);
+    m_orderAinput->setText(QString());
+    m_kinput->setText(QString());
+    m_Aresponse->setText(QString());
+    m_kresponse->setText(QString());
+    for (int t = 0; t < graphical::TableRows; ++t)
+        m_labconcA[t]->setText(runtime::numberText(problem.concA[t]));
+}
+
+void RateTutor2::deselect()
+{
+    for (runtime::LabelButton *label : m_plottype)
+        label->setBackgroundColor(runtime::white());
+    m_plot->cls();
+    m_submitbtn->setEnabled(true);
+    m_kinput->setEnabled(true);
+    m_orderAinput->setEnabled(true);
+    m_workbelow->hide();
+    numsel = 0;
+    tutor.stop();
+    m_tutorbox->hide();
+    showFitLabels(false);
+    plottedtype = PlotType::None;
+}
+
+void RateTutor2::showFitLabels(bool shown)
+{
+    m_labslope->setVisible(shown);
+    m_labintercept->setVisible(shown);
+    m_labcorr->setVisible(shown);
+}
+
+void RateTutor2::plottype_Click(int index)
+{
+    for (runtime::LabelButton *label : m_plottype)
+        label->setBackgroundColor(runtime::white());
+    m_plottype[index]->setBackgroundColor(runtime::grey());
+    numsel = 1;
+    selplot = index;
+    m_plot->cls();
+    showFitLabels(false);
+}
+
+void RateTutor2::plotbtn_Click()
+{
+    if (numsel == 0) {
+        runtime::messageBox(this, tr("Select one of the plot types below."));
+        return;
+    }
+    m_plot->cls();
+    for (pictures::Picture *label : m_ylabel)
+        label->hide();
+    m_ylabel[selplot]->show();
+
+    const PlotType type = graphical::plotTypeOfIndex(selplot);
+    ploty = graphical::plotValues(problem.concA, type);
+    const graphical::PlotRange range = graphical::plotRange(ploty, type);
+    if (range.kind != graphical::RangeKind::Unusable) {
+        m_plot->setScale(graphical::PlotLeft, range.top, graphical::PlotRight, range.bottom);
+        for (int t = 0; t < graphical::TableRows; ++t)
+            m_plot->circle(t, ploty[t], graphical::PointRadius);
+    }
+    plottedtype = type;
+    showFitLabels(false);
+    lsqdone = false;
+}
+
+void RateTutor2::lstsquares_Click()
+{
+    if (plottedtype == PlotType::None) {
+        runtime::messageBox(this, tr("No graph made."));
+        return;
+    }
+    const graphical::LineFit fit = graphical::fitLine(ploty);
+    if (fit.status != graphical::FitStatus::Fitted)
+        return;
+    slope = fit.slope;
+    intercept = fit.intercept;
+    m_plot->line(graphical::PlotLeft, intercept, graphical::PlotRight, graphical::PlotRight * slope + intercept,
+                 runtime::grey());
+    m_labslope->setText(tr("Slope: ") + runtime::trimmedText(slope));
+    m_labintercept->setText(tr("Intercept: ") + runtime::trimmedText(intercept));
+    m_labcorr->setText(tr("|r| = %1").arg(fit.correlation, 0, 'f', 5));
+    m_labslope->adjustSize();
+    m_labintercept->adjustSize();
+    showFitLabels(true);
+    lsqdone = true;
+}
+
+void RateTutor2::submitbtn_Click()
+{
+    if (problem.k == 0.0f) {
+        runtime::messageBox(this, tr("Please choose a Problem to solve."));
+        return;
+    }
+    if (m_orderAinput->text().isEmpty() || m_kinput->text().isEmpty()) {
+        runtime::messageBox(this, tr("Please fill in both answers."));
+        return;
+    }
+    attempts[currentproblem] = graphical::nextAttemptCount(attempts[currentproblem]);
+    m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem]));
+    grade = graphical::checkanswer(m_orderAinput->text(), m_kinput->text(), problem.orderA, problem.k);
+    reportanswer();
+
+    switch (graphical::afterSubmit(grade, currentproblem)) {
+    case graphical::AfterSubmit::Complete:
+        m_probcomplete[currentproblem]->setText(tr("Yes"));
+        unselectProblem(currentproblem);
+        problem.k = 0.0f;
+        runtime::messageBox(this, tr("Problem complete."));
+        return;
+    case graphical::AfterSubmit::NoTutoring:
+        m_lblnotutor->show();
+        return;
+    case graphical::AfterSubmit::OrderTutoring:
+    case graphical::AfterSubmit::RateConstantTutoring: {
+        disablestuff();
+        numsel = 0;
+        const auto kind = grade.order == graphical::Verdict::Incorrect ? graphical::GraphicalTutor::Kind::Order
+                                                                        : graphical::GraphicalTutor::Kind::RateConstant;
+        const graphical::TutoringStart start =
+            tutor.start(kind, plottedtype, problem.orderA, m_orderAinput->text(), m_kinput->text());
+        m_tutortitle->setText(start.title);
+        m_tutorbox->show();
+        m_atutorlab->setText(start.instruction);
+        return;
+    }
+    }
+}
+
+void RateTutor2::unselectProblem(int index)
+{
+    // An exclusive option group would keep its selection.
+    QRadioButton *option = m_problem[index];
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+void RateTutor2::reportanswer()
+{
+    m_responseframe->show();
+    m_Aresponse->setText(grade.order == graphical::Verdict::Correct ? tr("Correct order.") : tr("Incorrect order."));
+    m_kresponse->setText(grade.k == graphical::Verdict::Correct ? tr("Correct k.") : tr("Incorrect k."));
+}
+
+void RateTutor2::disablestuff()
+{
+    m_submitbtn->setEnabled(false);
+    m_kinput->setEnabled(false);
+    m_orderAinput->setEnabled(false);
+    m_workbelow->show();
+}
+
+void RateTutor2::continueAbtn_Click()
+{
+    graphical::TutorInputs in;
+    in.plottedtype = plottedtype;
+    in.lsqdone = lsqdone;
+    in.orderA = problem.orderA;
+    in.k = problem.k;
+    in.orderText = m_orderAinput->text();
+    in.kText = m_kinput->text();
+    const graphical::ContinueOutcome out = tutor.continueClick(in);
+
+    if (!out.message.isEmpty()) {
+        runtime::messageBox(this, out.message);
+        return;
+    }
+    if (!out.instruction.isEmpty())
+        m_atutorlab->setText(out.instruction);
+    if (out.enable == graphical::AnswerBox::Order)
+        m_orderAinput->setEnabled(true);
+    else if (out.enable == graphical::AnswerBox::RateConstant)
+        m_kinput->setEnabled(true);
+    if (out.table == graphical::TableChange::Show)
+        m_ordertable->show();
+    else if (out.table == graphical::TableChange::Hide)
+        m_ordertable->hide();
+    if (out.ending == graphical::Ending::Finish) {
+        m_tutorbox->hide();
+        deselect();
+    }
 }

@@ -1,21 +1,111 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "graphical/grading.h"
+#include "graphical/plotting.h"
+#include "graphical/problem.h"
+#include "graphical/tutor.h"
 #include "runtime/forms.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace pictures {
+class OrderTableLabel;
+class Picture;
+}
 
 namespace runtime {
 class LabelButton;
+class PictureBox;
+class RandomSource;
 }
 
+// The Graphical Method screen: a concentration-time table for A -> C, three
+// plots of it, a least-squares line, the answer boxes of the rate law and the
+// guided tutor.
 class RateTutor2 : public runtime::Form
 {
     Q_OBJECT
 public:
     RateTutor2();
+    ~RateTutor2() override;
 
     void formLoad() override;
     void formUnload() override;
 
 private:
+    void buildTitleStrip();
+    void buildProblemList();
+    void buildDataTable();
+    void buildAnswerArea();
+    void buildWorkArea();
+
+    void problem_Click(int index);
+    void plottype_Click(int index);
+    void plotbtn_Click();
+    void lstsquares_Click();
+    void submitbtn_Click();
+    void continueAbtn_Click();
+
+    void setupproblem();
+    void deselect();
+    void reportanswer();
+    void disablestuff();
+    void showFitLabels(bool shown);
+    void unselectProblem(int index);
+
+    // Form-level state.
+    std::unique_ptr<runtime::RandomSource> m_random;
+    int currentproblem{0};
+    graphical::GraphicalProblem problem; // problem.k == 0: no problem chosen
+    short numsel{0};
+    int selplot{0};
+    graphical::PlotPoints ploty{};
+    graphical::PlotType plottedtype{graphical::PlotType::None};
+    bool lsqdone{false};
+    float slope{0.0f};
+    float intercept{0.0f};
+    std::array<std::int16_t, 21> attempts{};
+    graphical::Grade grade;
+    graphical::GraphicalTutor tutor;
+
+    // Problem list and data table.
+    std::array<QRadioButton *, 6> m_problem{};
+    std::array<QLabel *, 6> m_probcomplete{};
+    std::array<QLabel *, 6> m_numattempts{};
+    std::array<QLabel *, graphical::TableRows> m_labconcA{};
+
+    // Answer area.
+    QLineEdit *m_kinput{nullptr};
+    QLineEdit *m_orderAinput{nullptr};
+    QGroupBox *m_responseframe{nullptr};
+    QLabel *m_Aresponse{nullptr};
+    QLabel *m_kresponse{nullptr};
+    QLabel *m_workbelow{nullptr};
+    runtime::LabelButton *m_submitbtn{nullptr};
+
+    // Work area.
+    runtime::PictureBox *m_orderAtutor{nullptr};
+    runtime::PictureBox *m_plot{nullptr};
+    QLabel *m_labslope{nullptr};
+    QLabel *m_labintercept{nullptr};
+    QLabel *m_labcorr{nullptr};
+    std::array<pictures::Picture *, graphical::PlotTypes> m_ylabel{};
+    std::array<runtime::LabelButton *, graphical::PlotTypes> m_plottype{};
+    QLabel *m_lblnotutor{nullptr};
+
+    // Tutoring area.
+    runtime::PictureBox *m_tutorbox{nullptr};
+    QLabel *m_tutortitle{nullptr};
+    QLabel *m_atutorlab{nullptr};
+    pictures::OrderTableLabel *m_ordertable{nullptr};
+    runtime::LabelButton *m_continueAbtn{nullptr};
     runtime::LabelButton *m_approach{nullptr};
 };

@@ -5,4 +5,12 @@
 
 namespace pictures {
 
+// "General Reaction: A -> C" with a drawn arrow.
+Described generalReactionA();
+// The vertical axis names of the three plots, [A], ln[A] and 1/[A], turned
+// to read upwards; index as the plot type.
+Described plotAxisLabel(int plotType);
+// The horizontal axis name: time.
+Described timeAxisLabel();
+
 } // namespace pictures

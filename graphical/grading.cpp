@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "grading.h"
+
+#include "runtime/numbers.h"
+
+#include <limits>
+
+namespace graphical {
+
+Verdict checkOrder(const QString &orderText, int orderA)
+{
+    const std::optional<float> typed = runtime::textToSingle(orderText);
+    return typed && *typed == static_cast<float>(orderA) ? Verdict::Correct : Verdict::Incorrect;
+}
+
+Verdict checkRateConstant(const QString &kText, float k)
+{
+    const runtime::NumberReading typed = runtime::readNumber(kText);
+    if (typed.outOfRange)
+        return Verdict::Incorrect;
+    const double trueK = k;
+    const double low = trueK - 0.02 * trueK;
+    const double high = trueK + 0.02 * trueK;
+    return low < typed.value && typed.value < high ? Verdict::Correct : Verdict::Incorrect;
+}
+
+Grade checkanswer(const QString &orderText, const QString &kText, int orderA, float k)
+{
+    return {checkOrder(orderText, orderA), checkRateConstant(kText, k)};
+}
+
+AfterSubmit afterSubmit(const Grade &grade, int currentproblem)
+{
+    if (grade.allCorrect())
+        return AfterSubmit::Complete;
+    if (currentproblem >= TutoredSlots)
+        return AfterSubmit::NoTutoring;
+    return grade.order == Verdict::Incorrect ? AfterSubmit::OrderTutoring : AfterSubmit::RateConstantTutoring;
+}
+
+std::int16_t nextAttemptCount(std::int16_t attempts)
+{
+    if (attempts >= std::numeric_limits<std::int16_t>::max())
+        return attempts;
+    return static_cast<std::int16_t>(attempts + 1);
+}
+
+} // namespace graphical

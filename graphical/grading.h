@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace graphical {
+
+enum class Verdict { Correct, Incorrect };
+
+struct Grade {
+    Verdict order{Verdict::Incorrect};
+    Verdict k{Verdict::Incorrect};
+    bool allCorrect() const { return order == Verdict::Correct && k == Verdict::Correct; }
+};
+
+// The order must be the true order exactly (typed text read leniently, as a
+// single); k must lie strictly within 2 % of the true k. A number too large
+// for single precision is simply wrong.
+Verdict checkOrder(const QString &orderText, int orderA);
+Verdict checkRateConstant(const QString &kText, float k);
+Grade checkanswer(const QString &orderText, const QString &kText, int orderA, float k);
+
+// What a graded submission leads to.
+enum class AfterSubmit {
+    Complete,             // both right: the slot is done
+    NoTutoring,           // wrong on one of the last two slots
+    OrderTutoring,        // wrong order (whatever k)
+    RateConstantTutoring, // right order, wrong k
+};
+
+// Slots 0 to 3 are tutored, 4 and 5 are not.
+constexpr int TutoredSlots = 4;
+AfterSubmit afterSubmit(const Grade &grade, int currentproblem);
+
+// The attempt counter is a 16-bit count; it stops at its largest value
+// instead of wrapping to a negative number.
+std::int16_t nextAttemptCount(std::int16_t attempts);
+
+} // namespace graphical

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "problem.h"
+
+#include "runtime/numbers.h"
+#include "runtime/random.h"
+
+#include <cmath>
+
+namespace graphical {
+
+float goodrandomgenerate(runtime::RandomSource &random)
+{
+    float goodrandom = 0.0f;
+    do {
+        goodrandom = static_cast<float>(runtime::roundTo(random.next(), 3));
+    } while (!(goodrandom > 0.7f));
+    return goodrandom;
+}
+
+int orderFromDraw(float draw)
+{
+    return static_cast<int>(runtime::intPart(double(draw) * 2.5 + 0.3));
+}
+
+float rateConstantFromDraw(int orderA, float draw, float initialConcentration)
+{
+    const double factor = 0.6 * double(draw) + 0.4;
+    switch (orderA) {
+    case 0:
+        return static_cast<float>(runtime::intPart(factor * double(initialConcentration) * 100.0) / 1000.0);
+    case 1:
+        return static_cast<float>(runtime::intPart(factor * 1000.0) / 1000.0);
+    default:
+        return static_cast<float>(runtime::intPart(factor * 1000.0) / 100.0);
+    }
+}
+
+float concentrationAt(int orderA, float k, float initialConcentration, int t)
+{
+    const float kt = k * static_cast<float>(t);
+    switch (orderA) {
+    case 0:
+        // Zero order stays in single precision throughout.
+        return runtime::cutDecimals(initialConcentration - kt, 4);
+    case 1:
+        return static_cast<float>(runtime::cutDecimals(double(initialConcentration) * std::exp(-double(kt)), 4));
+    default: {
+        const float reciprocal = 1.0f / initialConcentration + kt;
+        return static_cast<float>(runtime::cutDecimals(1.0 / double(reciprocal), 4));
+    }
+    }
+}
+
+GraphicalProblem generateProblem(runtime::RandomSource &random)
+{
+    GraphicalProblem problem;
+    problem.orderA = orderFromDraw(random.next());
+    problem.concA[0] = goodrandomgenerate(random);
+    do {
+        problem.k = rateConstantFromDraw(problem.orderA, random.next(), problem.concA[0]);
+    } while (!(problem.k > 0.0f));
+    for (int t = 0; t < TableRows; ++t)
+        problem.concA[t] = concentrationAt(problem.orderA, problem.k, problem.concA[0], t);
+    return problem;
+}
+
+} // namespace graphical

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tutor.h"
+
+#include "runtime/numbers.h"
+
+namespace graphical {
+
+namespace {
+
+// The tutor accepts only the exact value, read as a single.
+bool typedEquals(const QString &text, float value)
+{
+    const std::optional<float> typed = runtime::textToSingle(text);
+    return typed && *typed == value;
+}
+
+constexpr int StepDone = 5;
+
+} // namespace
+
+TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA, const QString &orderText,
+                                    const QString &kText)
+{
+    m_tutorA = kind == Kind::Order;
+    m_tutork = kind == Kind::RateConstant;
+    m_tutorstep = 0;
+    m_sameanswer = false;
+    m_oldOrder = orderText;
+    m_oldK = kText;
+
+    TutoringStart out;
+    out.title = kind == Kind::Order ? tr("Determining Reaction Order.") : tr("Determining the Rate Constant, k.");
+    out.instruction = isStraightFor(plottedtype, orderA)
+        ? tr("The plot you have is correct for showing the reaction order.")
+        : tr("Make the plot that shows the order for the reaction. Then continue.");
+    return out;
+}
+
+void GraphicalTutor::stop()
+{
+    m_tutorA = false;
+    m_tutork = false;
+}
+
+QString GraphicalTutor::sameAnswerMessage()
+{
+    return tr("This is the same answer as before. Please input a new answer.");
+}
+
+bool GraphicalTutor::newanswers(const QString &orderText, const QString &kText, ContinueOutcome &out)
+{
+    m_sameanswer = orderText == m_oldOrder && kText == m_oldK;
+    if (m_sameanswer) {
+        out.message = sameAnswerMessage();
+        return true;
+    }
+    m_oldOrder = orderText;
+    m_oldK = kText;
+    return false;
+}
+
+ContinueOutcome GraphicalTutor::continueClick(const TutorInputs &in)
+{
+    ContinueOutcome out;
+    // At most one tutoring is active: starting one clears the other.
+    if (m_tutorA)
+        orderPart(in, out);
+    else if (m_tutork)
+        rateConstantPart(in, out);
+    return out;
+}
+
+void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
+{
+    switch (m_tutorstep) {
+    case 0:
+        if (!isStraightFor(in.plottedtype, in.orderA)) {
+            out.message = tr("Make a plot that is linear.");
+            return;
+        }
+        out.instruction = tr("Good. This plot is linear. This indicates the reaction order. Enter a new reaction order.");
+        out.enable = AnswerBox::Order;
+        m_tutorstep = 1;
+        return;
+    case 1:
+    case 2:
+        if (newanswers(in.orderText, in.kText, out))
+            return;
+        if (typedEquals(in.orderText, static_cast<float>(in.orderA))) {
+            out.instruction = tr("Good. This is the correct order for A.");
+            if (m_tutorstep == 2)
+                out.table = TableChange::Hide;
+            m_tutorstep = StepDone;
+        } else if (m_tutorstep == 1) {
+            out.instruction = tr("Incorrect. The reaction order is determined by which plot gives a linear graph. "
+                                 "The type of linear graph expected for each reaction order is below. Try again.");
+            out.table = TableChange::Show;
+            m_tutorstep = 2;
+        }
+        return;
+    case StepDone:
+        stop();
+        out.ending = Ending::Finish;
+        return;
+    default:
+        return;
+    }
+}
+
+void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &out)
+{
+    switch (m_tutorstep) {
+    case 0:
+        if (isStraightFor(in.plottedtype, in.orderA)) {
+            out.instruction = tr("Good. This plot can be used to determine k. Enter a value above.");
+            out.enable = AnswerBox::RateConstant;
+            m_tutorstep = 1;
+        } else if (in.orderA == 0) {
+            out.message = tr("Make the plot that is appropriate for a zero-order reaction.");
+        } else if (in.orderA == 1) {
+            out.message = tr("Make the plot that is appropriate for a first-order reaction.");
+        } else {
+            out.message = tr("Make the plot that is appropriate for a second-order reaction.");
+        }
+        return;
+    case 1:
+        if (newanswers(in.orderText, in.kText, out))
+            return;
+        if (typedEquals(in.kText, in.k)) {
+            out.instruction = tr("Good. This is the correct value of k.");
+            m_tutorstep = StepDone;
+        } else {
+            out.instruction = tr("This is not correct. Perform the least squares analysis on the plot. "
+                                 "Enter the rate constant above.");
+            m_tutorstep = 2;
+        }
+        return;
+    case 2:
+        if (newanswers(in.orderText, in.kText, out))
+            return;
+        if (!in.lsqdone) {
+            out.message = tr("Get the least squares information by clicking on lst. squares button.");
+        } else if (typedEquals(in.kText, in.k)) {
+            out.instruction = tr("Good. This is the correct value of k.");
+            m_tutorstep = StepDone;
+        } else if (in.orderA == 0) {
+            out.instruction = tr("The rate constant for a zero-order reaction is equal to the absolute value of "
+                                 "the slope of a plot of [A] vs. time.");
+        } else if (in.orderA == 1) {
+            out.instruction = tr("The rate constant for a first-order reaction is equal to the absolute value of "
+                                 "the slope of a plot of ln[A] vs. time.");
+        } else {
+            out.instruction = tr("The rate constant for a second-order reaction is equal to the absolute value of "
+                                 "the slope of a plot of 1/[A] vs. time.");
+        }
+        return;
+    case StepDone:
+        stop();
+        out.ending = Ending::Finish;
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace graphical
