@@ -98,8 +98,12 @@ void TestAccessibility::tabReachesEveryControl()
 
     // An option group is one stop for Tab; the arrow keys move within it.
     auto stopOf = [](QWidget *w) -> QObject * {
-        if (auto *option = qobject_cast<QAbstractButton *>(w); option && option->group())
-            return option->group();
+        if (auto *option = qobject_cast<QAbstractButton *>(w)) {
+            if (option->group())
+                return option->group();
+            if (option->autoExclusive())
+                return option->parentWidget();
+        }
         return w;
     };
     QSet<QObject *> expected;
