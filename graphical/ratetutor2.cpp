@@ -127,6 +127,8 @@ void RateTutor2::buildAnswerArea()
     m_workbelow->hide();
     m_submitbtn = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("Submit"), 8160, 1680, 975, 255);
     connect(m_submitbtn, &runtime::LabelButton::clicked, this, &RateTutor2::submitbtn_Click);
+    runtime::pressOnEnter(m_kinput, m_submitbtn);
+    runtime::pressOnEnter(m_orderAinput, m_submitbtn);
 }
 
 void RateTutor2::buildWorkArea()

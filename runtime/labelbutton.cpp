@@ -5,6 +5,7 @@
 #include "forms.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -89,6 +90,14 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void pressOnEnter(QLineEdit *box, LabelButton *button)
+{
+    QObject::connect(box, &QLineEdit::returnPressed, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    });
 }
 
 } // namespace runtime

@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QColor>
 
+class QLineEdit;
+
 namespace runtime {
 
 // A label that acts as a button: grey (the button face) unless coloured, its
@@ -35,5 +37,9 @@ private:
     Qt::Alignment m_alignment{Qt::AlignHCenter | Qt::AlignTop};
     bool m_border{false};
 };
+
+// Enter in the text box presses the button, while the button is shown and
+// enabled: what a student expects of an answer box and its Submit.
+void pressOnEnter(QLineEdit *box, LabelButton *button);
 
 } // namespace runtime

@@ -53,6 +53,7 @@ private slots:
     void lastTwoProblemsAreNotTutored();
     void orderTutoring();
     void rateConstantTutoringSurvivesApproach();
+    void enterSubmitsOnlyWhileSubmitIsEnabled();
 
 private:
     runtime::Form *open(const QList<float> &draws);
@@ -480,6 +481,30 @@ void TestRateTutor2::rateConstantTutoringSurvivesApproach()
     click("continueAbtn");
     QVERIFY(!shown("tutorbox"));
     QVERIFY(find("submitbtn")->isEnabled());
+}
+
+void TestRateTutor2::enterSubmitsOnlyWhileSubmitIsEnabled()
+{
+    open(firstOrder);
+    MessageBoxes boxes;
+    click("plottype_1");
+    click("plotbtn");
+    type("orderAinput", "2");
+    type("kinput", "0.58");
+    QTest::keyClick(find<QLineEdit>("kinput"), Qt::Key_Return);
+    settle();
+    QCOMPARE(caption("numattempts_0"), QStringLiteral("1"));
+    QVERIFY(shown("tutorbox"));
+
+    // In the tutoring the order box takes a new answer; Enter there must not
+    // grade it behind the tutor's back.
+    click("continueAbtn");
+    QVERIFY(find("orderAinput")->isEnabled());
+    type("orderAinput", "1");
+    QTest::keyClick(find<QLineEdit>("orderAinput"), Qt::Key_Return);
+    settle();
+    QCOMPARE(caption("numattempts_0"), QStringLiteral("1"));
+    QVERIFY(shown("tutorbox"));
 }
 
 QTEST_MAIN(TestRateTutor2)

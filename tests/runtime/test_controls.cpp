@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -32,6 +33,8 @@ private slots:
     void pictureBoxIgnoresDegenerateDrawing();
     void messageBoxHasTitleAndOneOk();
     void missingProgramIsNotStarted();
+    void enterInABoxPressesItsButton_data();
+    void enterInABoxPressesItsButton();
     void captionsShrinkToStayWhole_data();
     void captionsShrinkToStayWhole();
 };
@@ -199,6 +202,34 @@ void TestControls::missingProgramIsNotStarted()
              QString());
     QVERIFY(!startProgram(QString()));
     QVERIFY(!findProgram({QStringLiteral("no-such-program"), QStringLiteral("sh")}).isEmpty());
+}
+
+void TestControls::enterInABoxPressesItsButton_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("enabled and shown") << true << true << 1;
+    QTest::newRow("disabled") << false << true << 0;
+    QTest::newRow("hidden") << true << false << 0;
+}
+
+void TestControls::enterInABoxPressesItsButton()
+{
+    QFETCH(bool, enabled);
+    QFETCH(bool, visible);
+    QFETCH(int, clicks);
+    QWidget window;
+    auto *box = new QLineEdit(&window);
+    auto *button = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("Submit"), 0, 600, 975, 255);
+    pressOnEnter(box, button);
+    window.show();
+    button->setEnabled(enabled);
+    button->setVisible(visible);
+    QSignalSpy spy(button, &LabelButton::clicked);
+    QTest::keyClicks(box, QStringLiteral("2"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(spy.count(), clicks);
 }
 
 void TestControls::captionsShrinkToStayWhole_data()
