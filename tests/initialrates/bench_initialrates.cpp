@@ -2,6 +2,7 @@
 // Timings of the ratetutor screen's handlers: a problem choice (generation
 // and filling the table) and the clicks of a tutoring stage.
 #include "initialrates/problem.h"
+#include "messageboxes.h"
 #include "runtime/forms.h"
 #include "runtime/labelbutton.h"
 #include "screens.h"
@@ -24,9 +25,20 @@ private slots:
     void trialClick();
     void continueClick();
     void submitWithoutTutoring();
+    void cleanup()
+    {
+        const QStringList texts = m_boxes.texts();
+        m_boxes.clear();
+        QVERIFY2(texts.isEmpty(), qPrintable(texts.join(QLatin1String(" / "))));
+    }
 
 private:
     runtime::Form *m_form{nullptr};
+    // Any message would stop the timing; none is expected.
+    MessageBoxes m_boxes;
+    // The test function runs again for each timing pass, and the tutor keeps
+    // the last answer across problems: every answer must be new.
+    int m_nextOrder{10};
     template<typename T = QWidget>
     T *child(const char *name) { return m_form->findChild<T *>(QString::fromLatin1(name)); }
 };
@@ -78,15 +90,14 @@ void BenchInitialRates::continueClick()
     child<QLineEdit>("kinput")->setText(QStringLiteral("77"));
     child<runtime::LabelButton>("submitbtn")->click();
     // The order in A is wrong: its stage, with trials 0 and 1 (equal [B]).
-    // Wrong orders alternate, so each click rebuilds the log line.
+    // Each click brings a new wrong order, so each rebuilds the log line.
     child<runtime::LabelButton>("Trial_0")->click();
     child<runtime::LabelButton>("Trial_1")->click();
     auto *next = child<runtime::LabelButton>("continueAbtn");
     next->click(); // the choice is accepted
     auto *order = child<QLineEdit>("orderAinput");
-    int n = 0;
     QBENCHMARK {
-        order->setText(QString::number(10 + (n++ % 2)));
+        order->setText(QString::number(m_nextOrder++));
         next->click();
     }
 }
