@@ -160,6 +160,9 @@ void RateTutor::buildProblemList()
         option->setObjectName(indexed("problem", i));
         option->setFont(runtime::fontOfSize(8));
         setWhiteGround(option);
+        QPalette ground = option->palette();
+        ground.setColor(QPalette::Button, runtime::white());
+        option->setPalette(ground);
         runtime::place(option, 240, top, 1455, 255);
         m_problemGroup->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, [this, i] { problem_Click(i); });
@@ -269,7 +272,8 @@ void RateTutor::buildTutoringArea()
 
     m_solvefork = new Picture(area, QStringLiteral("solvefork"), pictures::solveForK(), 120, 1430, 1905, 585);
 
-    m_kcalc = new runtime::PictureBox(area, QStringLiteral("kcalc"), 0, 2160, 3015, 735);
+    // One pixel in from the left, so that the panel leaves the area's border whole.
+    m_kcalc = new runtime::PictureBox(area, QStringLiteral("kcalc"), 15, 2160, 3015, 735);
     m_kcalc->setBorder(false);
     QWidget *kmath = m_kcalc;
     makeLabel(kmath, QStringLiteral("kpart1"), tr("k = "), 240, 240);

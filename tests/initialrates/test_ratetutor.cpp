@@ -170,7 +170,7 @@ void TestRateTutor::controlsAtTheirDesignPositions_data()
     row("genlaw", "pictures::Picture", t(120, 900, 2100, 315));
     row("fullmathA", "runtime::PictureBox", t(120, 1080, 3135, 1455));
     row("solvefork", "pictures::Picture", t(120, 1430, 1905, 585));
-    row("kcalc", "runtime::PictureBox", t(0, 2160, 3015, 735));
+    row("kcalc", "runtime::PictureBox", t(15, 2160, 3015, 735));
     row("eqimage", "pictures::Picture", t(240, 2520, 2205, 855));
     row("continueAbtn", "runtime::LabelButton", t(3120, 3000, 855, 255), "continue");
     row("Line1", "runtime::LineControl", t(120, 4440, 4440, 15));
