@@ -1,22 +1,540 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratetutor.h"
 
+#include "initialrates/clicklabel.h"
+#include "pictures/catalogue.h"
+#include "pictures/initialratespictures.h"
+#include "pictures/picture.h"
+#include "runtime/controls.h"
 #include "runtime/labelbutton.h"
+#include "runtime/numbers.h"
+#include "runtime/picturebox.h"
+
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+
+using namespace initialrates;
+using pictures::Picture;
+using runtime::makeLabel;
+using runtime::toPixels;
+using runtime::toTwips;
+
+namespace {
+
+constexpr int ClientWidth = 9480;
+constexpr int ClientHeight = 6870;
+constexpr int SlotTop = 840;
+constexpr int SlotSpacing = 360;
+constexpr int RowHeight = 315;
+constexpr int ValueHeight = 255;
+constexpr int KcalcShownTop = 1940;
+
+QString indexed(const char *name, int index)
+{
+    return QString::fromLatin1(name) + u'_' + QString::number(index);
+}
+
+void setWhiteGround(QWidget *widget)
+{
+    runtime::setBackgroundColour(widget, runtime::white());
+}
+
+// A label with a single-line border and its text centred.
+QLabel *boxedLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top)
+{
+    QLabel *label = makeLabel(parent, name, caption, left, top, 375, 255);
+    label->setFrameShape(QFrame::Box);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignCenter);
+    setWhiteGround(label);
+    return label;
+}
+
+QLineEdit *answerBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(runtime::fontOfSize(12));
+    runtime::place(box, left, top, width, height);
+    return box;
+}
+
+// Sets a self-sizing label's text; its width follows at once.
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+// Moves a label to the right of another, a gap in twips apart.
+void placeAfter(QLabel *label, const QLabel *before, int gapTwips)
+{
+    const double left = toTwips(before->x()) + toTwips(before->width()) + gapTwips;
+    label->move(toPixels(left), label->y());
+}
+
+} // namespace
 
 RateTutor::RateTutor()
-    : runtime::Form(QStringLiteral("ratetutor"), tr("Method of Initial Rates"), 9480, 6870)
+    : runtime::Form(QStringLiteral("ratetutor"), tr("Method of Initial Rates"), ClientWidth, ClientHeight)
 {
-    m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("Approach"), 8040, 0, 1455, 255);
-    connect(m_approach, &runtime::LabelButton::clicked, this,
+    buildMenu();
+    buildTopStrip();
+    buildProblemList();
+    buildTable();
+    buildAnswerArea();
+    buildTutoringArea();
+}
+
+QStringList RateTutor::calculatorPrograms()
+{
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("qalculate-qt"),
+            QStringLiteral("qalculate-gtk"), QStringLiteral("galculator"), QStringLiteral("mate-calc"),
+            QStringLiteral("speedcrunch"), QStringLiteral("xcalc")};
+}
+
+void RateTutor::buildMenu()
+{
+    // The menu bar sits above the client area, which keeps its full size:
+    // every control is placed in the client area below the bar.
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menubar"));
+    bar->setNativeMenuBar(false);
+    QMenu *menu = bar->addMenu(tr("Difficulty"));
+    menu->setObjectName(QStringLiteral("mnudifficulty"));
+    auto *group = new QActionGroup(this);
+    group->setExclusive(true);
+    const auto item = [&](const char *name, const QString &caption, Difficulty level) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, level] { setDifficulty(level); });
+        return action;
+    };
+    m_mnueasy = item("mnueasy", tr("Relatively Easy"), Difficulty::RelativelyEasy);
+    m_mnumoderate = item("mnumoderate", tr("Moderately Difficult"), Difficulty::ModeratelyDifficult);
+    m_mnudifficult = item("mnudifficult", tr("Difficult"), Difficulty::Difficult);
+    m_mnueasy->setChecked(true);
+
+    const int barHeight = bar->sizeHint().height();
+    const int width = toPixels(ClientWidth);
+    bar->setGeometry(0, 0, width, barHeight);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientarea"));
+    m_client->setGeometry(0, barHeight, width, toPixels(ClientHeight));
+    setFixedSize(width, barHeight + toPixels(ClientHeight));
+}
+
+void RateTutor::buildTopStrip()
+{
+    QWidget *client = m_client;
+    new runtime::LineControl(client, QStringLiteral("Line3"), 4920, 360, ClientWidth, 360, runtime::blue());
+    new runtime::LineControl(client, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());
+    new Picture(client, QStringLiteral("Picture1"),
+                pictures::title(QStringLiteral("Method of Initial Rates"), pictures::purple()), 120, 120, 2355, 180);
+    new Picture(client, QStringLiteral("Image1"), pictures::generalReaction(), 3120, 0, 3570, 300);
+
+    auto *calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Calculator"), 6960, 0, 975, 255);
+    connect(calculator, &runtime::LabelButton::clicked, this, &RateTutor::calculator_Click);
+    auto *approach = new runtime::LabelButton(client, QStringLiteral("approach"), tr("Approach"), 8040, 0, 1455, 255);
+    connect(approach, &runtime::LabelButton::clicked, this,
             [this] { runtime::openExplanation(this, QStringLiteral("approachform")); });
+}
+
+void RateTutor::buildProblemList()
+{
+    QWidget *client = m_client;
+    makeLabel(client, QStringLiteral("Label12"), tr("Problem:"), 240, 480, 0, 0, 8, runtime::blue());
+    makeLabel(client, QStringLiteral("Label13"), tr("Complete:"), 1680, 480, 0, 0, 8, runtime::blue());
+    makeLabel(client, QStringLiteral("Label14"), tr("Attempts:"), 2880, 480, 0, 0, 8, runtime::blue());
+    m_problemGroup = new QButtonGroup(this);
+    m_problemGroup->setExclusive(true);
+    for (int i = 0; i < SlotCount; ++i) {
+        const int top = SlotTop + SlotSpacing * i;
+        auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), client);
+        option->setObjectName(indexed("problem", i));
+        option->setFont(runtime::fontOfSize(8));
+        setWhiteGround(option);
+        QPalette ground = option->palette();
+        ground.setColor(QPalette::Button, runtime::white());
+        option->setPalette(ground);
+        runtime::place(option, 240, top, 1455, 255);
+        m_problemGroup->addButton(option, i);
+        connect(option, &QRadioButton::clicked, this, [this, i] { problem_Click(i); });
+        m_problemOption[i] = option;
+        m_probcomplete[i] = boxedLabel(client, indexed("probcomplete", i), tr("No"), 1920, top);
+        m_numattempts[i] = boxedLabel(client, indexed("numattempts", i), QStringLiteral("0"), 3120, top);
+    }
+}
+
+void RateTutor::buildTable()
+{
+    QWidget *client = m_client;
+    QLabel *directions = makeLabel(
+        client, QStringLiteral("directions1"),
+        tr("The four sets of data below were collected by running the reaction of interest four times, each "
+           "time using different initial concentrations of each reactant. Each of the four experiments were "
+           "performed at the same temperature."),
+        240, 3120, 4215, 855);
+    setWhiteGround(directions);
+    makeLabel(client, QStringLiteral("Label1"), tr("[A], mol/L"), 1080, 4200, 0, 0, 8, runtime::blue());
+    makeLabel(client, QStringLiteral("Label2"), tr("[B], mol/L"), 2280, 4200, 0, 0, 8, runtime::blue());
+    makeLabel(client, QStringLiteral("Label3"), tr("rate, mol/L-min"), 3360, 4200, 0, 0, 8, runtime::blue());
+    new runtime::LineControl(client, QStringLiteral("Line1"), 120, 4440, 4560, 4440, runtime::blue());
+
+    const auto value = [&](const char *name, int i, int left, int width) {
+        auto *label = new ClickLabel(client);
+        label->setObjectName(indexed(name, i));
+        label->setFont(runtime::fontOfSize(8));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setWhiteGround(label);
+        runtime::place(label, left, FirstRowTop + RowSpacing * i, width, ValueHeight);
+        connect(label, &ClickLabel::clicked, this, [this, i] { Trial_Click(i); });
+        return label;
+    };
+    for (int i = 0; i < TrialCount; ++i) {
+        auto *row = new runtime::LabelButton(client, indexed("Trial", i), tr("Trial %1").arg(i + 1), 120,
+                                             FirstRowTop + RowSpacing * i, 4515, RowHeight);
+        row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        row->setBackgroundColor(runtime::white());
+        runtime::setTextColour(row, runtime::blue());
+        connect(row, &runtime::LabelButton::clicked, this, [this, i] { Trial_Click(i); });
+        m_Trial[i] = row;
+    }
+    // The values lie in front of the rows.
+    for (int i = 0; i < TrialCount; ++i) {
+        m_labconcA[i] = value("labconcA", i, 1080, 1095);
+        m_LabconcB[i] = value("LabconcB", i, 2280, 975);
+        m_Labrate[i] = value("Labrate", i, 3360, 1335);
+    }
+}
+
+void RateTutor::buildAnswerArea()
+{
+    QWidget *client = m_client;
+    setWhiteGround(makeLabel(client, QStringLiteral("Label8"),
+                             tr("Complete the rate law below by filling in each of the three boxes:"), 5040, 480,
+                             2415, 495));
+    makeLabel(client, QStringLiteral("Label9"), tr("Rate = "), 5400, 1320, 0, 0, 12);
+    m_kinput = answerBox(client, QStringLiteral("kinput"), 6240, 1320, 945, 345);
+    makeLabel(client, QStringLiteral("Label10"), tr("[A]"), 7200, 1320, 0, 0, 12);
+    m_orderAinput = answerBox(client, QStringLiteral("orderAinput"), 7560, 1080, 495, 375);
+    makeLabel(client, QStringLiteral("Label11"), tr("[B]"), 8160, 1320, 0, 0, 12);
+    m_orderBinput = answerBox(client, QStringLiteral("orderBinput"), 8520, 1080, 495, 375);
+    setTabOrder(m_kinput, m_orderAinput);
+    setTabOrder(m_orderAinput, m_orderBinput);
+
+    m_responseframe = new QGroupBox(client);
+    m_responseframe->setObjectName(QStringLiteral("responseframe"));
+    setWhiteGround(m_responseframe);
+    runtime::place(m_responseframe, 5040, 1800, 3015, 1095);
+    m_Aresponse = makeLabel(m_responseframe, QStringLiteral("Aresponse"), QString(), 120, 240, 2535, 240);
+    m_Bresponse = makeLabel(m_responseframe, QStringLiteral("Bresponse"), QString(), 120, 480, 2535, 240);
+    m_kresponse = makeLabel(m_responseframe, QStringLiteral("kresponse"), QString(), 120, 720, 2535, 240);
+    m_responseframe->hide();
+
+    m_submitbtn = new runtime::LabelButton(client, QStringLiteral("submitbtn"), tr("Submit"), 8160, 1920, 975, 255);
+    connect(m_submitbtn, &runtime::LabelButton::clicked, this, &RateTutor::submitbtn_Click);
+    setTabOrder(m_orderBinput, m_submitbtn);
+    m_workbelow = makeLabel(client, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 8160, 2280,
+                            1215, 615);
+    m_workbelow->setFont(runtime::fontOfSize(8, true));
+    m_workbelow->hide();
+}
+
+void RateTutor::buildTutoringArea()
+{
+    m_orderAtutor = new runtime::PictureBox(m_client, QStringLiteral("orderAtutor"), 5160, 3000, 4095, 3390);
+    QWidget *area = m_orderAtutor;
+    m_Label15 = makeLabel(area, QStringLiteral("Label15"), QString(), 30, 30, 3330, 240, 9.75, runtime::blue());
+    m_atutorlab = makeLabel(area, QStringLiteral("atutorlab"), QString(), 30, 360, 3975, 735);
+    m_genlaw = new Picture(area, QStringLiteral("genlaw"), pictures::generalRateLaw(), 120, 900, 2100, 315);
+
+    m_fullmathA = new runtime::PictureBox(area, QStringLiteral("fullmathA"), 120, 1080, 3135, 1455);
+    m_fullmathA->setBorder(false);
+    QWidget *math = m_fullmathA;
+    m_ratesel1 = makeLabel(math, QStringLiteral("ratesel1"), QString(), 120, 120);
+    new runtime::LineControl(math, QStringLiteral("Line4"), 0, 360, 960, 360, runtime::blue());
+    m_ratesel2 = makeLabel(math, QStringLiteral("ratesel2"), QString(), 120, 360);
+    makeLabel(math, QStringLiteral("Label4"), QStringLiteral("="), 1320, 240);
+    m_a1 = makeLabel(math, QStringLiteral("a1"), QString(), 1560, 120);
+    m_a2 = makeLabel(math, QStringLiteral("a2"), QString(), 1560, 360);
+    m_orderlab1 = makeLabel(math, QStringLiteral("orderlab1"), tr("order"), 2400, 0);
+    m_Line5 = new runtime::LineControl(math, QStringLiteral("Line5"), 1485, 360, 2400, 360, runtime::blue());
+    m_raterat = makeLabel(math, QStringLiteral("raterat"), QString(), 120, 840);
+    m_orderlab2 = makeLabel(math, QStringLiteral("orderlab2"), tr("order"), 1200, 720);
+    m_loglab = makeLabel(math, QStringLiteral("loglab"), QString(), 120, 1200);
+
+    m_solvefork = new Picture(area, QStringLiteral("solvefork"), pictures::solveForK(), 120, 1430, 1905, 585);
+
+    // One pixel in from the left, so that the panel leaves the area's border whole.
+    m_kcalc = new runtime::PictureBox(area, QStringLiteral("kcalc"), 15, 2160, 3015, 735);
+    m_kcalc->setBorder(false);
+    QWidget *kmath = m_kcalc;
+    makeLabel(kmath, QStringLiteral("kpart1"), tr("k = "), 240, 240);
+    m_krate = makeLabel(kmath, QStringLiteral("krate"), QString(), 1080, 90);
+    new runtime::LineControl(kmath, QStringLiteral("Line6"), 600, 330, 1800, 330, runtime::blue());
+    m_kconcA = makeLabel(kmath, QStringLiteral("kconcA"), QString(), 720, 480);
+    m_kordera = makeLabel(kmath, QStringLiteral("kordera"), QString(), 1440, 360);
+    m_kconcB = makeLabel(kmath, QStringLiteral("kconcB"), QString(), 1680, 480);
+    m_korderb = makeLabel(kmath, QStringLiteral("korderb"), QString(), 2400, 360);
+
+    // The picture's white ground hides the blank top of kcalc where the two meet.
+    m_solvefork->raise();
+    m_eqimage = new Picture(area, QStringLiteral("eqimage"), pictures::rateRatioEquation(1, 2), 240, 2520, 2205, 855);
+    m_continueAbtn = new runtime::LabelButton(area, QStringLiteral("continueAbtn"), tr("continue"), 3120, 3000, 855, 255);
+    connect(m_continueAbtn, &runtime::LabelButton::clicked, this, &RateTutor::continueAbtn_Click);
+    for (QWidget *hidden : std::initializer_list<QWidget *>{m_genlaw, m_fullmathA, m_solvefork, m_kcalc, m_eqimage,
+                                                            m_loglab, m_orderAtutor})
+        hidden->hide();
+
+    // Shown over the tutoring area, which is never shown at the same time.
+    m_lblnotutor = makeLabel(m_client, QStringLiteral("lblnotutor"),
+                             tr("No tutoring available for last two problems. Use the first four problems as a "
+                                "guide to how to solve these problems."),
+                             5760, 3100, 3135, 1095, 9.75);
+    m_lblnotutor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    runtime::setBackgroundColour(m_lblnotutor, m_lblnotutor->palette().color(QPalette::Button));
+    m_lblnotutor->hide();
 }
 
 void RateTutor::formLoad()
 {
+    difficulty = Difficulty::RelativelyEasy;
     centreOnScreen();
+    m_random = runtime::makeRandomSource();
+    m_random->reseed();
+    enableproblems();
 }
 
 void RateTutor::formUnload()
 {
     runtime::showForm(QStringLiteral("ratestart"));
+}
+
+void RateTutor::enableproblems()
+{
+    for (QRadioButton *option : m_problemOption)
+        option->setEnabled(true);
+    problem_Click(0);
+    m_problemOption[0]->setChecked(true);
+}
+
+void RateTutor::setDifficulty(Difficulty level)
+{
+    // The problem on screen stays; the level shows from the next choice on.
+    difficulty = level;
+    m_mnueasy->setChecked(level == Difficulty::RelativelyEasy);
+    m_mnumoderate->setChecked(level == Difficulty::ModeratelyDifficult);
+    m_mnudifficult->setChecked(level == Difficulty::Difficult);
+}
+
+void RateTutor::problem_Click(int index)
+{
+    deselect();
+    currentproblem = index;
+    m_problem = generateProblem(*m_random, difficulty);
+    setupproblem();
+}
+
+void RateTutor::setupproblem()
+{
+    m_orderAinput->clear();
+    m_orderBinput->clear();
+    m_kinput->clear();
+    for (int i = 0; i < TrialCount; ++i) {
+        m_labconcA[i]->setText(runtime::numberText(m_problem.concA[i]));
+        m_LabconcB[i]->setText(runtime::numberText(m_problem.concB[i]));
+        m_Labrate[i]->setText(runtime::numberText(m_problem.rate[i]));
+        const int top = toPixels(m_problem.rowTop[i]);
+        for (QWidget *control : std::initializer_list<QWidget *>{m_Trial[i], m_labconcA[i], m_LabconcB[i], m_Labrate[i]})
+            control->move(control->x(), top);
+        m_Trial[i]->setText(trialCaption(m_problem.rowTop[i]));
+    }
+}
+
+void RateTutor::Trial_Click(int index)
+{
+    if (m_tutor.trialClick(index) == SelectionChange::Unchanged)
+        return;
+    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::white());
+}
+
+void RateTutor::deselect()
+{
+    for (runtime::LabelButton *row : m_Trial)
+        row->setBackgroundColor(runtime::white());
+    m_submitbtn->setEnabled(true);
+    m_workbelow->hide();
+    m_kinput->setEnabled(true);
+    m_orderAinput->setEnabled(true);
+    m_orderBinput->setEnabled(true);
+    for (QWidget *panel : std::initializer_list<QWidget *>{m_fullmathA, m_eqimage, m_solvefork, m_kcalc, m_genlaw})
+        panel->hide();
+    m_tutor.deselect();
+    m_orderAtutor->hide();
+    m_lblnotutor->hide();
+}
+
+Answers RateTutor::currentAnswers() const
+{
+    return {m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()};
+}
+
+void RateTutor::submitbtn_Click()
+{
+    const SubmitResult result = submitAnswers(m_problem, currentAnswers(), currentproblem);
+    if (result.outcome == SubmitOutcome::NoProblem) {
+        runtime::messageBox(this, tr("Please choose a Problem to solve."));
+        return;
+    }
+    if (result.outcome == SubmitOutcome::MissingAnswer) {
+        runtime::messageBox(this, tr("Please fill in all three answers."));
+        return;
+    }
+    attempts[currentproblem] = countAttempt(attempts[currentproblem]);
+    m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem], runtime::Precision::Double));
+    m_grading = result.grading;
+    reportanswer();
+
+    switch (result.outcome) {
+    case SubmitOutcome::Completed: {
+        m_probcomplete[currentproblem]->setText(tr("Yes"));
+        runtime::messageBox(this, tr("Problem Complete."));
+        // An exclusive group keeps one button checked; lift that for a moment.
+        m_problemGroup->setExclusive(false);
+        m_problemOption[currentproblem]->setChecked(false);
+        m_problemGroup->setExclusive(true);
+        m_problem.k = 0.0f;
+        break;
+    }
+    case SubmitOutcome::NoTutoring:
+        m_lblnotutor->show();
+        break;
+    case SubmitOutcome::Tutoring:
+        disablestuff();
+        beginStage(result.stage);
+        break;
+    case SubmitOutcome::NoProblem:
+    case SubmitOutcome::MissingAnswer:
+        break;
+    }
+}
+
+void RateTutor::reportanswer()
+{
+    m_responseframe->show();
+    m_Aresponse->setText(m_grading.orderA == Verdict::Right ? tr("Correct order with respect to A.")
+                                                            : tr("Incorrect order with respect to A."));
+    m_Bresponse->setText(m_grading.orderB == Verdict::Right ? tr("Correct order with respect to B.")
+                                                            : tr("Incorrect order with respect to B."));
+    m_kresponse->setText(m_grading.k == Verdict::Right ? tr("Correct rate constant.") : tr("Incorrect rate constant."));
+}
+
+void RateTutor::disablestuff()
+{
+    m_submitbtn->setEnabled(false);
+    m_kinput->setEnabled(false);
+    m_orderAinput->setEnabled(false);
+    m_orderBinput->setEnabled(false);
+    m_workbelow->show();
+}
+
+void RateTutor::beginStage(Stage stage)
+{
+    const GuidedTutor::Opening opening = m_tutor.begin(stage);
+    m_Label15->setText(opening.title);
+    m_atutorlab->setText(opening.instruction);
+    m_orderAtutor->show();
+}
+
+void RateTutor::continueAbtn_Click()
+{
+    using Kind = ContinueOutcome::Kind;
+    const Stage stage = m_tutor.stage();
+    const ContinueOutcome outcome = m_tutor.continueClick(m_problem, currentAnswers());
+    if (!outcome.instruction.isEmpty())
+        m_atutorlab->setText(outcome.instruction);
+    switch (outcome.kind) {
+    case Kind::Nothing:
+    case Kind::Right:
+        break;
+    case Kind::Refused:
+    case Kind::SameAnswer:
+        runtime::messageBox(this, outcome.message);
+        break;
+    case Kind::ChoiceAccepted:
+        if (stage == Stage::RateConstant) {
+            m_genlaw->show();
+            m_kinput->setEnabled(true);
+        } else {
+            m_eqimage->show();
+            (stage == Stage::OrderA ? m_orderAinput : m_orderBinput)->setEnabled(true);
+        }
+        break;
+    case Kind::FirstWrong:
+        if (stage == Stage::RateConstant) {
+            m_solvefork->show();
+        } else {
+            m_loglab->hide();
+            m_fullmathA->show();
+            showOrderWork(*outcome.orderWork);
+        }
+        break;
+    case Kind::FurtherWrong:
+        if (stage == Stage::RateConstant) {
+            showRateConstantWork(*outcome.rateConstantWork);
+        } else {
+            setCaption(m_loglab, outcome.logLine);
+            m_loglab->show();
+        }
+        break;
+    case Kind::StageEnded:
+        m_orderAtutor->hide();
+        deselect();
+        break;
+    }
+}
+
+void RateTutor::showOrderWork(const OrderWork &work)
+{
+    setCaption(m_ratesel1, work.ratesel1);
+    setCaption(m_ratesel2, work.ratesel2);
+    setCaption(m_a1, work.a1);
+    setCaption(m_a2, work.a2);
+    setCaption(m_raterat, work.raterat);
+    placeAfter(m_orderlab1, m_a1, 30);
+    placeAfter(m_orderlab2, m_raterat, 30);
+    m_orderlab2->setVisible(work.ratioShown);
+    m_Line5->setX2(int(toTwips(m_orderlab1->x())));
+}
+
+void RateTutor::showRateConstantWork(const RateConstantWork &work)
+{
+    setCaption(m_krate, work.krate);
+    setCaption(m_kconcA, work.kconcA);
+    setCaption(m_kordera, work.kordera);
+    setCaption(m_kconcB, work.kconcB);
+    setCaption(m_korderb, work.korderb);
+    placeAfter(m_kordera, m_kconcA, 15);
+    placeAfter(m_kconcB, m_kordera, 15);
+    placeAfter(m_korderb, m_kconcB, 15);
+    m_kcalc->move(m_kcalc->x(), toPixels(KcalcShownTop));
+    m_kcalc->show();
+}
+
+void RateTutor::calculator_Click()
+{
+    const QString program = runtime::findProgram(calculatorPrograms());
+    if (program.isEmpty()) {
+        runtime::messageBox(this, tr("No calculator program was found on this computer."));
+        return;
+    }
+    if (!runtime::startProgram(program))
+        runtime::messageBox(this, tr("The calculator program could not be started."));
 }

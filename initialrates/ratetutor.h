@@ -1,12 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "initialrates/grading.h"
+#include "initialrates/problem.h"
+#include "initialrates/tutor.h"
 #include "runtime/forms.h"
+#include "runtime/random.h"
 
+#include <array>
+#include <memory>
+
+class ClickLabel;
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace pictures {
+class Picture;
+}
 namespace runtime {
 class LabelButton;
-}
+class LineControl;
+class PictureBox;
+} // namespace runtime
 
+// The Method of Initial Rates screen: six problem slots, the shuffled table
+// of four trials, the answer area and the guided tutoring area.
 class RateTutor : public runtime::Form
 {
     Q_OBJECT
@@ -16,6 +38,91 @@ public:
     void formLoad() override;
     void formUnload() override;
 
+    // The programs tried, in order, for "Calculator".
+    static QStringList calculatorPrograms();
+
 private:
-    runtime::LabelButton *m_approach{nullptr};
+    void buildTopStrip();
+    void buildProblemList();
+    void buildTable();
+    void buildAnswerArea();
+    void buildTutoringArea();
+    void buildMenu();
+
+    void enableproblems();
+    void problem_Click(int index);
+    void setDifficulty(initialrates::Difficulty level);
+    void setupproblem();
+    void Trial_Click(int index);
+    void deselect();
+    void submitbtn_Click();
+    void reportanswer();
+    void disablestuff();
+    void beginStage(initialrates::Stage stage);
+    void continueAbtn_Click();
+    void showOrderWork(const initialrates::OrderWork &work);
+    void showRateConstantWork(const initialrates::RateConstantWork &work);
+    void calculator_Click();
+    initialrates::Answers currentAnswers() const;
+
+    // Form-level state.
+    initialrates::Problem m_problem;
+    int currentproblem{0};
+    initialrates::Difficulty difficulty{initialrates::Difficulty::RelativelyEasy};
+    std::array<int, 21> attempts{};
+    initialrates::Grading m_grading;
+    initialrates::GuidedTutor m_tutor;
+    std::unique_ptr<runtime::RandomSource> m_random;
+
+    QWidget *m_client{nullptr};
+    QAction *m_mnueasy{nullptr};
+    QAction *m_mnumoderate{nullptr};
+    QAction *m_mnudifficult{nullptr};
+
+    QButtonGroup *m_problemGroup{nullptr};
+    std::array<QRadioButton *, initialrates::SlotCount> m_problemOption{};
+    std::array<QLabel *, initialrates::SlotCount> m_probcomplete{};
+    std::array<QLabel *, initialrates::SlotCount> m_numattempts{};
+
+    std::array<runtime::LabelButton *, initialrates::TrialCount> m_Trial{};
+    std::array<ClickLabel *, initialrates::TrialCount> m_labconcA{};
+    std::array<ClickLabel *, initialrates::TrialCount> m_LabconcB{};
+    std::array<ClickLabel *, initialrates::TrialCount> m_Labrate{};
+
+    QLineEdit *m_kinput{nullptr};
+    QLineEdit *m_orderAinput{nullptr};
+    QLineEdit *m_orderBinput{nullptr};
+    QGroupBox *m_responseframe{nullptr};
+    QLabel *m_Aresponse{nullptr};
+    QLabel *m_Bresponse{nullptr};
+    QLabel *m_kresponse{nullptr};
+    runtime::LabelButton *m_submitbtn{nullptr};
+    QLabel *m_workbelow{nullptr};
+    QLabel *m_lblnotutor{nullptr};
+
+    runtime::PictureBox *m_orderAtutor{nullptr};
+    QLabel *m_Label15{nullptr};
+    QLabel *m_atutorlab{nullptr};
+    pictures::Picture *m_genlaw{nullptr};
+    pictures::Picture *m_solvefork{nullptr};
+    pictures::Picture *m_eqimage{nullptr};
+    runtime::LabelButton *m_continueAbtn{nullptr};
+
+    runtime::PictureBox *m_fullmathA{nullptr};
+    QLabel *m_ratesel1{nullptr};
+    QLabel *m_ratesel2{nullptr};
+    QLabel *m_a1{nullptr};
+    QLabel *m_a2{nullptr};
+    runtime::LineControl *m_Line5{nullptr};
+    QLabel *m_orderlab1{nullptr};
+    QLabel *m_raterat{nullptr};
+    QLabel *m_orderlab2{nullptr};
+    QLabel *m_loglab{nullptr};
+
+    runtime::PictureBox *m_kcalc{nullptr};
+    QLabel *m_krate{nullptr};
+    QLabel *m_kconcA{nullptr};
+    QLabel *m_kordera{nullptr};
+    QLabel *m_kconcB{nullptr};
+    QLabel *m_korderb{nullptr};
 };

@@ -3,4 +3,10 @@
 
 namespace pictures {
 
+Described generalReaction()
+{
+    return {formula(QStringLiteral("General Reaction: A + B -> C")),
+            QStringLiteral("General reaction: A plus B reacts to give C")};
+}
+
 } // namespace pictures

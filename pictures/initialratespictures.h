@@ -5,4 +5,7 @@
 
 namespace pictures {
 
+// "General Reaction: A + B -> C", the reaction the initial-rates problems use.
+Described generalReaction();
+
 } // namespace pictures

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "problem.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace initialrates {
+
+constexpr int SlotCount = 6;
+// Slots from this index on (Problems 5 and 6) offer no guided tutoring.
+constexpr int FirstSlotWithoutTutoring = 4;
+
+enum class Verdict { Right, Wrong };
+
+// The texts of the three answer boxes.
+struct Answers {
+    QString orderA;
+    QString orderB;
+    QString k;
+};
+
+struct Grading {
+    Verdict orderA{Verdict::Wrong};
+    Verdict orderB{Verdict::Wrong};
+    Verdict k{Verdict::Wrong};
+    bool allRight() const;
+};
+
+// The tutoring stages, one per quantity of the rate law.
+enum class Stage { None, OrderA, OrderB, RateConstant };
+
+// The typed number, in single precision, equals the value exactly. A number
+// beyond single precision's range is wrong.
+Verdict exactVerdict(QStringView text, float value);
+// The typed number lies strictly within 2 % of k.
+Verdict rateConstantVerdict(QStringView text, float k);
+Grading checkanswer(const Problem &problem, const Answers &answers);
+
+enum class SubmitOutcome {
+    NoProblem,     // k is 0: no problem chosen, or the last one completed
+    MissingAnswer, // a box holds no characters at all
+    Completed,
+    NoTutoring,    // wrong on a slot without tutoring
+    Tutoring,      // wrong on a slot with tutoring: the stage to begin
+};
+
+struct SubmitResult {
+    SubmitOutcome outcome{SubmitOutcome::NoProblem};
+    Grading grading;
+    Stage stage{Stage::None};
+    // Whether the submission counts as an attempt.
+    bool graded() const;
+};
+
+SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int currentproblem);
+
+// The attempt count after one more attempt; it keeps counting far beyond
+// what a student will reach and never wraps.
+int countAttempt(int attempts);
+
+} // namespace initialrates

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runtime/random.h"
+
+#include <QString>
+#include <array>
+
+namespace initialrates {
+
+enum class Difficulty { RelativelyEasy = 1, ModeratelyDifficult = 2, Difficult = 3 };
+
+constexpr int TrialCount = 4;
+// The table's rows, in twips from the top of the screen's client area.
+constexpr int FirstRowTop = 4680;
+constexpr int RowSpacing = 480;
+// Below the client area: where a row waits before it is given its place.
+constexpr int OffTableTop = 8000;
+
+// One problem: the hidden orders and rate constant, and four trials by their
+// fixed internal index. Trials 0 and 1 share [B] and trials 0 and 2 share
+// [A], so each pair isolates one reactant; trial 3 is independent.
+struct Problem {
+    float orderA{0.0f};
+    float orderB{0.0f};
+    // 0 means that no problem is chosen.
+    float k{0.0f};
+    std::array<float, 5> concA{};
+    std::array<float, 5> concB{};
+    std::array<float, 5> rate{};
+    // The top of each trial's row on the screen.
+    std::array<int, TrialCount> rowTop{OffTableTop, OffTableTop, OffTableTop, OffTableTop};
+};
+
+// One concentration: a draw rounded to three decimals, drawn again until it
+// exceeds 0.01 in single precision, so it is one of 0.011 to 1.000 mol/L.
+float goodrandomgenerate(runtime::RandomSource &random);
+
+// The orders and k, redrawn together while both orders are 0 or k is 0.
+void drawOrdersAndK(Problem &problem, runtime::RandomSource &random);
+// One more draw that may make the order in A 0.5 or 1.5, or the order in B -1.
+void applyDifficultVariation(Problem &problem, runtime::RandomSource &random);
+// The four trials, their rates and the shuffled order of the rows.
+void setupproblem(Problem &problem, Difficulty difficulty, runtime::RandomSource &random);
+
+// A rate below 1 keeps four decimals, a larger one three, cut, not rounded.
+float cutRate(double rate);
+double trialRate(float concA, float concB, float orderA, float orderB, float k);
+
+// A whole new problem at that difficulty, drawing in the fixed order.
+Problem generateProblem(runtime::RandomSource &random, Difficulty difficulty);
+
+// The number the student sees for the row at that top: 1 for the top row.
+int rowNumber(int rowTop);
+QString trialCaption(int rowTop);
+
+} // namespace initialrates

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runtime/random.h"
+
+#include <deque>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace testing {
+
+inline runtime::ScriptedRandom::Script script(std::initializer_list<float> draws)
+{
+    return std::make_shared<std::deque<float>>(draws);
+}
+
+// A reproducible source for runs over many problems.
+class SeededRandom : public runtime::RandomSource
+{
+public:
+    explicit SeededRandom(unsigned seed)
+        : m_engine(seed)
+    {
+    }
+    float next() override { return runtime::unitInterval(m_uniform(m_engine)); }
+    void reseed() override {}
+
+private:
+    std::mt19937 m_engine;
+    std::uniform_real_distribution<float> m_uniform{0.0f, 1.0f};
+};
+
+// A problem whose draws are known: orders 1 and 2, k 3.47, the
+// concentrations .405, .645, (.784), (.472), .183, .981, and the rows in the
+// order trial 0, 3, 1, 2 from the top.
+inline std::vector<float> knownOrders() { return {0.5f, 0.9f, 0.347f}; }
+inline std::vector<float> knownTrials()
+{
+    return {0.405f, 0.645f, 0.784f, 0.472f, 0.183f, 0.981f, 0.0f, 0.5f, 0.5f, 0.9f, 0.0f, 0.3f};
+}
+
+} // namespace testing
