@@ -222,10 +222,13 @@ void RateTutor::buildAnswerArea()
                              2415, 495));
     makeLabel(client, QStringLiteral("Label9"), tr("Rate = "), 5400, 1320, 0, 0, 12);
     m_kinput = answerBox(client, QStringLiteral("kinput"), 6240, 1320, 945, 345);
+    m_kinput->setAccessibleName(tr("rate constant k"));
     makeLabel(client, QStringLiteral("Label10"), tr("[A]"), 7200, 1320, 0, 0, 12);
     m_orderAinput = answerBox(client, QStringLiteral("orderAinput"), 7560, 1080, 495, 375);
+    m_orderAinput->setAccessibleName(tr("order in A"));
     makeLabel(client, QStringLiteral("Label11"), tr("[B]"), 8160, 1320, 0, 0, 12);
     m_orderBinput = answerBox(client, QStringLiteral("orderBinput"), 8520, 1080, 495, 375);
+    m_orderBinput->setAccessibleName(tr("order in B"));
     setTabOrder(m_kinput, m_orderAinput);
     setTabOrder(m_orderAinput, m_orderBinput);
 
@@ -241,6 +244,8 @@ void RateTutor::buildAnswerArea()
     m_submitbtn = new runtime::LabelButton(client, QStringLiteral("submitbtn"), tr("Submit"), 8160, 1920, 975, 255);
     connect(m_submitbtn, &runtime::LabelButton::clicked, this, &RateTutor::submitbtn_Click);
     setTabOrder(m_orderBinput, m_submitbtn);
+    for (QLineEdit *box : {m_kinput, m_orderAinput, m_orderBinput})
+        runtime::pressOnEnter(box, m_submitbtn);
     m_workbelow = makeLabel(client, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 8160, 2280,
                             1215, 615);
     m_workbelow->setFont(runtime::fontOfSize(8, true));

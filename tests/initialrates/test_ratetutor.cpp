@@ -56,6 +56,7 @@ private slots:
     void zeroRateShowsANote();
     void calculatorReportsWhenNoneIsFound();
     void calculatorStartsTheFirstOneFound();
+    void enterSubmitsOnlyWhileSubmitIsEnabled();
 
 private:
     runtime::Form *open();
@@ -512,6 +513,24 @@ void TestRateTutor::calculatorStartsTheFirstOneFound()
     qputenv("PATH", path);
     QTRY_VERIFY(QFile::exists(marker));
     QVERIFY(boxes.texts().isEmpty());
+}
+
+void TestRateTutor::enterSubmitsOnlyWhileSubmitIsEnabled()
+{
+    MessageBoxes boxes;
+    open();
+    type(QStringLiteral("orderAinput"), QStringLiteral("2"));
+    type(QStringLiteral("orderBinput"), QStringLiteral("2"));
+    type(QStringLiteral("kinput"), QStringLiteral("3.47"));
+    QTest::keyClick(child<QLineEdit>(QStringLiteral("orderBinput")), Qt::Key_Return);
+    settle();
+    QCOMPARE(child<QLabel>(QStringLiteral("numattempts_0"))->text(), QStringLiteral("1"));
+    QVERIFY(child(QStringLiteral("orderAtutor"))->isVisible());
+    QVERIFY(!child(QStringLiteral("submitbtn"))->isEnabled());
+    // Locked for the tutoring: Enter grades nothing.
+    QTest::keyClick(child<QLineEdit>(QStringLiteral("kinput")), Qt::Key_Return);
+    settle();
+    QCOMPARE(child<QLabel>(QStringLiteral("numattempts_0"))->text(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestRateTutor)
