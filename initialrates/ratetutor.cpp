@@ -104,7 +104,8 @@ void RateTutor::buildMenu()
     auto *bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("menubar"));
     bar->setNativeMenuBar(false);
-    QMenu *menu = bar->addMenu(tr("Difficulty"));
+    // Alt+D opens it from the keyboard.
+    QMenu *menu = bar->addMenu(tr("&Difficulty"));
     menu->setObjectName(QStringLiteral("mnudifficulty"));
     auto *group = new QActionGroup(this);
     group->setExclusive(true);
