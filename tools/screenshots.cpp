@@ -3,17 +3,36 @@
 // it: velomira-screenshots <folder>. Run it with QT_SCALE_FACTOR=2 for a
 // high-density view.
 #include "runtime/forms.h"
+#include "runtime/random.h"
 #include "shell/screens.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QTimer>
+#include <random>
+
+namespace {
+
+// The same problems on every run, so that pictures change only when the
+// screens do.
+class FixedRandom : public runtime::RandomSource
+{
+public:
+    float next() override { return runtime::unitInterval(m_uniform(m_engine)); }
+    void reseed() override {}
+
+private:
+    std::mt19937 m_engine{2026};
+    std::uniform_real_distribution<float> m_uniform{0.0f, 1.0f};
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     runtime::initialiseApplication();
     registerScreens();
+    runtime::setRandomFactory([] { return std::make_unique<FixedRandom>(); });
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
