@@ -18,24 +18,6 @@
 using graphical::PlotType;
 using runtime::makeLabel;
 
-namespace {
-
-QString indexed(const char *name, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
-QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setFont(runtime::fontOfSize(12));
-    runtime::place(box, left, top, width, height);
-    return box;
-}
-
-} // namespace
-
 RateTutor2::RateTutor2()
     : runtime::Form(QStringLiteral("ratetutor2"), tr("Graphical Method"), 9480, 6645)
 {
@@ -70,7 +52,7 @@ void RateTutor2::buildProblemList()
     for (int i = 0; i < 6; ++i) {
         const int top = 840 + 360 * i;
         auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), this);
-        option->setObjectName(indexed("problem", i));
+        option->setObjectName(runtime::indexedName("problem", i));
         runtime::place(option, 240, top, 1455, 255);
         // A slot reacts when it becomes selected, by click or by keyboard.
         connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
@@ -78,8 +60,8 @@ void RateTutor2::buildProblemList()
                 problem_Click(i);
         });
         m_problem[i] = option;
-        m_probcomplete[i] = makeLabel(this, indexed("probcomplete", i), tr("No"), 1920, top, 375, 255);
-        m_numattempts[i] = makeLabel(this, indexed("numattempts", i), QStringLiteral("0"), 3120, top, 375, 255);
+        m_probcomplete[i] = makeLabel(this, runtime::indexedName("probcomplete", i), tr("No"), 1920, top, 375, 255);
+        m_numattempts[i] = makeLabel(this, runtime::indexedName("numattempts", i), QStringLiteral("0"), 3120, top, 375, 255);
         // On the line of the option's caption.
         m_probcomplete[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_numattempts[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -97,8 +79,8 @@ void RateTutor2::buildDataTable()
     new runtime::LineControl(this, QStringLiteral("Line1"), 120, 4200, 2640, 4200, runtime::blue());
     for (int t = 0; t < graphical::TableRows; ++t) {
         const int top = 4320 + 240 * t;
-        makeLabel(this, indexed("timemin", t), QString::number(t), 600, top);
-        m_labconcA[t] = makeLabel(this, indexed("labconcA", t), QString(), 1440, top, 1095, 255);
+        makeLabel(this, runtime::indexedName("timemin", t), QString::number(t), 600, top);
+        m_labconcA[t] = makeLabel(this, runtime::indexedName("labconcA", t), QString(), 1440, top, 1095, 255);
     }
 }
 
@@ -107,10 +89,10 @@ void RateTutor2::buildAnswerArea()
     makeLabel(this, QStringLiteral("Label8"), tr("Complete the rate law below by filling in each box:"), 5040, 480,
               3615, 255);
     makeLabel(this, QStringLiteral("Label9"), tr("Rate = "), 5040, 1080, 780, 300, 12);
-    m_kinput = makeTextBox(this, QStringLiteral("kinput"), 5880, 1080, 945, 345);
+    m_kinput = runtime::makeTextBox(this, QStringLiteral("kinput"), 5880, 1080, 945, 345, 12);
     m_kinput->setAccessibleName(tr("rate constant k"));
     makeLabel(this, QStringLiteral("Label10"), QStringLiteral("[A]"), 6840, 1080, 285, 300, 12);
-    m_orderAinput = makeTextBox(this, QStringLiteral("orderAinput"), 7200, 840, 495, 375);
+    m_orderAinput = runtime::makeTextBox(this, QStringLiteral("orderAinput"), 7200, 840, 495, 375, 12);
     m_orderAinput->setAccessibleName(tr("order in A"));
 
     m_responseframe = new QGroupBox(this);
@@ -146,7 +128,7 @@ void RateTutor2::buildWorkArea()
     static constexpr std::array<int, graphical::PlotTypes> ylabelTop{1200, 1080, 1080};
     static constexpr std::array<int, graphical::PlotTypes> ylabelHeight{300, 480, 480};
     for (int i = 0; i < graphical::PlotTypes; ++i) {
-        m_ylabel[i] = new pictures::Picture(area, indexed("ylabel", i), pictures::plotAxisLabel(i), 120,
+        m_ylabel[i] = new pictures::Picture(area, runtime::indexedName("ylabel", i), pictures::plotAxisLabel(i), 120,
                                             ylabelTop[i], 135, ylabelHeight[i]);
         m_ylabel[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         m_ylabel[i]->hide();
@@ -165,7 +147,7 @@ void RateTutor2::buildWorkArea()
     const std::array<QString, graphical::PlotTypes> captions{tr("[A] vs. time"), tr("ln[A] vs. time"),
                                                              tr("1/[A] vs. time")};
     for (int i = 0; i < graphical::PlotTypes; ++i) {
-        m_plottype[i] = new runtime::LabelButton(area, indexed("plottype", i), captions[i], plottypeLeft[i], 2280,
+        m_plottype[i] = new runtime::LabelButton(area, runtime::indexedName("plottype", i), captions[i], plottypeLeft[i], 2280,
                                                  975, 255);
         m_plottype[i]->setBackgroundColor(runtime::white());
         connect(m_plottype[i], &runtime::LabelButton::clicked, this, [this, i] { plottype_Click(i); });

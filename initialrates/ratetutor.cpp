@@ -33,11 +33,6 @@ constexpr int RowHeight = 315;
 constexpr int ValueHeight = 255;
 constexpr int KcalcShownTop = 1940;
 
-QString indexed(const char *name, int index)
-{
-    return QString::fromLatin1(name) + u'_' + QString::number(index);
-}
-
 void setWhiteGround(QWidget *widget)
 {
     runtime::setBackgroundColour(widget, runtime::white());
@@ -52,15 +47,6 @@ QLabel *boxedLabel(QWidget *parent, const QString &name, const QString &caption,
     label->setAlignment(Qt::AlignCenter);
     setWhiteGround(label);
     return label;
-}
-
-QLineEdit *answerBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setFont(runtime::fontOfSize(12));
-    runtime::place(box, left, top, width, height);
-    return box;
 }
 
 // Sets a self-sizing label's text; its width follows at once.
@@ -158,7 +144,7 @@ void RateTutor::buildProblemList()
     for (int i = 0; i < SlotCount; ++i) {
         const int top = SlotTop + SlotSpacing * i;
         auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), client);
-        option->setObjectName(indexed("problem", i));
+        option->setObjectName(runtime::indexedName("problem", i));
         option->setFont(runtime::fontOfSize(8));
         setWhiteGround(option);
         QPalette ground = option->palette();
@@ -168,8 +154,8 @@ void RateTutor::buildProblemList()
         m_problemGroup->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, [this, i] { problem_Click(i); });
         m_problemOption[i] = option;
-        m_probcomplete[i] = boxedLabel(client, indexed("probcomplete", i), tr("No"), 1920, top);
-        m_numattempts[i] = boxedLabel(client, indexed("numattempts", i), QStringLiteral("0"), 3120, top);
+        m_probcomplete[i] = boxedLabel(client, runtime::indexedName("probcomplete", i), tr("No"), 1920, top);
+        m_numattempts[i] = boxedLabel(client, runtime::indexedName("numattempts", i), QStringLiteral("0"), 3120, top);
     }
 }
 
@@ -190,7 +176,7 @@ void RateTutor::buildTable()
 
     const auto value = [&](const char *name, int i, int left, int width) {
         auto *label = new ClickLabel(client);
-        label->setObjectName(indexed(name, i));
+        label->setObjectName(runtime::indexedName(name, i));
         label->setFont(runtime::fontOfSize(8));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setWhiteGround(label);
@@ -199,7 +185,7 @@ void RateTutor::buildTable()
         return label;
     };
     for (int i = 0; i < TrialCount; ++i) {
-        auto *row = new runtime::LabelButton(client, indexed("Trial", i), tr("Trial %1").arg(i + 1), 120,
+        auto *row = new runtime::LabelButton(client, runtime::indexedName("Trial", i), tr("Trial %1").arg(i + 1), 120,
                                              FirstRowTop + RowSpacing * i, 4515, RowHeight);
         row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         row->setBackgroundColor(runtime::white());
@@ -222,13 +208,13 @@ void RateTutor::buildAnswerArea()
                              tr("Complete the rate law below by filling in each of the three boxes:"), 5040, 480,
                              2415, 495));
     makeLabel(client, QStringLiteral("Label9"), tr("Rate = "), 5400, 1320, 0, 0, 12);
-    m_kinput = answerBox(client, QStringLiteral("kinput"), 6240, 1320, 945, 345);
+    m_kinput = runtime::makeTextBox(client, QStringLiteral("kinput"), 6240, 1320, 945, 345, 12);
     m_kinput->setAccessibleName(tr("rate constant k"));
     makeLabel(client, QStringLiteral("Label10"), tr("[A]"), 7200, 1320, 0, 0, 12);
-    m_orderAinput = answerBox(client, QStringLiteral("orderAinput"), 7560, 1080, 495, 375);
+    m_orderAinput = runtime::makeTextBox(client, QStringLiteral("orderAinput"), 7560, 1080, 495, 375, 12);
     m_orderAinput->setAccessibleName(tr("order in A"));
     makeLabel(client, QStringLiteral("Label11"), tr("[B]"), 8160, 1320, 0, 0, 12);
-    m_orderBinput = answerBox(client, QStringLiteral("orderBinput"), 8520, 1080, 495, 375);
+    m_orderBinput = runtime::makeTextBox(client, QStringLiteral("orderBinput"), 8520, 1080, 495, 375, 12);
     m_orderBinput->setAccessibleName(tr("order in B"));
     setTabOrder(m_kinput, m_orderAinput);
     setTabOrder(m_orderAinput, m_orderBinput);

@@ -19,15 +19,6 @@
 using pictures::Picture;
 using runtime::makeLabel;
 
-namespace {
-
-QString indexed(const QString &name, int index)
-{
-    return name + QLatin1Char('_') + QString::number(index);
-}
-
-} // namespace
-
 WritingRateLaws::WritingRateLaws()
     : runtime::Form(QStringLiteral("writingratelaws"), tr("Writing Rate Laws"), 9390, 7620)
 {
@@ -49,7 +40,7 @@ WritingRateLaws::WritingRateLaws()
     const int optionWidths[ratelaws::ProblemCount] = {2895, 2895, 3255};
     for (int i = 0; i < ratelaws::ProblemCount; ++i) {
         auto *option = new QRadioButton(ratelaws::rateLawProblem(i).caption, this);
-        option->setObjectName(indexed(QStringLiteral("problemnumber"), i));
+        option->setObjectName(runtime::indexedName(QStringLiteral("problemnumber"), i));
         runtime::place(option, 360, 3840 + 360 * i, optionWidths[i], 255);
         // Wide enough for the whole caption whatever the machine's font.
         option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
@@ -64,7 +55,7 @@ WritingRateLaws::WritingRateLaws()
                                              pictures::nitrogenMonoxideAndHydrogen(),
                                              pictures::dinitrogenPentoxideDecomposition()};
     for (int i = 0; i < int(m_rxnimage0.size()); ++i) {
-        m_rxnimage0[i] = new Picture(this, indexed(QStringLiteral("rxnimage0"), i), reactions[i], 5160, 1440, 3525, 480);
+        m_rxnimage0[i] = new Picture(this, runtime::indexedName(QStringLiteral("rxnimage0"), i), reactions[i], 5160, 1440, 3525, 480);
         m_rxnimage0[i]->hide();
     }
 

@@ -75,6 +75,21 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
     return label;
 }
 
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                       qreal pointSize)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(fontOfSize(pointSize));
+    place(box, left, top, width, height);
+    return box;
+}
+
+QString indexedName(const QString &name, int index)
+{
+    return name + u'_' + QString::number(index);
+}
+
 void setTextColour(QWidget *widget, QColor colour)
 {
     QPalette p = widget->palette();

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace runtime {
@@ -38,6 +39,13 @@ protected:
 // or height of 0 makes it size itself to its caption.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width = 0, int height = 0, qreal pointSize = 8, QColor colour = Qt::black);
+
+// A text box placed in twips, its text in the given size.
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                       qreal pointSize = 8);
+
+// The object name of one element of a control array: "problem_3".
+QString indexedName(const QString &name, int index);
 
 void setTextColour(QWidget *widget, QColor colour);
 void setBackgroundColour(QWidget *widget, QColor colour);
