@@ -24,75 +24,68 @@ class TestGrading : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void ordersAreComparedExactly_data();
-    void ordersAreComparedExactly();
-    void rateConstantWithinTwoPercent_data();
-    void rateConstantWithinTwoPercent();
+    void eachAnswerIsGraded_data();
+    void eachAnswerIsGraded();
     void refusalsGradeNothing_data();
     void refusalsGradeNothing();
     void firstWrongQuantityChoosesTheStage_data();
     void firstWrongQuantityChoosesTheStage();
-    void attemptsKeepCounting_data();
-    void attemptsKeepCounting();
+    void attemptsNeverWrap();
 };
 
-void TestGrading::ordersAreComparedExactly_data()
+// Orders must equal the typed number exactly, in single precision; k must
+// lie strictly within 2 %.
+void TestGrading::eachAnswerIsGraded_data()
 {
+    QTest::addColumn<bool>("isK");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("order");
+    QTest::addColumn<float>("value");
     QTest::addColumn<Verdict>("verdict");
-    QTest::newRow("2") << "2" << 2.0f << Verdict::Right;
-    QTest::newRow("2.0") << "2.0" << 2.0f << Verdict::Right;
-    QTest::newRow("blank before 2") << " 2" << 2.0f << Verdict::Right;
-    QTest::newRow("blank inside") << "2 .0" << 2.0f << Verdict::Right;
-    QTest::newRow("2.01") << "2.01" << 2.0f << Verdict::Wrong;
-    QTest::newRow(".5") << ".5" << 0.5f << Verdict::Right;
-    QTest::newRow("1/2 reads as 1 for an order of 1/2") << "1/2" << 0.5f << Verdict::Wrong;
-    QTest::newRow("1/2 reads as 1 for an order of 1") << "1/2" << 1.0f << Verdict::Right;
-    QTest::newRow("-1") << "-1" << -1.0f << Verdict::Right;
-    QTest::newRow("1 for -1") << "1" << -1.0f << Verdict::Wrong;
-    QTest::newRow("no number is 0") << "none" << 0.0f << Verdict::Right;
-    QTest::newRow("blanks are 0") << "   " << 0.0f << Verdict::Right;
-    QTest::newRow("beyond single range") << "1e40" << 0.0f << Verdict::Wrong;
-    QTest::newRow("beyond double range") << "1e400" << 2.0f << Verdict::Wrong;
+    const auto order = [](const char *name, const char *text, float value, Verdict verdict) {
+        QTest::newRow(name) << false << QString::fromLatin1(text) << value << verdict;
+    };
+    const auto k = [](const char *name, const char *text, float value, Verdict verdict) {
+        QTest::newRow(name) << true << QString::fromLatin1(text) << value << verdict;
+    };
+    order("order: 2", "2", 2, Verdict::Right);
+    order("order: 2.0", "2.0", 2, Verdict::Right);
+    order("order: blank before 2", " 2", 2, Verdict::Right);
+    order("order: blank inside", "2 .0", 2, Verdict::Right);
+    order("order: 2.01", "2.01", 2, Verdict::Wrong);
+    order("order: .5", ".5", 0.5f, Verdict::Right);
+    order("order: 1/2 reads as 1 for an order of 1/2", "1/2", 0.5f, Verdict::Wrong);
+    order("order: 1/2 reads as 1 for an order of 1", "1/2", 1, Verdict::Right);
+    order("order: -1", "-1", -1, Verdict::Right);
+    order("order: 1 for -1", "1", -1, Verdict::Wrong);
+    order("order: no number is 0", "none", 0, Verdict::Right);
+    order("order: blanks are 0", "   ", 0, Verdict::Right);
+    order("order: beyond single range", "1e40", 0, Verdict::Wrong);
+    order("order: beyond double range", "1e400", 2, Verdict::Wrong);
+    k("k: 4.91 for 5", "4.91", 5, Verdict::Right);
+    k("k: 5.09 for 5", "5.09", 5, Verdict::Right);
+    k("k: 4.89 for 5", "4.89", 5, Verdict::Wrong);
+    k("k: 5.11 for 5", "5.11", 5, Verdict::Wrong);
+    k("k: exactly 2 % above", "5.1", 5, Verdict::Wrong);
+    k("k: exactly 2 % below", "4.9", 5, Verdict::Wrong);
+    k("k: 3.469 for 3.47", "3.469", 3.47f, Verdict::Right);
+    k("k: smallest", "0.0101", 0.01f, Verdict::Right);
+    k("k: no number", "k", 2, Verdict::Wrong);
+    k("k: beyond single range", "1e39", 9.99f, Verdict::Wrong);
+    k("k: beyond double range", "-1e999", 9.99f, Verdict::Wrong);
 }
 
-void TestGrading::ordersAreComparedExactly()
+void TestGrading::eachAnswerIsGraded()
 {
+    QFETCH(bool, isK);
     QFETCH(QString, text);
-    QFETCH(float, order);
+    QFETCH(float, value);
     QFETCH(Verdict, verdict);
-    QCOMPARE(exactVerdict(text, order), verdict);
-    const Grading grading = checkanswer(problemOf(order, order, 1.0f), {text, text, QStringLiteral("1")});
-    QCOMPARE(grading.orderA, verdict);
-    QCOMPARE(grading.orderB, verdict);
-}
-
-void TestGrading::rateConstantWithinTwoPercent_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("k");
-    QTest::addColumn<Verdict>("verdict");
-    QTest::newRow("4.91 for 5") << "4.91" << 5.0f << Verdict::Right;
-    QTest::newRow("5.09 for 5") << "5.09" << 5.0f << Verdict::Right;
-    QTest::newRow("4.89 for 5") << "4.89" << 5.0f << Verdict::Wrong;
-    QTest::newRow("5.11 for 5") << "5.11" << 5.0f << Verdict::Wrong;
-    QTest::newRow("exactly 2 % above") << "5.1" << 5.0f << Verdict::Wrong;
-    QTest::newRow("exactly 2 % below") << "4.9" << 5.0f << Verdict::Wrong;
-    QTest::newRow("3.469 for 3.47") << "3.469" << 3.47f << Verdict::Right;
-    QTest::newRow("smallest k") << "0.0101" << 0.01f << Verdict::Right;
-    QTest::newRow("no number") << "k" << 2.0f << Verdict::Wrong;
-    QTest::newRow("beyond single range") << "1e39" << 9.99f << Verdict::Wrong;
-    QTest::newRow("beyond double range") << "-1e999" << 9.99f << Verdict::Wrong;
-}
-
-void TestGrading::rateConstantWithinTwoPercent()
-{
-    QFETCH(QString, text);
-    QFETCH(float, k);
-    QFETCH(Verdict, verdict);
-    QCOMPARE(rateConstantVerdict(text, k), verdict);
-    QCOMPARE(checkanswer(problemOf(1, 1, k), {QStringLiteral("1"), QStringLiteral("1"), text}).k, verdict);
+    const QString one = QStringLiteral("1");
+    const Grading grading = isK ? checkanswer(problemOf(1, 1, value), {one, one, text})
+                                : checkanswer(problemOf(value, value, 1), {text, text, one});
+    QCOMPARE(grading.orderA, isK ? Verdict::Right : verdict);
+    QCOMPARE(grading.orderB, isK ? Verdict::Right : verdict);
+    QCOMPARE(grading.k, isK ? verdict : Verdict::Right);
 }
 
 void TestGrading::refusalsGradeNothing_data()
@@ -115,7 +108,7 @@ void TestGrading::refusalsGradeNothing()
     QFETCH(SubmitOutcome, outcome);
     const SubmitResult result = submitAnswers(problemOf(1, 2, k), {answers[0], answers[1], answers[2]}, 0);
     QCOMPARE(result.outcome, outcome);
-    QCOMPARE(result.graded(), outcome != SubmitOutcome::NoProblem && outcome != SubmitOutcome::MissingAnswer);
+    QCOMPARE(result.graded(), outcome == SubmitOutcome::Tutoring || outcome == SubmitOutcome::Completed);
 }
 
 void TestGrading::firstWrongQuantityChoosesTheStage_data()
@@ -159,20 +152,12 @@ void TestGrading::firstWrongQuantityChoosesTheStage()
     }
 }
 
-void TestGrading::attemptsKeepCounting_data()
+// The count goes on past 32767 and stops at the largest int.
+void TestGrading::attemptsNeverWrap()
 {
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("after");
-    QTest::newRow("first") << 0 << 1;
-    QTest::newRow("past a 16-bit count") << 32767 << 32768;
-    QTest::newRow("never wraps") << std::numeric_limits<int>::max() << std::numeric_limits<int>::max();
-}
-
-void TestGrading::attemptsKeepCounting()
-{
-    QFETCH(int, before);
-    QFETCH(int, after);
-    QCOMPARE(countAttempt(before), after);
+    QCOMPARE(countAttempt(0), 1);
+    QCOMPARE(countAttempt(32767), 32768);
+    QCOMPARE(countAttempt(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
 }
 
 QTEST_GUILESS_MAIN(TestGrading)

@@ -64,9 +64,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void stageOpeningAndSelection_data();
     void stageOpeningAndSelection();
-    void nothingHappensOutsideAStage();
-    void orderStageChoiceOfTrials_data();
-    void orderStageChoiceOfTrials();
+    void choiceOfTrials_data();
+    void choiceOfTrials();
     void rightFirstAnswerEndsOnTheNextClick_data();
     void rightFirstAnswerEndsOnTheNextClick();
     void wrongOrdersUncoverTheWorkedMath();
@@ -103,11 +102,17 @@ void TestTutor::stageOpeningAndSelection()
     QFETCH(QString, title);
     QFETCH(QString, instruction);
     QFETCH(int, limit);
+    // Outside a stage rows do not select and continue neither answers nor
+    // stores the answers.
     GuidedTutor tutor;
+    QCOMPARE(tutor.trialClick(1), SelectionChange::Unchanged);
+    const ContinueOutcome nothing = tutor.continueClick(sample(), answers("1", "2", "3"));
+    QCOMPARE(nothing.kind, Kind::Nothing);
+    QVERIFY(nothing.message.isEmpty() && tutor.oldanswer(1).isEmpty());
+
     const GuidedTutor::Opening opening = tutor.begin(stage);
     QCOMPARE(opening.title, title);
     QCOMPARE(opening.instruction, instruction);
-    QCOMPARE(tutor.stage(), stage);
     QCOMPARE(tutor.tutorstep(), TutorStep::ChoosingTrials);
     QCOMPARE(tutor.numsel(), 0);
     for (int i = 0; i < limit; ++i)
@@ -119,63 +124,55 @@ void TestTutor::stageOpeningAndSelection()
     QCOMPARE(tutor.numsel(), limit - 1);
     QCOMPARE(tutor.trialClick(3), SelectionChange::Selected);
     QCOMPARE(tutor.numsel(), limit);
-}
-
-void TestTutor::nothingHappensOutsideAStage()
-{
-    GuidedTutor tutor;
-    QCOMPARE(tutor.trialClick(1), SelectionChange::Unchanged);
-    const ContinueOutcome outcome = tutor.continueClick(sample(), answers("1", "2", "3"));
-    QCOMPARE(outcome.kind, Kind::Nothing);
-    QVERIFY(outcome.message.isEmpty());
-    QVERIFY(tutor.oldanswer(1).isEmpty());
-    tutor.begin(Stage::OrderA);
-    QCOMPARE(tutor.trialClick(1), SelectionChange::Selected);
     tutor.deselect();
-    QVERIFY(!tutor.trialselected(1));
+    QVERIFY(!tutor.trialselected(3));
     QCOMPARE(tutor.trialClick(2), SelectionChange::Unchanged);
 }
 
-void TestTutor::orderStageChoiceOfTrials_data()
+// A refused choice gives a message and keeps the step; an accepted one gives
+// the next instruction.
+void TestTutor::choiceOfTrials_data()
 {
     QTest::addColumn<Stage>("stage");
     QTest::addColumn<QList<int>>("clicks");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("A: one left of a good pair") << Stage::OrderA << QList<int>{0, 1, 1} << false;
-    QTest::newRow("A: equal [A]") << Stage::OrderA << QList<int>{0, 2} << false;
-    QTest::newRow("A: different [B]") << Stage::OrderA << QList<int>{1, 2} << false;
-    QTest::newRow("A: 0 and 1") << Stage::OrderA << QList<int>{1, 0} << true;
-    QTest::newRow("A: 1 and 3") << Stage::OrderA << QList<int>{3, 1} << true;
-    QTest::newRow("B: equal [B]") << Stage::OrderB << QList<int>{0, 1} << false;
-    QTest::newRow("B: one left of a good pair") << Stage::OrderB << QList<int>{0, 2, 2} << false;
-    QTest::newRow("B: 0 and 2") << Stage::OrderB << QList<int>{2, 0} << true;
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("instruction");
+    const QString equalB = QStringLiteral("Choose two reactions that have equal [B].");
+    const QString equalA = QStringLiteral("Choose two reactions that have equal [A].");
+    const QString goodA = QStringLiteral("Good. These two reactions have equal [B]. The change in rate is due only to "
+                                         "changes in [A]. Use these data and the general equation; enter the order "
+                                         "for A above.");
+    const QString goodB = QStringLiteral("Good. These two reactions have equal [A]. The change in rate is due only to "
+                                         "changes in [B]. Use these data and the general equation; enter the order "
+                                         "for B above.");
+    QTest::newRow("A: one left of a good pair") << Stage::OrderA << QList<int>{0, 1, 1} << equalB << "";
+    QTest::newRow("A: equal [A]") << Stage::OrderA << QList<int>{0, 2} << equalB << "";
+    QTest::newRow("A: different [B]") << Stage::OrderA << QList<int>{1, 2} << equalB << "";
+    QTest::newRow("A: 0 and 1") << Stage::OrderA << QList<int>{1, 0} << "" << goodA;
+    QTest::newRow("A: 1 and 3") << Stage::OrderA << QList<int>{3, 1} << "" << goodA;
+    QTest::newRow("B: equal [B]") << Stage::OrderB << QList<int>{0, 1} << equalA << "";
+    QTest::newRow("B: one left of a good pair") << Stage::OrderB << QList<int>{0, 2, 2} << equalA << "";
+    QTest::newRow("B: 0 and 2") << Stage::OrderB << QList<int>{2, 0} << "" << goodB;
+    QTest::newRow("k: none") << Stage::RateConstant << QList<int>{}
+                             << "Choose a reaction from the list to the left. Any one will do." << "";
+    QTest::newRow("k: one") << Stage::RateConstant << QList<int>{3} << ""
+                            << "Good. This reaction data can be used to determine k.";
 }
 
-void TestTutor::orderStageChoiceOfTrials()
+void TestTutor::choiceOfTrials()
 {
     QFETCH(Stage, stage);
     QFETCH(QList<int>, clicks);
-    QFETCH(bool, accepted);
-    const bool forA = stage == Stage::OrderA;
+    QFETCH(QString, message);
+    QFETCH(QString, instruction);
     GuidedTutor tutor;
     tutor.begin(stage);
     select(tutor, clicks);
     const ContinueOutcome outcome = tutor.continueClick(sample(), answers("0", "0", "1"));
-    if (accepted) {
-        QCOMPARE(outcome.kind, Kind::ChoiceAccepted);
-        QCOMPARE(outcome.instruction,
-                 forA ? "Good. These two reactions have equal [B]. The change in rate is due only to changes in "
-                        "[A]. Use these data and the general equation; enter the order for A above."
-                      : "Good. These two reactions have equal [A]. The change in rate is due only to changes in "
-                        "[B]. Use these data and the general equation; enter the order for B above.");
-        QCOMPARE(tutor.tutorstep(), TutorStep::FirstAnswer);
-    } else {
-        QCOMPARE(outcome.kind, Kind::Refused);
-        QCOMPARE(outcome.message, forA ? "Choose two reactions that have equal [B]."
-                                       : "Choose two reactions that have equal [A].");
-        QVERIFY(outcome.instruction.isEmpty());
-        QCOMPARE(tutor.tutorstep(), TutorStep::ChoosingTrials);
-    }
+    QCOMPARE(outcome.kind, message.isEmpty() ? Kind::ChoiceAccepted : Kind::Refused);
+    QCOMPARE(outcome.message, message);
+    QCOMPARE(outcome.instruction, instruction);
+    QCOMPARE(tutor.tutorstep(), message.isEmpty() ? TutorStep::FirstAnswer : TutorStep::ChoosingTrials);
 }
 
 void TestTutor::rightFirstAnswerEndsOnTheNextClick_data()
@@ -243,18 +240,8 @@ void TestTutor::wrongOrdersUncoverTheWorkedMath()
 
 void TestTutor::rateConstantStage()
 {
-    GuidedTutor tutor;
-    tutor.begin(Stage::RateConstant);
-    const ContinueOutcome none = tutor.continueClick(sample(), {});
-    QCOMPARE(none.kind, Kind::Refused);
-    QCOMPARE(none.message, "Choose a reaction from the list to the left. Any one will do.");
-
     // Trial 0 picked and dropped: the work must use trial 2.
-    select(tutor, {0, 0, 2});
-    const ContinueOutcome chosen = tutor.continueClick(sample(), {});
-    QCOMPARE(chosen.kind, Kind::ChoiceAccepted);
-    QCOMPARE(chosen.instruction, "Good. This reaction data can be used to determine k.");
-
+    GuidedTutor tutor = tutorAt(Stage::RateConstant, {0, 0, 2});
     const ContinueOutcome first = tutor.continueClick(sample(), answers("1", "2", "3"));
     QCOMPARE(first.kind, Kind::FirstWrong);
     QCOMPARE(first.instruction, notCorrect);
