@@ -30,6 +30,7 @@ private slots:
     void choosesDifficultyFromTheMenu();
     void selectsTableRowsAndWorksAStage();
     void choosesProblemsWithTheArrows();
+    void writesARateLaw();
 
 private:
     runtime::Form *showStart();
@@ -176,6 +177,25 @@ void TestKeyboard::choosesProblemsWithTheArrows()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     settle();
     QVERIFY(tutor->findChild<QRadioButton *>(QStringLiteral("problem_1"))->isChecked());
+}
+
+void TestKeyboard::writesARateLaw()
+{
+    MessageBoxes boxes;
+    runtime::Form *screen = runtime::showForm(QStringLiteral("writingratelaws"));
+    settle();
+    QVERIFY(tabTo(screen, QStringLiteral("problemnumber_0")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // to the second reaction
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    settle();
+    QVERIFY(screen->findChild<QRadioButton *>(QStringLiteral("problemnumber_1"))->isChecked());
+    QVERIFY(tabTo(screen, QStringLiteral("answer")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Rate=k[NO]^2^[H_2_]"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+    auto *report = screen->findChild<QLabel *>(QStringLiteral("report"));
+    QVERIFY(report->isVisible());
+    QCOMPARE(report->text(), QStringLiteral("Correct"));
 }
 
 QTEST_MAIN(TestKeyboard)
