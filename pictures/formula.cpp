@@ -265,20 +265,6 @@ private:
     Node m_power;
 };
 
-class SpaceItem : public Item
-{
-public:
-    explicit SpaceItem(double ems)
-        : m_ems(ems)
-    {
-    }
-    Metrics measure(const QFont &font) const override { return {m_ems * em(font), 0, 0}; }
-    void paint(QPainter &, QPointF, const QFont &) const override {}
-
-private:
-    double m_ems;
-};
-
 class ArrowItem : public Item
 {
 public:
@@ -386,11 +372,6 @@ Node fraction(Node numerator, Node denominator)
 Node brackets(Node inner, Bracket kind, Node power)
 {
     return std::make_shared<BracketItem>(std::move(inner), kind, std::move(power));
-}
-
-Node space(double ems)
-{
-    return std::make_shared<SpaceItem>(ems);
 }
 
 Node arrow(double lengthEms)

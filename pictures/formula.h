@@ -51,8 +51,6 @@ Node fraction(Node numerator, Node denominator);
 enum class Bracket { Round, Square };
 // Brackets as tall as their content, with an optional power at the top right.
 Node brackets(Node inner, Bracket kind, Node power = nullptr);
-// A horizontal gap, in ems.
-Node space(double ems);
 // A drawn reaction arrow, in ems.
 Node arrow(double lengthEms = 2.0);
 

@@ -60,8 +60,6 @@ public:
     LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, QColor colour);
     void setX1(int twips);
     void setX2(int twips);
-    int x1() const { return m_x1; }
-    int x2() const { return m_x2; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -34,12 +34,6 @@ QColor LabelButton::backgroundColor() const
     return m_background.isValid() ? m_background : palette().color(QPalette::Button);
 }
 
-void LabelButton::resetBackgroundColor()
-{
-    m_background = QColor();
-    update();
-}
-
 void LabelButton::setAlignment(Qt::Alignment alignment)
 {
     m_alignment = alignment;

@@ -21,8 +21,6 @@ public:
 
     void setBackgroundColor(const QColor &colour);
     QColor backgroundColor() const;
-    // Back to the button face.
-    void resetBackgroundColor();
     void setAlignment(Qt::Alignment alignment);
     void setBorder(bool border);
 

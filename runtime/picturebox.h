@@ -28,7 +28,6 @@ public:
     PictureBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 
     void setBorder(bool border);
-    bool hasBorder() const { return m_border; }
     void setForeColor(const QColor &colour) { m_foreColour = colour; }
     void setBackColor(const QColor &colour);
 
