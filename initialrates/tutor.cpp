@@ -26,6 +26,15 @@ OrderStage orderStage(const Problem &problem, Stage stage)
     return {problem.concA, problem.concB, problem.orderB};
 }
 
+// An unchanged answer is refused before it is checked.
+ContinueOutcome sameAnswer()
+{
+    ContinueOutcome outcome;
+    outcome.kind = Kind::SameAnswer;
+    outcome.message = GuidedTutor::tr("This is the same answer as before. Please input a new answer.");
+    return outcome;
+}
+
 } // namespace
 
 GuidedTutor::Opening GuidedTutor::begin(Stage stage)
@@ -150,11 +159,8 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
         return outcome;
     }
 
-    if (newanswers(answers)) {
-        outcome.kind = Kind::SameAnswer;
-        outcome.message = tr("This is the same answer as before. Please input a new answer.");
-        return outcome;
-    }
+    if (newanswers(answers))
+        return sameAnswer();
     if (exactVerdict(forA ? answers.orderA : answers.orderB, stage.order) == Verdict::Right) {
         outcome.kind = Kind::Right;
         outcome.instruction = forA ? tr("Good. This is the correct order for A.")
@@ -192,11 +198,8 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
         return outcome;
     }
 
-    if (newanswers(answers)) {
-        outcome.kind = Kind::SameAnswer;
-        outcome.message = tr("This is the same answer as before. Please input a new answer.");
-        return outcome;
-    }
+    if (newanswers(answers))
+        return sameAnswer();
     // The tutor accepts only the exact k, unlike grading.
     if (exactVerdict(answers.k, problem.k) == Verdict::Right) {
         outcome.kind = Kind::Right;
