@@ -372,7 +372,6 @@ void RateTutor2::submitbtn_Click()
         return;
     case graphical::AfterSubmit::OrderTutoring:
     case graphical::AfterSubmit::RateConstantTutoring: {
-        disablestuff();
         numsel = 0;
         const auto kind = grade.order == graphical::Verdict::Incorrect ? graphical::GraphicalTutor::Kind::Order
                                                                         : graphical::GraphicalTutor::Kind::RateConstant;
@@ -382,7 +381,10 @@ void RateTutor2::submitbtn_Click()
         m_tutorbox->show();
         m_atutorlab->setText(start.instruction);
         showTutoringText();
+        // The tutoring takes the focus before the answer area is locked, so
+        // that the focus does not wander through other controls on its way.
         m_tutorbox->setFocus(Qt::OtherFocusReason);
+        disablestuff();
         return;
     }
     }

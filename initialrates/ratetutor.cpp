@@ -11,6 +11,7 @@
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -364,6 +365,12 @@ void RateTutor::setupproblem()
                                                runtime::spokenText(m_problem.concB[i]),
                                                runtime::spokenText(m_problem.rate[i])));
     }
+    // Screen readers list the rows in the order the screen shows them.
+    const auto rows = rowsAsShown();
+    for (int i = TrialCount - 1; i > 0; --i)
+        rows[i - 1]->stackUnder(rows[i]);
+    QAccessibleEvent reordered(m_client, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reordered);
 }
 
 std::array<runtime::LabelButton *, TrialCount> RateTutor::rowsAsShown() const
@@ -455,8 +462,10 @@ void RateTutor::submitbtn_Click()
         m_lblnotutor->show();
         break;
     case SubmitOutcome::Tutoring:
-        disablestuff();
+        // The stage takes the focus before the answer area is locked, so
+        // that the focus does not wander through other controls on its way.
         beginStage(result.stage);
+        disablestuff();
         break;
     case SubmitOutcome::NoProblem:
     case SubmitOutcome::MissingAnswer:

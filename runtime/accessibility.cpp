@@ -124,9 +124,8 @@ void announce(QWidget *area, const QString &text)
 {
     if (area->accessibleDescription() == text)
         return;
+    // Qt tells screen readers of the change.
     area->setAccessibleDescription(text);
-    QAccessibleEvent event(area, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace runtime

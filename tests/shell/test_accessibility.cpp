@@ -189,16 +189,22 @@ void TestAccessibility::initialRatesRowsCellsAndAnnouncements()
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
 
-    // Each row is one item that says its trial and its values, and holds no
-    // loose value labels.
+    // Each row is one item that says its trial and its values, listed as
+    // the screen shows them, and there are no loose value labels.
     auto *row0 = get<runtime::LabelButton>(QStringLiteral("Trial_0"));
     auto *row3 = get<runtime::LabelButton>(QStringLiteral("Trial_3"));
     QCOMPARE(nameOf(row0), QStringLiteral("Trial 1: [A] 0.405 mol/L, [B] 0.645 mol/L, rate 0.5846 mol/L-min"));
     QCOMPARE(nameOf(row3), QStringLiteral("Trial 2: [A] 0.183 mol/L, [B] 0.981 mol/L, rate 0.6111 mol/L-min"));
     QCOMPARE(of(row0)->childCount(), 0);
     QAccessibleInterface *client = of(row0->parentWidget());
-    for (int i = 0; i < client->childCount(); ++i)
-        QVERIFY(!client->child(i)->object()->objectName().startsWith(u"labconcA"));
+    QStringList rows;
+    for (int i = 0; i < client->childCount(); ++i) {
+        const QString name = client->child(i)->object()->objectName();
+        QVERIFY(!name.startsWith(u"labconcA"));
+        if (name.startsWith(u"Trial_"))
+            rows << client->child(i)->text(QAccessible::Name).left(7);
+    }
+    QCOMPARE(rows, (QStringList{"Trial 1", "Trial 2", "Trial 3", "Trial 4"}));
     QVERIFY(!of(row0)->state().selectable);
     QCOMPARE(nameOf(get(QStringLiteral("numattempts_2"))), QStringLiteral("Problem 3 attempts: 0"));
 
