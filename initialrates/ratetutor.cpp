@@ -20,8 +20,6 @@
 using namespace initialrates;
 using pictures::Picture;
 using runtime::makeLabel;
-using runtime::toPixels;
-using runtime::toTwips;
 
 namespace {
 
@@ -35,7 +33,7 @@ constexpr int KcalcShownTop = 1940;
 
 void setWhiteGround(QWidget *widget)
 {
-    runtime::setBackgroundColour(widget, runtime::white());
+    runtime::setBackgroundColour(widget, runtime::ground());
 }
 
 // A label with a single-line border and its text centred.
@@ -59,8 +57,7 @@ void setCaption(QLabel *label, const QString &text)
 // Moves a label to the right of another, a gap in twips apart.
 void placeAfter(QLabel *label, const QLabel *before, int gapTwips)
 {
-    const double left = toTwips(before->x()) + toTwips(before->width()) + gapTwips;
-    label->move(toPixels(left), label->y());
+    runtime::setLeft(label, runtime::rightOf(before) + gapTwips);
 }
 
 } // namespace
@@ -108,13 +105,10 @@ void RateTutor::buildMenu()
     m_mnudifficult = item("mnudifficult", tr("Difficult"), Difficulty::Difficult);
     m_mnueasy->setChecked(true);
 
-    const int barHeight = bar->sizeHint().height();
-    const int width = toPixels(ClientWidth);
-    bar->setGeometry(0, 0, width, barHeight);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("clientarea"));
-    m_client->setGeometry(0, barHeight, width, toPixels(ClientHeight));
-    setFixedSize(width, barHeight + toPixels(ClientHeight));
+    runtime::place(m_client, 0, 0, ClientWidth, ClientHeight);
+    setMenuBar(bar);
 }
 
 void RateTutor::buildTopStrip()
@@ -148,7 +142,7 @@ void RateTutor::buildProblemList()
         option->setFont(runtime::fontOfSize(8));
         setWhiteGround(option);
         QPalette ground = option->palette();
-        ground.setColor(QPalette::Button, runtime::white());
+        ground.setColor(QPalette::Button, runtime::ground());
         option->setPalette(ground);
         runtime::place(option, 240, top, 1455, 255);
         m_problemGroup->addButton(option, i);
@@ -179,7 +173,6 @@ void RateTutor::buildTable()
         label->setObjectName(runtime::indexedName(name, i));
         label->setFont(runtime::fontOfSize(8));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setWhiteGround(label);
         runtime::place(label, left, FirstRowTop + RowSpacing * i, width, ValueHeight);
         connect(label, &ClickLabel::clicked, this, [this, i] { Trial_Click(i); });
         return label;
@@ -188,12 +181,13 @@ void RateTutor::buildTable()
         auto *row = new runtime::LabelButton(client, runtime::indexedName("Trial", i), tr("Trial %1").arg(i + 1), 120,
                                              FirstRowTop + RowSpacing * i, 4515, RowHeight);
         row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        row->setBackgroundColor(runtime::white());
+        row->setBackgroundColor(runtime::ground());
         runtime::setTextColour(row, runtime::blue());
         connect(row, &runtime::LabelButton::clicked, this, [this, i] { Trial_Click(i); });
         m_Trial[i] = row;
     }
-    // The values lie in front of the rows.
+    // The values lie in front of the rows, on no ground of their own: a
+    // selected row is grey across its whole width.
     for (int i = 0; i < TrialCount; ++i) {
         m_labconcA[i] = value("labconcA", i, 1080, 1095);
         m_LabconcB[i] = value("LabconcB", i, 2280, 975);
@@ -343,9 +337,8 @@ void RateTutor::setupproblem()
         m_labconcA[i]->setText(runtime::numberText(m_problem.concA[i]));
         m_LabconcB[i]->setText(runtime::numberText(m_problem.concB[i]));
         m_Labrate[i]->setText(runtime::numberText(m_problem.rate[i]));
-        const int top = toPixels(m_problem.rowTop[i]);
         for (QWidget *control : std::initializer_list<QWidget *>{m_Trial[i], m_labconcA[i], m_LabconcB[i], m_Labrate[i]})
-            control->move(control->x(), top);
+            runtime::setTop(control, int(m_problem.rowTop[i]));
         m_Trial[i]->setText(trialCaption(m_problem.rowTop[i]));
     }
 }
@@ -354,13 +347,13 @@ void RateTutor::Trial_Click(int index)
 {
     if (m_tutor.trialClick(index) == SelectionChange::Unchanged)
         return;
-    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::white());
+    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::ground());
 }
 
 void RateTutor::deselect()
 {
     for (runtime::LabelButton *row : m_Trial)
-        row->setBackgroundColor(runtime::white());
+        row->setBackgroundColor(runtime::ground());
     m_submitbtn->setEnabled(true);
     m_workbelow->hide();
     m_kinput->setEnabled(true);
@@ -503,7 +496,7 @@ void RateTutor::showOrderWork(const OrderWork &work)
     placeAfter(m_orderlab1, m_a1, 30);
     placeAfter(m_orderlab2, m_raterat, 30);
     m_orderlab2->setVisible(work.ratioShown);
-    m_Line5->setX2(int(toTwips(m_orderlab1->x())));
+    m_Line5->setX2(runtime::leftOf(m_orderlab1));
 }
 
 void RateTutor::showRateConstantWork(const RateConstantWork &work)
@@ -516,7 +509,7 @@ void RateTutor::showRateConstantWork(const RateConstantWork &work)
     placeAfter(m_kordera, m_kconcA, 15);
     placeAfter(m_kconcB, m_kordera, 15);
     placeAfter(m_korderb, m_kconcB, 15);
-    m_kcalc->move(m_kcalc->x(), toPixels(KcalcShownTop));
+    runtime::setTop(m_kcalc, KcalcShownTop);
     m_kcalc->show();
 }
 

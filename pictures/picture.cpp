@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture.h"
 
+#include "runtime/colours.h"
 #include "runtime/forms.h"
 
 #include <QPainter>
@@ -46,7 +47,7 @@ QSize Picture::sizeHint() const
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), runtime::ground());
     if (!m_drawing)
         return;
     const QSizeF natural = m_drawing->size();

@@ -9,7 +9,7 @@
 namespace pictures {
 
 // A fixed picture on a screen: the drawing scaled to fit its box (keeping
-// its proportions) on a white ground. Its accessible name says in words what
+// its proportions) on the window ground. Its accessible name says in words what
 // it shows.
 class Picture : public QWidget
 {

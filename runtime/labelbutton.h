@@ -25,6 +25,8 @@ public:
     void setBorder(bool border);
 
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -28,6 +28,8 @@ public:
     PictureBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 
     void setBorder(bool border);
+    // Logical pixels at 100 % between the border and the drawing area.
+    void setInnerMargin(double pixels) { m_innerMargin = pixels; update(); }
     void setForeColor(const QColor &colour) { m_foreColour = colour; }
     void setBackColor(const QColor &colour);
 
@@ -50,6 +52,7 @@ protected:
 
 private:
     bool m_border{true};
+    double m_innerMargin{0.0};
     QColor m_foreColour{Qt::black};
     double m_left{0}, m_top{0}, m_right{1}, m_bottom{1};
     std::vector<Shape> m_shapes;

@@ -190,7 +190,7 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     makePlot((order + 2) % 3, true);
     makePlot(order);
     for (int i = 0; i < 3; ++i) {
-        const QColor colour = i == order ? runtime::grey() : runtime::white();
+        const QColor colour = i == order ? runtime::grey() : runtime::ground();
         QCOMPARE(find<runtime::LabelButton>(QStringLiteral("plottype_%1").arg(i))->backgroundColor(), colour);
         QCOMPARE(shown(QStringLiteral("ylabel_%1").arg(i)), i == order);
     }
