@@ -51,8 +51,9 @@ QSize roomToGrow(const QWidget *widget, const QRect &design)
 {
     const QWidget *parent = widget->parentWidget();
     const QRect bounds(QPoint(0, 0), designRect(parent).size());
-    int right = bounds.right() + 1;
-    int bottom = bounds.bottom() + 1;
+    // A pixel short of the container's edge, which may carry its border.
+    int right = bounds.right() + 1 - 15;
+    int bottom = bounds.bottom() + 1 - 15;
     for (const QObject *object : parent->children()) {
         const auto *sibling = qobject_cast<const QWidget *>(object);
         if (!sibling || sibling == widget || sibling->isWindow() || !isPlaced(sibling))
