@@ -15,7 +15,6 @@ QColor rgb(int red, int green, int blue);
 // The colours every screen shares, from the table of design colours.
 inline QColor blue() { return designColour(DesignColour::Blue); }
 inline QColor red() { return designColour(DesignColour::Red); }
-inline QColor purple() { return designColour(DesignColour::Purple); }
 inline QColor grey() { return designColour(DesignColour::Highlight); }
 
 // A font of the program's family at a designed size; the zoom scales it.
