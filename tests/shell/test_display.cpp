@@ -169,7 +169,7 @@ void TestDisplay::textIsReadableInEveryState_data()
         "click continueAbtn", "type orderAinput 3", "click continueAbtn", "type orderAinput 2",
         "click continueAbtn", "type orderAinput 1", "click continueAbtn", "click continueAbtn",
         "type kinput 3", "type orderBinput 2", "click submitbtn", "click Trial_3", "click continueAbtn",
-        "type kinput 3.46", "click continueAbtn", "type kinput 3.469", "click continueAbtn",
+        "type kinput 3.40", "click continueAbtn", "type kinput 3.54", "click continueAbtn",
         "type kinput 3.47", "click continueAbtn", "click continueAbtn", "click submitbtn", "click problem_4",
         "type orderAinput 9", "type orderBinput 9", "type kinput 9", "click submitbtn", "click approach"};
     QStringList graphical{"open ratetutor2", "type orderAinput 9", "type kinput 9", "click submitbtn"};
