@@ -108,7 +108,7 @@ void RateTutor2::buildAnswerArea()
     m_responseframe->hide();
     m_Aresponse = makeLabel(m_responseframe, QStringLiteral("Aresponse"), QString(), 120, 240, 1095, 255);
     m_kresponse = makeLabel(m_responseframe, QStringLiteral("kresponse"), QString(), 120, 480, 1095, 255);
-    runtime::setBackgroundColour(m_kresponse, runtime::white());
+    runtime::setBackgroundColour(m_kresponse, runtime::ground());
 
     m_workbelow = makeLabel(this, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 5280, 1680,
                             2760, 195);
@@ -127,6 +127,7 @@ void RateTutor2::buildWorkArea()
     makeLabel(area, QStringLiteral("Label6"), tr("Choose a plot type to plot the data."), 120, 120, 2895, 255);
     m_plot = new runtime::PictureBox(area, QStringLiteral("plot"), 360, 480, 2775, 1575);
     m_plot->setForeColor(palette().color(QPalette::WindowText));
+    m_plot->setInnerMargin(4.0);
     m_plot->setAccessibleName(tr("plot of the data against time"));
     m_plot->setAccessibleRole(QAccessible::Graphic);
     m_labslope = makeLabel(m_plot, QStringLiteral("labslope"), tr("Slope:"), 600, 1080, 0, 0, 8, runtime::blue());
@@ -135,12 +136,13 @@ void RateTutor2::buildWorkArea()
     static constexpr std::array<int, graphical::PlotTypes> ylabelTop{1200, 1080, 1080};
     static constexpr std::array<int, graphical::PlotTypes> ylabelHeight{300, 480, 480};
     for (int i = 0; i < graphical::PlotTypes; ++i) {
+        // Wide enough for axis titles of at least 7 points.
         m_ylabel[i] = new pictures::Picture(area, runtime::indexedName("ylabel", i), pictures::plotAxisLabel(i), 120,
-                                            ylabelTop[i], 135, ylabelHeight[i]);
+                                            ylabelTop[i], 180, ylabelHeight[i]);
         m_ylabel[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         m_ylabel[i]->hide();
     }
-    new pictures::Picture(area, QStringLiteral("Image2"), pictures::timeAxisLabel(), 1560, 2085, 270, 105);
+    new pictures::Picture(area, QStringLiteral("Image2"), pictures::timeAxisLabel(), 1530, 2065, 330, 180);
 
     auto *plotbtn = new runtime::LabelButton(area, QStringLiteral("plotbtn"), tr("&plot"), 3240, 480, 855, 255);
     connect(plotbtn, &runtime::LabelButton::clicked, this, &RateTutor2::plotbtn_Click);
@@ -157,7 +159,7 @@ void RateTutor2::buildWorkArea()
     for (int i = 0; i < graphical::PlotTypes; ++i) {
         m_plottype[i] = new runtime::LabelButton(area, runtime::indexedName("plottype", i), captions[i], plottypeLeft[i], 2280,
                                                  975, 255);
-        m_plottype[i]->setBackgroundColor(runtime::white());
+        m_plottype[i]->setBackgroundColor(runtime::ground());
         m_plottype[i]->setSelectable(true);
         connect(m_plottype[i], &runtime::LabelButton::clicked, this, [this, i] { plottype_Click(i); });
     }
@@ -235,7 +237,7 @@ void RateTutor2::setupproblem()
 void RateTutor2::deselect()
 {
     for (runtime::LabelButton *label : m_plottype) {
-        label->setBackgroundColor(runtime::white());
+        label->setBackgroundColor(runtime::ground());
         label->setSelected(false);
     }
     m_plot->cls();
@@ -261,7 +263,7 @@ void RateTutor2::showFitLabels(bool shown)
 void RateTutor2::plottype_Click(int index)
 {
     for (runtime::LabelButton *label : m_plottype) {
-        label->setBackgroundColor(runtime::white());
+        label->setBackgroundColor(runtime::ground());
         label->setSelected(false);
     }
     m_plottype[index]->setBackgroundColor(runtime::grey());

@@ -24,8 +24,6 @@
 using namespace initialrates;
 using pictures::Picture;
 using runtime::makeLabel;
-using runtime::toPixels;
-using runtime::toTwips;
 
 namespace {
 
@@ -40,7 +38,7 @@ constexpr int RowLeft = 120;
 
 void setWhiteGround(QWidget *widget)
 {
-    runtime::setBackgroundColour(widget, runtime::white());
+    runtime::setBackgroundColour(widget, runtime::ground());
 }
 
 // A label with a single-line border and its text centred.
@@ -64,8 +62,7 @@ void setCaption(QLabel *label, const QString &text)
 // Moves a label to the right of another, a gap in twips apart.
 void placeAfter(QLabel *label, const QLabel *before, int gapTwips)
 {
-    const double left = toTwips(before->x()) + toTwips(before->width()) + gapTwips;
-    label->move(toPixels(left), label->y());
+    runtime::setLeft(label, runtime::rightOf(before) + gapTwips);
 }
 
 } // namespace
@@ -113,13 +110,10 @@ void RateTutor::buildMenu()
     m_mnudifficult = item("mnudifficult", tr("Difficult"), Difficulty::Difficult);
     m_mnueasy->setChecked(true);
 
-    const int barHeight = bar->sizeHint().height();
-    const int width = toPixels(ClientWidth);
-    bar->setGeometry(0, 0, width, barHeight);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("clientarea"));
-    m_client->setGeometry(0, barHeight, width, toPixels(ClientHeight));
-    setFixedSize(width, barHeight + toPixels(ClientHeight));
+    runtime::place(m_client, 0, 0, ClientWidth, ClientHeight);
+    setMenuBar(bar);
 }
 
 void RateTutor::buildTopStrip()
@@ -156,7 +150,7 @@ void RateTutor::buildProblemList()
         option->setFont(runtime::fontOfSize(8));
         setWhiteGround(option);
         QPalette ground = option->palette();
-        ground.setColor(QPalette::Button, runtime::white());
+        ground.setColor(QPalette::Button, runtime::ground());
         option->setPalette(ground);
         runtime::place(option, 240, top, 1455, 255);
         m_problemGroup->addButton(option, i);
@@ -188,14 +182,14 @@ void RateTutor::buildTable()
     makeLabel(client, QStringLiteral("Label3"), tr("rate, mol/L-min"), 3360, 4200, 0, 0, 8, runtime::blue());
     new runtime::LineControl(client, QStringLiteral("Line1"), 120, 4440, 4560, 4440, runtime::blue());
 
-    // The values lie in front of their row and move with it; a screen reader
-    // hears the row as one item that says them.
+    // The values lie in front of their row and move with it, on no ground of
+    // their own, so a selected row is grey across its whole width; a screen
+    // reader hears the row as one item that says them.
     const auto value = [&](const char *name, int i, int left, int width) {
         auto *label = new ClickLabel(m_Trial[i]);
         label->setObjectName(runtime::indexedName(name, i));
         label->setFont(runtime::fontOfSize(8));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setWhiteGround(label);
         runtime::place(label, left - RowLeft, 0, width, ValueHeight);
         connect(label, &ClickLabel::clicked, this, [this, i] { Trial_Click(i); });
         return label;
@@ -204,7 +198,7 @@ void RateTutor::buildTable()
         auto *row = new runtime::LabelButton(client, runtime::indexedName("Trial", i), tr("Trial %1").arg(i + 1),
                                              RowLeft, FirstRowTop + RowSpacing * i, 4515, RowHeight);
         row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        row->setBackgroundColor(runtime::white());
+        row->setBackgroundColor(runtime::ground());
         row->setSelectable(false);
         runtime::setTextColour(row, runtime::blue());
         connect(row, &runtime::LabelButton::clicked, this, [this, i] { Trial_Click(i); });
@@ -362,8 +356,7 @@ void RateTutor::setupproblem()
         m_labconcA[i]->setText(runtime::numberText(m_problem.concA[i]));
         m_LabconcB[i]->setText(runtime::numberText(m_problem.concB[i]));
         m_Labrate[i]->setText(runtime::numberText(m_problem.rate[i]));
-        const int top = toPixels(m_problem.rowTop[i]);
-        m_Trial[i]->move(m_Trial[i]->x(), top);
+        runtime::setTop(m_Trial[i], int(m_problem.rowTop[i]));
         m_Trial[i]->setText(trialCaption(m_problem.rowTop[i]));
         m_Trial[i]->setAccessibleName(tr("%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min")
                                           .arg(m_Trial[i]->text(), runtime::spokenText(m_problem.concA[i]),
@@ -406,14 +399,14 @@ void RateTutor::Trial_Click(int index)
 {
     if (m_tutor.trialClick(index) == SelectionChange::Unchanged)
         return;
-    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::white());
+    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::ground());
     m_Trial[index]->setSelected(m_tutor.trialselected(index));
 }
 
 void RateTutor::deselect()
 {
     for (runtime::LabelButton *row : m_Trial) {
-        row->setBackgroundColor(runtime::white());
+        row->setBackgroundColor(runtime::ground());
         row->setSelected(false);
         row->setSelectable(false);
     }
@@ -578,7 +571,7 @@ void RateTutor::showOrderWork(const OrderWork &work)
     placeAfter(m_orderlab1, m_a1, 30);
     placeAfter(m_orderlab2, m_raterat, 30);
     m_orderlab2->setVisible(work.ratioShown);
-    m_Line5->setX2(int(toTwips(m_orderlab1->x())));
+    m_Line5->setX2(runtime::leftOf(m_orderlab1));
 }
 
 void RateTutor::showRateConstantWork(const RateConstantWork &work)
@@ -591,7 +584,7 @@ void RateTutor::showRateConstantWork(const RateConstantWork &work)
     placeAfter(m_kordera, m_kconcA, 15);
     placeAfter(m_kconcB, m_kordera, 15);
     placeAfter(m_korderb, m_kconcB, 15);
-    m_kcalc->move(m_kcalc->x(), toPixels(KcalcShownTop));
+    runtime::setTop(m_kcalc, KcalcShownTop);
     m_kcalc->show();
 }
 

@@ -2,6 +2,7 @@
 #include "picture.h"
 
 #include "runtime/accessibility.h"
+#include "runtime/colours.h"
 #include "runtime/forms.h"
 
 #include <QPainter>
@@ -53,7 +54,7 @@ QSize Picture::sizeHint() const
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), runtime::ground());
     if (!m_drawing)
         return;
     const QSizeF natural = m_drawing->size();

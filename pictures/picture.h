@@ -9,7 +9,7 @@
 namespace pictures {
 
 // A fixed picture on a screen: the drawing scaled to fit its box (keeping
-// its proportions) on a white ground. Screen readers hear it as an image
+// its proportions) on the window ground. Screen readers hear it as an image
 // whose name says in words what it shows.
 class Picture : public QWidget
 {

@@ -42,8 +42,6 @@ WritingRateLaws::WritingRateLaws()
         auto *option = new QRadioButton(ratelaws::rateLawProblem(i).caption, this);
         option->setObjectName(runtime::indexedName(QStringLiteral("problemnumber"), i));
         runtime::place(option, 360, 3840 + 360 * i, optionWidths[i], 255);
-        // Wide enough for the whole caption whatever the machine's font.
-        option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
         m_problemnumber->addButton(option, i);
     }
     connect(m_problemnumber, &QButtonGroup::idClicked, this, &WritingRateLaws::problemnumber_Click);

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <algorithm>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -85,12 +86,24 @@ QSize LabelButton::sizeHint() const
     return fontMetrics().size(0, text()) + QSize(8, 4);
 }
 
+// The caption wraps at blanks within the button's width, less a pixel each side.
+bool LabelButton::hasHeightForWidth() const
+{
+    return true;
+}
+
+int LabelButton::heightForWidth(int width) const
+{
+    const QRect area(0, 0, std::max(1, width - 2), 10000);
+    return fontMetrics().boundingRect(area, int(m_alignment) | Qt::TextWordWrap, text()).height();
+}
+
 void LabelButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), backgroundColor());
     if (m_border) {
-        painter.setPen(Qt::black);
+        painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     const QColor textColour = isEnabled() ? palette().color(QPalette::ButtonText)
@@ -102,7 +115,7 @@ void LabelButton::paintEvent(QPaintEvent *)
     styleOption.initFrom(this);
     const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, &styleOption, this);
     const int flags = int(m_alignment) | Qt::TextWordWrap | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
-    painter.setFont(fittingFont(font(), area, flags, text()));
+    painter.setFont(font());
     painter.drawText(area, flags, text());
     if (hasFocus()) {
         QStyleOptionFocusRect option;

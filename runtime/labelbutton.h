@@ -37,6 +37,8 @@ public:
     QString caption() const;
 
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -33,6 +33,8 @@ public:
     // it is given another role (the plot is an image).
     void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
     QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+    // Logical pixels at 100 % between the border and the drawing area.
+    void setInnerMargin(double pixels) { m_innerMargin = pixels; update(); }
     void setForeColor(const QColor &colour) { m_foreColour = colour; }
     void setBackColor(const QColor &colour);
 
@@ -56,6 +58,7 @@ protected:
 private:
     bool m_border{true};
     QAccessible::Role m_accessibleRole{QAccessible::Grouping};
+    double m_innerMargin{0.0};
     QColor m_foreColour{Qt::black};
     double m_left{0}, m_top{0}, m_right{1}, m_bottom{1};
     std::vector<Shape> m_shapes;

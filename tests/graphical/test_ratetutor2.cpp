@@ -129,7 +129,7 @@ void TestRateTutor2::controlsAtTheirPlaces_data()
     QTest::newRow("fit button") << "lstsquares" << "orderAtutor" << QRect(3240, 840, 855, 255);
     QTest::newRow("[A] type") << "plottype_0" << "orderAtutor" << QRect(240, 2280, 975, 255);
     QTest::newRow("1/[A] type") << "plottype_2" << "orderAtutor" << QRect(2400, 2280, 975, 255);
-    QTest::newRow("time picture") << "Image2" << "orderAtutor" << QRect(1560, 2085, 270, 105);
+    QTest::newRow("time picture") << "Image2" << "orderAtutor" << QRect(1530, 2065, 330, 180);
     QTest::newRow("no-tutoring note") << "lblnotutor" << "orderAtutor" << QRect(600, 2880, 3135, 1095);
     QTest::newRow("tutoring area") << "tutorbox" << "orderAtutor" << QRect(0, 2640, 4095, 1695);
     QTest::newRow("tutoring title") << "tutortitle" << "tutorbox" << QRect(0, 0, 2490, 240);
@@ -146,7 +146,11 @@ void TestRateTutor2::controlsAtTheirPlaces()
     open(firstOrder);
     QWidget *w = find(name);
     QCOMPARE(w->parentWidget()->objectName(), parent);
-    QCOMPARE(w->geometry(), runtime::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(runtime::designRect(w), twips);
+    // A caption box may have grown into free space, never shrunk or moved.
+    const QRect designed = runtime::twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    QCOMPARE(w->pos(), designed.topLeft());
+    QVERIFY(w->width() >= designed.width() && w->height() >= designed.height());
 }
 
 void TestRateTutor2::worksAProblemOfEachOrder_data()
@@ -191,7 +195,7 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     makePlot((order + 2) % 3, true);
     makePlot(order);
     for (int i = 0; i < 3; ++i) {
-        const QColor colour = i == order ? runtime::grey() : runtime::white();
+        const QColor colour = i == order ? runtime::grey() : runtime::ground();
         QCOMPARE(find<runtime::LabelButton>(QStringLiteral("plottype_%1").arg(i))->backgroundColor(), colour);
         QCOMPARE(shown(QStringLiteral("ylabel_%1").arg(i)), i == order);
     }
@@ -200,7 +204,8 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     QCOMPARE(int(shapes.size()), 9);
     for (int t = 0; t < 9; ++t) {
         QCOMPARE(shapes[t].kind, PictureBox::Shape::Kind::Circle);
-        QVERIFY(qAbs(shapes[t].a.x() - t / 9.0) < 1e-9 && qAbs(shapes[t].radius - 0.05 / 9.0) < 1e-9);
+        // At least 2.5 pixels across the radius, inside the plot's 4-pixel margin.
+        QVERIFY(qAbs(shapes[t].a.x() - t / 9.0) < 1e-9 && shapes[t].radius * (plot()->width() - 8) >= 2.5);
         QVERIFY(shapes[t].a.y() > 0.0 && shapes[t].a.y() < 1.0);
     }
     QCOMPARE(shapes[8].a.y() < shapes[0].a.y(), order == 2);

@@ -212,8 +212,8 @@ void TestRateTutor::opensOnProblemOneWithItsTable()
     // Before any tutoring stage, rows do not select.
     pickRow(1);
     pickRow(2, "Labrate");
-    QCOMPARE(rowColour(1), runtime::white());
-    QCOMPARE(rowColour(2), runtime::white());
+    QCOMPARE(rowColour(1), runtime::ground());
+    QCOMPARE(rowColour(2), runtime::ground());
 }
 
 void TestRateTutor::difficultyTakesEffectAtTheNextChoice()
@@ -256,7 +256,7 @@ void TestRateTutor::wholeProblemThroughTheScreen()
     click("continueAbtn");
     QCOMPARE(boxes.texts().value(0), "Choose two reactions that have equal [B].");
     pickRow(2, "LabconcB");
-    QCOMPARE(rowColour(2), runtime::white());
+    QCOMPARE(rowColour(2), runtime::ground());
     // A double click on a row selects it once, not twice (which would leave it unselected).
     doubleClick(get("labconcA_1"));
     QCOMPARE(rowColour(1), runtime::grey());
@@ -319,7 +319,7 @@ void TestRateTutor::wholeProblemThroughTheScreen()
     QCOMPARE(boxes.texts().value(2), "Choose a reaction from the list to the left. Any one will do.");
     pickRow(3);
     pickRow(0); // one row only in this stage
-    QCOMPARE(rowColour(0), runtime::white());
+    QCOMPARE(rowColour(0), runtime::ground());
     click("continueAbtn");
     QVERIFY(shown("genlaw") && enabled("kinput"));
     answer("kinput", "3.40");
