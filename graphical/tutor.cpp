@@ -16,6 +16,16 @@ bool typedEquals(const QString &text, float value)
 
 constexpr int StepDone = 5;
 
+// The answer read in this step, typed with a decimal comma, is refused
+// before it is compared or stored.
+bool decimalComma(const QString &text, ContinueOutcome &out)
+{
+    if (!runtime::hasDecimalComma(text))
+        return false;
+    out.message = runtime::decimalCommaMessage();
+    return true;
+}
+
 } // namespace
 
 TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA, const QString &orderText,
@@ -84,6 +94,8 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         return;
     case 1:
     case 2:
+        if (decimalComma(in.orderText, out))
+            return;
         if (newanswers(in.orderText, in.kText, out))
             return;
         if (typedEquals(in.orderText, static_cast<float>(in.orderA))) {
@@ -124,6 +136,8 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         }
         return;
     case 1:
+        if (decimalComma(in.kText, out))
+            return;
         if (newanswers(in.orderText, in.kText, out))
             return;
         if (typedEquals(in.kText, in.k)) {
@@ -136,6 +150,8 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         }
         return;
     case 2:
+        if (decimalComma(in.kText, out))
+            return;
         if (newanswers(in.orderText, in.kText, out))
             return;
         if (!in.lsqdone) {

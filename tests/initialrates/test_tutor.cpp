@@ -288,6 +288,8 @@ void TestTutor::onlyExactAnswersAreRight_data()
     QTest::newRow("k 3.4700001, the same single") << Stage::RateConstant << "3.4700001" << Kind::Right;
     QTest::newRow("order 0: beyond single range") << Stage::OrderA << "1e39" << Kind::FirstWrong;
     QTest::newRow("order 0: beyond double range") << Stage::OrderA << "-1e400" << Kind::FirstWrong;
+    QTest::newRow("order with a decimal comma is refused") << Stage::OrderA << "0,0" << Kind::Refused;
+    QTest::newRow("k with a decimal comma is refused") << Stage::RateConstant << "3,47" << Kind::Refused;
 }
 
 void TestTutor::onlyExactAnswersAreRight()
