@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>the rate law takes the general form:</source>
-        <translation>hat das Geschwindigkeitsgesetz die allgemeine Form:</translation>
+        <translation>lautet das Geschwindigkeitsgesetz:</translation>
     </message>
     <message>
         <source>Determining the rate law involves determining the order of the reaction with respect to each reactant, A and B, and the value of the rate constant, k. </source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The reaction order for a reactant is determined by comparing the reaction rates of two reactions where the concentration of just that reactant changes.</source>
-        <translation>Die Reaktionsordnung bezüglich eines Edukts bestimmt man, indem man die Reaktionsgeschwindigkeiten zweier Versuche vergleicht, in denen sich nur die Konzentration dieses Edukts ändert.</translation>
+        <translation>Die Ordnung bezüglich eines Edukts bestimmt man aus den Geschwindigkeiten zweier Versuche, in denen sich nur dessen Konzentration ändert.</translation>
     </message>
     <message>
         <source>Trials 1 and 4 above would be appropriate choices for determining the order with respect to [B] because they have the same concentration of A. The change in rate is due solely to the change in [B].</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Once the order of reaction for each reactant is known, the general rate law can be used to determine the numerical value of the rate constant, k. </source>
-        <translation>Sind die Reaktionsordnungen aller Edukte bekannt, lässt sich mit dem allgemeinen Geschwindigkeitsgesetz der Zahlenwert der Geschwindigkeitskonstante k bestimmen. </translation>
+        <translation>Kennt man die Ordnungen aller Edukte, erhält man mit dem allgemeinen Geschwindigkeitsgesetz den Zahlenwert von k. </translation>
     </message>
     <message>
         <source>The rate constant is determined by plugging reaction trial data, and solving for k. Data from any of the reaction trials can be used. Because each trial should give the same value of k, it is often best to calculate k for each trial, and report the average of those values.</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>the rate law takes the general form:</source>
-        <translation>hat das Geschwindigkeitsgesetz die allgemeine Form:</translation>
+        <translation>lautet das Geschwindigkeitsgesetz:</translation>
     </message>
     <message>
         <source>The Graphical Method can be used to determine the rate law for reactions that have a single reactant. Determining the rate law involves determining the order of the reaction with respect to the single reactant, A, and the value of the rate constant, k.</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Reaction order     Straight-line plot</source>
-        <translation>Reaktionsordnung    Gerade Auftragung</translation>
+        <translation>Ordnung             Gerade Auftragung</translation>
     </message>
     <message>
         <source>For example, a first-order reaction will give a straight-line plot of ln[A] vs. time, but curved plots of [A] vs. time and of 1/[A] vs. time. </source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Determining the Rate Constant, k.</source>
-        <translation>Bestimmung der Geschwindigkeitskonstante k.</translation>
+        <translation>Bestimmung von k.</translation>
     </message>
     <message>
         <source>The plot you have is correct for showing the reaction order.</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Incorrect. The reaction order is determined by which plot gives a linear graph. The type of linear graph expected for each reaction order is below. Try again.</source>
-        <translation>Falsch. Die Reaktionsordnung ergibt sich daraus, welche Auftragung eine Gerade liefert. Unten steht, welche Auftragung bei welcher Reaktionsordnung linear ist. Versuchen Sie es noch einmal.</translation>
+        <translation>Falsch. Die Ordnung zeigt die Auftragung, die eine Gerade ergibt. Welche das bei welcher Ordnung ist, steht unten. Versuchen Sie es noch einmal.</translation>
     </message>
     <message>
         <source>Good. This plot can be used to determine k. Enter a value above.</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Determining the rate constant, k.</source>
-        <translation>Bestimmung der Geschwindigkeitskonstante k.</translation>
+        <translation>Bestimmung von k.</translation>
     </message>
     <message>
         <source>Select one reaction from those to the left to use to determine the rate constant.</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>the rate law takes the general form:</source>
-        <translation>hat das Geschwindigkeitsgesetz die allgemeine Form:</translation>
+        <translation>lautet das Geschwindigkeitsgesetz:</translation>
     </message>
     <message>
         <source>Determining the rate law involves determining the order of the reaction with respect to each reactant, A and B, and the value of the rate constant, k. </source>
@@ -334,11 +334,11 @@
     </message>
     <message>
         <source>is second order in nitrogen monoxide and first order with respect to hydrogen. The rate constant is 6.32 at 904 degrees C. The rate law is therefore written as</source>
-        <translation>zweiter Ordnung bezüglich Stickstoffmonoxid und erster Ordnung bezüglich Wasserstoff. Die Geschwindigkeitskonstante beträgt 6.32 bei 904 °C. Das Geschwindigkeitsgesetz lautet daher</translation>
+        <translation>zweiter Ordnung bezüglich Stickstoffmonoxid und erster Ordnung bezüglich Wasserstoff. Bei 904 °C ist k = 6.32. Das Geschwindigkeitsgesetz lautet daher</translation>
     </message>
     <message>
         <source>When the numerical value of the rate constant is not known, the rate law uses the lower case k.</source>
-        <translation>Ist der Zahlenwert der Geschwindigkeitskonstante nicht bekannt, schreibt man im Geschwindigkeitsgesetz ein kleines k.</translation>
+        <translation>Ist k nicht als Zahl bekannt, steht im Geschwindigkeitsgesetz ein kleines k.</translation>
     </message>
     <message>
         <source>Tutor Modules</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
         <source>Complete the rate law below by filling in each box:</source>
-        <translation>Vervollständigen Sie das Geschwindigkeitsgesetz, indem Sie beide Felder ausfüllen:</translation>
+        <translation>Ergänzen Sie beide Felder im Geschwindigkeitsgesetz:</translation>
     </message>
     <message>
         <source>Rate = </source>
@@ -719,15 +719,15 @@
     </message>
     <message>
         <source>the rate law takes the general form:</source>
-        <translation>hat das Geschwindigkeitsgesetz die allgemeine Form:</translation>
+        <translation>lautet das Geschwindigkeitsgesetz:</translation>
     </message>
     <message>
         <source>This module is for testing your ability to write rate laws in the correct format. Choose and solve each of the following problems.</source>
-        <translation>In diesem Modul üben Sie, Geschwindigkeitsgesetze in der richtigen Form aufzuschreiben. Wählen und lösen Sie jede der folgenden Aufgaben.</translation>
+        <translation>Hier üben Sie, Geschwindigkeitsgesetze in der richtigen Form zu schreiben. Wählen und lösen Sie jede der folgenden Aufgaben.</translation>
     </message>
     <message>
         <source>Write the rate law for this reaction below. Place subscript numbers between underscores, and superscripts between carets. For example, sulfate ion is entered as SO_4_^2-^. Start your answer with  &quot;Rate =&quot;.</source>
-        <translation>Schreiben Sie unten das Geschwindigkeitsgesetz dieser Reaktion. Setzen Sie tiefgestellte Zahlen zwischen Unterstriche und hochgestellte zwischen Zirkumflexe (^). Das Sulfat-Ion schreibt man zum Beispiel SO_4_^2-^. Beginnen Sie Ihre Antwort mit  &quot;Rate =&quot;.</translation>
+        <translation>Schreiben Sie unten das Geschwindigkeitsgesetz. Tiefgestellte Zahlen stehen zwischen Unterstrichen, hochgestellte zwischen Zirkumflexen (^), z. B. Sulfat-Ion: SO_4_^2-^. Beginnen Sie mit  &quot;Rate =&quot;.</translation>
     </message>
     <message>
         <source>enter the rate law here</source>
@@ -946,15 +946,15 @@
     </message>
     <message>
         <source>zero-order</source>
-        <translation>nullte Ordnung</translation>
+        <translation>0. Ordnung</translation>
     </message>
     <message>
         <source>first-order</source>
-        <translation>erste Ordnung</translation>
+        <translation>1. Ordnung</translation>
     </message>
     <message>
         <source>second-order</source>
-        <translation>zweite Ordnung</translation>
+        <translation>2. Ordnung</translation>
     </message>
     <message>
         <source>[A] vs. time</source>
