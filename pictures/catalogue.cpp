@@ -5,6 +5,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+// The words in the pictures and the descriptions of what they show are
+// translated in the "pictures" context. A translation keeps the markup:
+// subscripts between underscores, superscripts between carets, "->" for the
+// reaction arrow, and the numbers as they are.
 namespace pictures {
 
 QColor purple()
