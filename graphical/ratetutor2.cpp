@@ -140,7 +140,8 @@ void RateTutor2::buildWorkArea()
     auto *lstsquares = new runtime::LabelButton(area, QStringLiteral("lstsquares"), tr("lst. squares"), 3240, 840,
                                                 855, 255);
     connect(lstsquares, &runtime::LabelButton::clicked, this, &RateTutor2::lstsquares_Click);
-    m_labcorr = makeLabel(area, QStringLiteral("labcorr"), QString(), 3300, 1200, 900, 400, 8, runtime::blue());
+    // Sized to its caption, so that "|r| = 0.99999" stays on one line.
+    m_labcorr = makeLabel(area, QStringLiteral("labcorr"), QString(), 3300, 1200, 0, 0, 8, runtime::blue());
     m_labcorr->setToolTip(tr("How close the points lie to a straight line: 1 for a perfectly straight plot."));
 
     static constexpr std::array<int, graphical::PlotTypes> plottypeLeft{240, 1320, 2400};
@@ -290,6 +291,7 @@ void RateTutor2::lstsquares_Click()
     m_labcorr->setText(tr("|r| = %1").arg(fit.correlation, 0, 'f', 5));
     m_labslope->adjustSize();
     m_labintercept->adjustSize();
+    m_labcorr->adjustSize();
     showFitLabels(true);
     lsqdone = true;
 }

@@ -152,7 +152,12 @@ void RateTutor::buildProblemList()
         option->setPalette(ground);
         runtime::place(option, 240, top, 1455, 255);
         m_problemGroup->addButton(option, i);
-        connect(option, &QRadioButton::clicked, this, [this, i] { problem_Click(i); });
+        // A slot reacts when it becomes selected, by click or by keyboard; a
+        // click on the slot already selected keeps its problem and tutoring.
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                problem_Click(i);
+        });
         m_problemOption[i] = option;
         m_probcomplete[i] = boxedLabel(client, runtime::indexedName("probcomplete", i), tr("No"), 1920, top);
         m_numattempts[i] = boxedLabel(client, runtime::indexedName("numattempts", i), QStringLiteral("0"), 3120, top);
@@ -313,7 +318,7 @@ void RateTutor::enableproblems()
 {
     for (QRadioButton *option : m_problemOption)
         option->setEnabled(true);
-    problem_Click(0);
+    // Selecting the first slot runs its choice.
     m_problemOption[0]->setChecked(true);
 }
 

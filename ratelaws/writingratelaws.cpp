@@ -108,8 +108,8 @@ void WritingRateLaws::formUnload()
     runtime::showForm(QStringLiteral("ratestart"));
 }
 
-// The verdict, the "Feedback:" heading and the comment lines stay as they
-// are until the next Submit; only "Correct"/"Incorrect" goes.
+// The verdict, the "Feedback:" heading and the comment lines belong to the
+// reaction they judged, so they go with it.
 void WritingRateLaws::problemnumber_Click(int index)
 {
     if (index < 0 || index >= ratelaws::ProblemCount)
@@ -122,6 +122,8 @@ void WritingRateLaws::problemnumber_Click(int index)
     m_description->show();
     m_instructions->show();
     m_report->hide();
+    m_feedback->hide();
+    m_report1->clear();
     m_submit->show();
     m_answer->clear();
     m_answer->show();

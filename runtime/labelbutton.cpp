@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -84,6 +85,13 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void LabelButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The first click of the pair has already been delivered; the second
+    // press is swallowed, so its release clicks nothing.
+    event->accept();
 }
 
 void pressOnEnter(QLineEdit *box, LabelButton *button)

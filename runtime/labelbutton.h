@@ -29,6 +29,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A double click is one click, not two.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QColor m_background;

@@ -215,4 +215,10 @@ double cutDecimals(double value, int decimals)
     return std::floor(value * scale) / scale;
 }
 
+bool withinRateConstantWindow(double value, float k)
+{
+    const double trueK = k;
+    return trueK - 0.02 * trueK < value && value < trueK + 0.02 * trueK;
+}
+
 } // namespace runtime

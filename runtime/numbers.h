@@ -51,4 +51,9 @@ double intPart(double value);
 float cutDecimals(float value, int decimals);
 double cutDecimals(double value, int decimals);
 
+// A rate constant is judged right when it lies strictly within 2 % of the
+// true k, the bounds worked out in double precision. Grading and both guided
+// tutors use this one window.
+bool withinRateConstantWindow(double value, float k);
+
 } // namespace runtime

@@ -282,6 +282,10 @@
         <source>When the order with respect to a reactant is 1, the number 1 does not need to be written as a superscript following that reactant&apos;s concentration.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Check how the rate law is written: each order goes between two carets right after its concentration, and nothing else belongs in the rate law.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RateLawProblem</name>

@@ -282,6 +282,10 @@
         <source>When the order with respect to a reactant is 1, the number 1 does not need to be written as a superscript following that reactant&apos;s concentration.</source>
         <translation>Ist die Ordnung bezüglich eines Edukts 1, muss die 1 nicht als Exponent hinter die Konzentration des Edukts geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Check how the rate law is written: each order goes between two carets right after its concentration, and nothing else belongs in the rate law.</source>
+        <translation>Prüfen Sie die Schreibweise: Jede Ordnung steht zwischen zwei Zirkumflexen (^) direkt hinter ihrer Konzentration, und sonst gehört nichts ins Geschwindigkeitsgesetz.</translation>
+    </message>
 </context>
 <context>
     <name>RateLawProblem</name>
