@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture.h"
 
+#include "runtime/accessibility.h"
 #include "runtime/forms.h"
 
 #include <QPainter>
@@ -12,6 +13,12 @@ Picture::Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const
                  int left, int top, int width, int height)
     : QWidget(parent)
 {
+    static const bool registered = [] {
+        runtime::setClassAccessibleRole(staticMetaObject, QAccessible::Graphic);
+        return true;
+    }();
+    Q_UNUSED(registered);
+    runtime::installAccessibility();
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setDrawing(std::move(drawing), description);

@@ -73,10 +73,10 @@ WritingRateLaws::WritingRateLaws()
     runtime::place(m_answer, 5160, 3480, 3135, 375);
     m_answer->hide();
 
-    m_submit = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("Submit"), 6120, 4080, 1095, 255);
+    m_submit = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("&Submit"), 6120, 4080, 1095, 255);
     m_submit->hide();
     connect(m_submit, &runtime::LabelButton::clicked, this, &WritingRateLaws::submitbtn_Click);
-    runtime::pressOnEnter(m_answer, m_submit);
+    runtime::pressOnEnter(m_answer, {m_submit});
 
     m_report = makeLabel(this, QStringLiteral("report"), QString(), 5760, 4560, 1815, 375, 13.5, runtime::blue());
     m_report->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHash>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 namespace runtime {
@@ -38,6 +43,8 @@ namespace {
 struct Registry {
     QHash<QString, FormFactory> factories;
     QHash<QString, QPointer<Form>> loaded;
+    // While the program ends, closing a screen brings no other one up.
+    bool quitting{false};
 };
 
 Registry &registry()
@@ -46,13 +53,30 @@ Registry &registry()
     return r;
 }
 
+// The desktop's keys for a standard action, and the key every desktop on
+// Linux uses for it, which some platforms' schemes leave out.
+QList<QKeySequence> withKey(QKeySequence::StandardKey action, const QKeySequence &key)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(action);
+    if (!keys.contains(key))
+        keys.append(key);
+    return keys;
+}
+
 } // namespace
 
 Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips)
 {
+    installAccessibility();
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(toPixels(clientWidthTwips), toPixels(clientHeightTwips));
+    auto *quit = new QShortcut(this);
+    quit->setKeys(withKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    connect(quit, &QShortcut::activated, this, &quitProgram);
+    auto *closing = new QShortcut(this);
+    closing->setKeys(withKey(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
+    connect(closing, &QShortcut::activated, this, &QWidget::close);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
@@ -159,6 +183,8 @@ Form *loadForm(const QString &name)
 
 Form *showForm(const QString &name)
 {
+    if (registry().quitting)
+        return nullptr;
     Form *form = loadForm(name);
     if (form)
         form->show();
@@ -174,6 +200,19 @@ void openExplanation(Form *tutor, const QString &explanationName)
     explanation->setTopTwips(tutor->topTwips());
     explanation->show();
     tutor->hide();
+}
+
+void quitProgram()
+{
+    Registry &r = registry();
+    r.quitting = true;
+    // Screens out of sight first (a tutor behind its explanation), so that
+    // no closing screen brings another one back.
+    QList<Form *> forms = loadedForms();
+    std::stable_partition(forms.begin(), forms.end(), [](const Form *f) { return !f->isVisible(); });
+    for (Form *form : forms)
+        form->close();
+    r.quitting = false;
 }
 
 void unloadForm(Form *form)
@@ -211,6 +250,9 @@ void initialiseApplication()
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
     QApplication::setApplicationName(QStringLiteral("velomira"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velomira.Velomira"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.velomira.Velomira.svg")));
+    installAccessibility();
 }
 
 } // namespace runtime

@@ -21,7 +21,9 @@ void place(QWidget *widget, int left, int top, int width, int height);
 
 // A screen: a top-level window of a fixed client size. It is loaded (created
 // and its load handler run) when first shown, and unloaded (its unload handler
-// run, then discarded with all its state) when closed.
+// run, then discarded with all its state) when closed. On every screen
+// Ctrl+Q ends the program and Ctrl+W closes the screen, as its window's
+// close button does.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -72,6 +74,10 @@ void unloadForm(Form *form);
 // the tutor screen, which stays loaded with all its state.
 void openExplanation(Form *tutor, const QString &explanationName);
 
+// Ends the program from any screen: unloads every screen, showing none
+// anew, and the program ends with its last window.
+void quitProgram();
+
 // A modal message box titled "velomira" with one OK button.
 void messageBox(QWidget *parent, const QString &text);
 
@@ -80,7 +86,8 @@ QString findProgram(const QStringList &candidates);
 // Starts a program without waiting for it; false when it could not start.
 bool startProgram(const QString &program, const QStringList &arguments = {});
 
-// The program-wide font and look every screen expects.
+// The program-wide font and look every screen expects, the program's icon
+// and the desktop entry its windows belong to.
 void initialiseApplication();
 
 } // namespace runtime

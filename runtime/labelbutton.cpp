@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labelbutton.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "forms.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,6 +19,7 @@ LabelButton::LabelButton(QWidget *parent, const QString &name, const QString &ca
                          int top, int width, int height, qreal pointSize)
     : QAbstractButton(parent)
 {
+    installAccessibility();
     setObjectName(name);
     setText(captionText(caption));
     setFont(fontOfSize(pointSize));
@@ -47,6 +50,36 @@ void LabelButton::setBorder(bool border)
     update();
 }
 
+void LabelButton::setSelectable(bool selectable)
+{
+    m_selectable = selectable;
+    setFocusPolicy(selectable ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void LabelButton::setSelected(bool selected)
+{
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString LabelButton::caption() const
+{
+    QString shown;
+    const QString caption = text();
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption.at(i);
+    }
+    return shown;
+}
+
 QSize LabelButton::sizeHint() const
 {
     return fontMetrics().size(0, text()) + QSize(8, 4);
@@ -64,7 +97,11 @@ void LabelButton::paintEvent(QPaintEvent *)
                                           : palette().color(QPalette::Disabled, QPalette::ButtonText);
     painter.setPen(textColour);
     const QRect area = rect().adjusted(1, 0, -1, 0);
-    const int flags = int(m_alignment) | Qt::TextWordWrap;
+    // The mnemonic shows as the desktop's style shows it.
+    QStyleOption styleOption;
+    styleOption.initFrom(this);
+    const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, &styleOption, this);
+    const int flags = int(m_alignment) | Qt::TextWordWrap | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
     painter.setFont(fittingFont(font(), area, flags, text()));
     painter.drawText(area, flags, text());
     if (hasFocus()) {
@@ -94,11 +131,15 @@ void LabelButton::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-void pressOnEnter(QLineEdit *box, LabelButton *button)
+void pressOnEnter(QLineEdit *box, QList<LabelButton *> buttons)
 {
-    QObject::connect(box, &QLineEdit::returnPressed, button, [button] {
-        if (button->isVisible() && button->isEnabled())
-            button->click();
+    QObject::connect(box, &QLineEdit::returnPressed, box, [buttons] {
+        for (LabelButton *button : buttons) {
+            if (button->isVisible() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
     });
 }
 

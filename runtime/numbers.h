@@ -42,6 +42,10 @@ QString trimmedText(double value, Precision precision = Precision::Single);
 // The same digits with no blank; also used for counts.
 QString plainText(double value, Precision precision = Precision::Single);
 
+// The digits of the trimmed text as a screen reader should say them: with a
+// zero before a point that opens the number ("0.405", "-0.5").
+QString spokenText(double value, Precision precision = Precision::Single);
+
 // Rounds to n decimals; a tie goes to the even digit.
 double roundTo(double value, int decimals);
 // Integer part, towards minus infinity.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebox.h"
 
+#include "accessibility.h"
 #include "forms.h"
 
 #include <QPainter>
@@ -11,6 +12,7 @@ namespace runtime {
 PictureBox::PictureBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
     : QWidget(parent)
 {
+    installAccessibility();
     setObjectName(name);
     setAutoFillBackground(true);
     setBackColor(Qt::white);

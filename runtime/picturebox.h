@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QPointF>
 #include <QWidget>
@@ -28,6 +29,10 @@ public:
     PictureBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 
     void setBorder(bool border);
+    // Screen readers hear a picture box as a group of what it holds unless
+    // it is given another role (the plot is an image).
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
     void setForeColor(const QColor &colour) { m_foreColour = colour; }
     void setBackColor(const QColor &colour);
 
@@ -50,6 +55,7 @@ protected:
 
 private:
     bool m_border{true};
+    QAccessible::Role m_accessibleRole{QAccessible::Grouping};
     QColor m_foreColour{Qt::black};
     double m_left{0}, m_top{0}, m_right{1}, m_bottom{1};
     std::vector<Shape> m_shapes;

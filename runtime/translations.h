@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QLocale>
+#include <memory>
+
+class QTranslator;
 
 namespace runtime {
 
@@ -13,5 +16,10 @@ namespace runtime {
 // again replaces what it installed before. Returns the language installed,
 // or an empty string.
 QString installTranslations(const QLocale &locale = QLocale::system());
+
+// The program's catalogue for the same language, loaded but not installed,
+// for texts needed before the application object exists; nullptr for
+// English.
+std::unique_ptr<QTranslator> loadProgramCatalogue(const QLocale &locale = QLocale::system());
 
 } // namespace runtime

@@ -98,7 +98,7 @@
 <context>
     <name>ExplanationForm</name>
     <message>
-        <source>Return</source>
+        <source>&amp;Return</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -384,14 +384,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Calculator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Approach</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Problem:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -460,10 +452,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Submit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Work in the tutoring area below.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -473,10 +461,6 @@
     </message>
     <message>
         <source>k = </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>continue</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -531,15 +515,47 @@
         <source>The calculator program could not be started.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ca&amp;lculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tutoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
     <message>
         <source>Graphical Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Approach</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -599,10 +615,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Submit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Choose a plot type to plot the data.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -616,14 +628,6 @@
     </message>
     <message>
         <source>Intercept:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>plot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>lst. squares</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -652,10 +656,6 @@
     </message>
     <message>
         <source>Choose a plot type from the three below to plot the experimental data.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>continue</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -710,6 +710,62 @@
         <source>Incorrect k.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;lst. squares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tutoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Least-squares line: slope %1, intercept %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, points at 0 to 8 minutes: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -742,10 +798,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Submit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Feedback:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -755,6 +807,10 @@
     </message>
     <message>
         <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1013,6 +1069,25 @@
     <name>runtime</name>
     <message>
         <source>Please type numbers with a decimal point, not a comma: 0.5, not 0,5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velomira</name>
+    <message>
+        <source>Usage: velomira [options]
+A tutorial for general-chemistry students on determining and writing rate laws.
+
+Options:
+  -h, --help     Show this help and exit.
+  -v, --version  Show the version and exit.
+
+Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

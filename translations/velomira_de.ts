@@ -98,8 +98,8 @@
 <context>
     <name>ExplanationForm</name>
     <message>
-        <source>Return</source>
-        <translation>Zurück</translation>
+        <source>&amp;Return</source>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>
@@ -384,14 +384,6 @@
         <translation>Schwer</translation>
     </message>
     <message>
-        <source>Calculator</source>
-        <translation>Rechner</translation>
-    </message>
-    <message>
-        <source>Approach</source>
-        <translation>Vorgehen</translation>
-    </message>
-    <message>
         <source>Problem:</source>
         <translation>Aufgabe:</translation>
     </message>
@@ -460,10 +452,6 @@
         <translation>Ordnung in B</translation>
     </message>
     <message>
-        <source>Submit</source>
-        <translation>Abgeben</translation>
-    </message>
-    <message>
         <source>Work in the tutoring area below.</source>
         <translation>Arbeiten Sie unten im Übungsbereich.</translation>
     </message>
@@ -474,10 +462,6 @@
     <message>
         <source>k = </source>
         <translation>k = </translation>
-    </message>
-    <message>
-        <source>continue</source>
-        <translation>weiter</translation>
     </message>
     <message>
         <source>No tutoring available for last two problems. Use the first four problems as a guide to how to solve these problems.</source>
@@ -531,16 +515,48 @@
         <source>The calculator program could not be started.</source>
         <translation>Das Taschenrechner-Programm ließ sich nicht starten.</translation>
     </message>
+    <message>
+        <source>Ca&amp;lculator</source>
+        <translation>&amp;Rechner</translation>
+    </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation>&amp;Vorgehen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <translation>&amp;Abgeben</translation>
+    </message>
+    <message>
+        <source>Tutoring</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;continue</source>
+        <translation>&amp;weiter</translation>
+    </message>
+    <message>
+        <source>%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min</source>
+        <translation>%1: [A] %2 mol/L, [B] %3 mol/L, v %4 mol/(L·min)</translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation>Aufgabe %1 gelöst: %2</translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation>Aufgabe %1 Abgaben: %2</translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
     <message>
         <source>Graphical Method</source>
         <translation>Grafische Methode</translation>
-    </message>
-    <message>
-        <source>Approach</source>
-        <translation>Vorgehen</translation>
     </message>
     <message>
         <source>Problem:</source>
@@ -599,10 +615,6 @@
         <translation>Arbeiten Sie unten im Übungsbereich.</translation>
     </message>
     <message>
-        <source>Submit</source>
-        <translation>Abgeben</translation>
-    </message>
-    <message>
         <source>Choose a plot type to plot the data.</source>
         <translation>Wählen Sie eine Auftragung für die Daten.</translation>
     </message>
@@ -617,14 +629,6 @@
     <message>
         <source>Intercept:</source>
         <translation>Achsenabschnitt:</translation>
-    </message>
-    <message>
-        <source>plot</source>
-        <translation>zeichnen</translation>
-    </message>
-    <message>
-        <source>lst. squares</source>
-        <translation>Ausgleich</translation>
     </message>
     <message>
         <source>How close the points lie to a straight line: 1 for a perfectly straight plot.</source>
@@ -653,10 +657,6 @@
     <message>
         <source>Choose a plot type from the three below to plot the experimental data.</source>
         <translation>Wählen Sie unten eine der drei Auftragungen für die Messdaten.</translation>
-    </message>
-    <message>
-        <source>continue</source>
-        <translation>weiter</translation>
     </message>
     <message>
         <source>Select one of the plot types below.</source>
@@ -710,6 +710,62 @@
         <source>Incorrect k.</source>
         <translation>k falsch.</translation>
     </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation>&amp;Vorgehen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <translation>&amp;Abgeben</translation>
+    </message>
+    <message>
+        <source>Work area</source>
+        <translation>Arbeitsbereich</translation>
+    </message>
+    <message>
+        <source>&amp;plot</source>
+        <translation>&amp;zeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;lst. squares</source>
+        <translation>Aus&amp;gleich</translation>
+    </message>
+    <message>
+        <source>Tutoring</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;continue</source>
+        <translation>&amp;weiter</translation>
+    </message>
+    <message>
+        <source>Least-squares line: slope %1, intercept %2.</source>
+        <translation>Ausgleichsgerade: Steigung %1, Achsenabschnitt %2.</translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>%1, points at 0 to 8 minutes: %2.</source>
+        <translation>%1, Punkte bei 0 bis 8 Minuten: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation>Aufgabe %1 gelöst: %2</translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation>Aufgabe %1 Abgaben: %2</translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -742,10 +798,6 @@
         <translation>Geschwindigkeitsgesetz</translation>
     </message>
     <message>
-        <source>Submit</source>
-        <translation>Abgeben</translation>
-    </message>
-    <message>
         <source>Feedback:</source>
         <translation>Rückmeldung:</translation>
     </message>
@@ -756,6 +808,10 @@
     <message>
         <source>Incorrect</source>
         <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <translation>&amp;Abgeben</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1070,33 @@
     <message>
         <source>Please type numbers with a decimal point, not a comma: 0.5, not 0,5.</source>
         <translation>Bitte geben Sie Zahlen mit Dezimalpunkt statt Komma ein: 0.5, nicht 0,5.</translation>
+    </message>
+</context>
+<context>
+    <name>velomira</name>
+    <message>
+        <source>Usage: velomira [options]
+A tutorial for general-chemistry students on determining and writing rate laws.
+
+Options:
+  -h, --help     Show this help and exit.
+  -v, --version  Show the version and exit.
+
+Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
+</source>
+        <translation>Aufruf: velomira [Optionen]
+Ein Lernprogramm für die allgemeine Chemie: Geschwindigkeitsgesetze bestimmen und aufstellen.
+
+Optionen:
+  -h, --help     Diese Hilfe zeigen und beenden.
+  -v, --version  Die Version zeigen und beenden.
+
+Qts eigene Optionen wie -platform, -style und -reverse werden ebenfalls angenommen.
+</translation>
+    </message>
+    <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
+        <translation>velomira: unbekannte Option &apos;%1&apos;</translation>
     </message>
 </context>
 </TS>

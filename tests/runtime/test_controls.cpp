@@ -206,30 +206,36 @@ void TestControls::missingProgramIsNotStarted()
 
 void TestControls::enterInABoxPressesItsButton_data()
 {
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("enabled and shown") << true << true << 1;
-    QTest::newRow("disabled") << false << true << 0;
-    QTest::newRow("hidden") << true << false << 0;
+    // Submit, then "continue": the first one shown and enabled is pressed.
+    QTest::addColumn<bool>("submitEnabled");
+    QTest::addColumn<bool>("continueShown");
+    QTest::addColumn<int>("submitClicks");
+    QTest::addColumn<int>("continueClicks");
+    QTest::newRow("Submit available") << true << true << 1 << 0;
+    QTest::newRow("Submit locked by a tutoring stage") << false << true << 0 << 1;
+    QTest::newRow("neither available") << false << false << 0 << 0;
 }
 
 void TestControls::enterInABoxPressesItsButton()
 {
-    QFETCH(bool, enabled);
-    QFETCH(bool, visible);
-    QFETCH(int, clicks);
+    QFETCH(bool, submitEnabled);
+    QFETCH(bool, continueShown);
+    QFETCH(int, submitClicks);
+    QFETCH(int, continueClicks);
     QWidget window;
     auto *box = new QLineEdit(&window);
-    auto *button = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("Submit"), 0, 600, 975, 255);
-    pressOnEnter(box, button);
+    auto *submit = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("&Submit"), 0, 600, 975, 255);
+    auto *next = new LabelButton(&window, QStringLiteral("continueAbtn"), QStringLiteral("&continue"), 0, 900, 975, 255);
+    pressOnEnter(box, {submit, next});
     window.show();
-    button->setEnabled(enabled);
-    button->setVisible(visible);
-    QSignalSpy spy(button, &LabelButton::clicked);
+    submit->setEnabled(submitEnabled);
+    next->setVisible(continueShown);
+    QSignalSpy submitted(submit, &LabelButton::clicked);
+    QSignalSpy continued(next, &LabelButton::clicked);
     QTest::keyClicks(box, QStringLiteral("2"));
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(spy.count(), clicks);
+    QCOMPARE(submitted.count(), submitClicks);
+    QCOMPARE(continued.count(), continueClicks);
 }
 
 void TestControls::captionsShrinkToStayWhole_data()
