@@ -5,7 +5,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-sanitized fuzz build setup clean
+.PHONY: run test test-sanitized fuzz build setup clean translations
 
 setup:
 	@bash scripts/install-deps.sh
@@ -29,6 +29,12 @@ test-sanitized: setup
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) -E test_install
+
+# Refreshes translations/*.ts from the texts in the sources; new texts come
+# in unfinished, for a translator to fill in with Qt Linguist.
+translations: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --target update_translations
 
 # Each fuzzer for a bounded time (FUZZ_SECONDS, 30 by default).
 fuzz: setup

@@ -34,7 +34,7 @@ RateTutor2::~RateTutor2() = default;
 
 void RateTutor2::buildTitleStrip()
 {
-    new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(QStringLiteral("Graphical Method")),
+    new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method")),
                           120, 120, 1875, 240);
     new pictures::Picture(this, QStringLiteral("Image1"), pictures::generalReactionA(), 3120, 0, 3120, 300);
     m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
@@ -97,7 +97,7 @@ void RateTutor2::buildAnswerArea()
     makeLabel(this, QStringLiteral("Label9"), tr("Rate = "), 5040, 1080, 780, 300, 12);
     m_kinput = runtime::makeTextBox(this, QStringLiteral("kinput"), 5880, 1080, 945, 345, 12);
     m_kinput->setAccessibleName(tr("rate constant k"));
-    makeLabel(this, QStringLiteral("Label10"), QStringLiteral("[A]"), 6840, 1080, 285, 300, 12);
+    makeLabel(this, QStringLiteral("Label10"), tr("[A]"), 6840, 1080, 285, 300, 12);
     m_orderAinput = runtime::makeTextBox(this, QStringLiteral("orderAinput"), 7200, 840, 495, 375, 12);
     m_orderAinput->setAccessibleName(tr("order in A"));
 
@@ -186,10 +186,7 @@ void RateTutor2::buildWorkArea()
                             3975, 615);
     // Its three rows share its height; ending where the tutoring area ends
     // keeps the last row whole.
-    m_ordertable = new pictures::OrderTableLabel(
-        m_tutorbox, QStringLiteral("ordertable"),
-        tr("zero-order         [A] vs. time  first-order           ln[A] vs. time second-order    1/[A] vs. time"),
-        480, 1050, 2175, 645);
+    m_ordertable = new pictures::OrderTableLabel(m_tutorbox, QStringLiteral("ordertable"), 480, 1050, 2175, 645);
     m_ordertable->hide();
     m_continueAbtn = new runtime::LabelButton(m_tutorbox, QStringLiteral("continueAbtn"), tr("&continue"), 3120, 1320,
                                               855, 255);
@@ -355,6 +352,10 @@ void RateTutor2::submitbtn_Click()
     }
     if (m_orderAinput->text().isEmpty() || m_kinput->text().isEmpty()) {
         runtime::messageBox(this, tr("Please fill in both answers."));
+        return;
+    }
+    if (runtime::hasDecimalComma(m_orderAinput->text()) || runtime::hasDecimalComma(m_kinput->text())) {
+        runtime::messageBox(this, runtime::decimalCommaMessage());
         return;
     }
     attempts[currentproblem] = graphical::nextAttemptCount(attempts[currentproblem]);

@@ -17,6 +17,16 @@ bool typedEquals(const QString &text, float value)
 
 constexpr int StepDone = 5;
 
+// The answer read in this step, typed with a decimal comma, is refused
+// before it is compared or stored.
+bool decimalComma(const QString &text, ContinueOutcome &out)
+{
+    if (!runtime::hasDecimalComma(text))
+        return false;
+    out.message = runtime::decimalCommaMessage();
+    return true;
+}
+
 } // namespace
 
 TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA, const QString &orderText,
@@ -85,6 +95,8 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         return;
     case 1:
     case 2:
+        if (decimalComma(in.orderText, out))
+            return;
         if (newanswers(in.orderText, in.kText, out))
             return;
         if (typedEquals(in.orderText, static_cast<float>(in.orderA))) {
@@ -125,6 +137,8 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         }
         return;
     case 1:
+        if (decimalComma(in.kText, out))
+            return;
         if (newanswers(in.orderText, in.kText, out))
             return;
         if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
@@ -137,6 +151,8 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         }
         return;
     case 2:
+        if (decimalComma(in.kText, out))
+            return;
         if (newanswers(in.orderText, in.kText, out))
             return;
         if (!in.lsqdone) {

@@ -14,7 +14,8 @@ bool Grading::allRight() const
 
 bool SubmitResult::graded() const
 {
-    return outcome != SubmitOutcome::NoProblem && outcome != SubmitOutcome::MissingAnswer;
+    return outcome != SubmitOutcome::NoProblem && outcome != SubmitOutcome::MissingAnswer
+        && outcome != SubmitOutcome::DecimalComma;
 }
 
 Verdict exactVerdict(QStringView text, float value)
@@ -43,6 +44,11 @@ SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int c
         return result;
     if (answers.orderA.isEmpty() || answers.orderB.isEmpty() || answers.k.isEmpty()) {
         result.outcome = SubmitOutcome::MissingAnswer;
+        return result;
+    }
+    if (runtime::hasDecimalComma(answers.orderA) || runtime::hasDecimalComma(answers.orderB)
+        || runtime::hasDecimalComma(answers.k)) {
+        result.outcome = SubmitOutcome::DecimalComma;
         return result;
     }
     result.grading = checkanswer(problem, answers);

@@ -41,6 +41,7 @@ Grading checkanswer(const Problem &problem, const Answers &answers);
 enum class SubmitOutcome {
     NoProblem,     // k is 0: no problem chosen, or the last one completed
     MissingAnswer, // a box holds no characters at all
+    DecimalComma,  // a box holds a comma between digits ("0,5")
     Completed,
     NoTutoring,    // wrong on a slot without tutoring
     Tutoring,      // wrong on a slot with tutoring: the stage to begin

@@ -122,7 +122,7 @@ void RateTutor::buildTopStrip()
     new runtime::LineControl(client, QStringLiteral("Line3"), 4920, 360, ClientWidth, 360, runtime::blue());
     new runtime::LineControl(client, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());
     new Picture(client, QStringLiteral("Picture1"),
-                pictures::title(QStringLiteral("Method of Initial Rates"), pictures::purple()), 120, 120, 2355, 180);
+                pictures::title(tr("Method of Initial Rates"), pictures::purple()), 120, 120, 2355, 180);
     new Picture(client, QStringLiteral("Image1"), pictures::generalReaction(), 3120, 0, 3570, 300);
 
     m_calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Ca&lculator"), 6960, 0, 975, 255);
@@ -173,7 +173,7 @@ void RateTutor::buildTable()
     QLabel *directions = makeLabel(
         client, QStringLiteral("directions1"),
         tr("The four sets of data below were collected by running the reaction of interest four times, each "
-           "time using different initial concentrations of each reactant. Each of the four experiments were "
+           "time using different initial concentrations of each reactant. Each of the four experiments was "
            "performed at the same temperature."),
         240, 3120, 4215, 855);
     setWhiteGround(directions);
@@ -438,6 +438,10 @@ void RateTutor::submitbtn_Click()
         runtime::messageBox(this, tr("Please fill in all three answers."));
         return;
     }
+    if (result.outcome == SubmitOutcome::DecimalComma) {
+        runtime::messageBox(this, runtime::decimalCommaMessage());
+        return;
+    }
     attempts[currentproblem] = countAttempt(attempts[currentproblem]);
     m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem], runtime::Precision::Double));
     nameSlotCells(currentproblem);
@@ -467,6 +471,7 @@ void RateTutor::submitbtn_Click()
         break;
     case SubmitOutcome::NoProblem:
     case SubmitOutcome::MissingAnswer:
+    case SubmitOutcome::DecimalComma:
         break;
     }
 }

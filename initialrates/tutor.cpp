@@ -8,6 +8,7 @@ namespace initialrates {
 using runtime::numberText;
 using runtime::plainText;
 using runtime::trimmedText;
+using runtime::hasDecimalComma;
 using Kind = ContinueOutcome::Kind;
 
 namespace {
@@ -32,6 +33,15 @@ ContinueOutcome sameAnswer()
     ContinueOutcome outcome;
     outcome.kind = Kind::SameAnswer;
     outcome.message = GuidedTutor::tr("This is the same answer as before. Please input a new answer.");
+    return outcome;
+}
+
+// An answer with a decimal comma is refused before it is compared or stored.
+ContinueOutcome decimalComma()
+{
+    ContinueOutcome outcome;
+    outcome.kind = Kind::Refused;
+    outcome.message = runtime::decimalCommaMessage();
     return outcome;
 }
 
@@ -159,6 +169,8 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
         return outcome;
     }
 
+    if (hasDecimalComma(forA ? answers.orderA : answers.orderB))
+        return decimalComma();
     if (newanswers(answers))
         return sameAnswer();
     if (exactVerdict(forA ? answers.orderA : answers.orderB, stage.order) == Verdict::Right) {
@@ -198,6 +210,8 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
         return outcome;
     }
 
+    if (hasDecimalComma(answers.k))
+        return decimalComma();
     if (newanswers(answers))
         return sameAnswer();
     // k worked out from any row of the table lies within the grading window,

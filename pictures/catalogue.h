@@ -21,8 +21,9 @@ Described title(const QString &words, QColor colour = runtime::designColour(runt
 // A + B -> C and A -> C.
 Described reactionAB();
 Described reactionA();
-// rate = k[A]^orderA [B]^orderB, with "Rate" or "rate" as the first word.
-Described generalRateLaw(const QString &rateWord = QStringLiteral("rate"));
+// rate = k[A]^orderA [B]^orderB, its first word capitalised or not.
+enum class RateWord { Lower, Capital };
+Described generalRateLaw(RateWord word = RateWord::Lower);
 // rate = k[A]^orderA
 Described rateLawOfA();
 // k = rate / ([A]^orderA [B]^orderB)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphicalpictures.h"
 
+#include <QCoreApplication>
+
 namespace pictures {
 
 namespace {
@@ -16,28 +18,28 @@ Style axisStyle()
 
 Described generalReactionA()
 {
-    return {formula(QStringLiteral("General Reaction:  A -> C")),
-            QStringLiteral("General reaction: A reacts to give C")};
+    return {formula(QCoreApplication::translate("pictures", "General Reaction:  A -> C")),
+            QCoreApplication::translate("pictures", "General reaction: A reacts to give C")};
 }
 
 Described plotAxisLabel(int plotType)
 {
     switch (plotType) {
     case 0:
-        return {turnedUp(formula(QStringLiteral("[A]"), axisStyle())),
-                QStringLiteral("vertical axis: concentration of A")};
+        return {turnedUp(formula(QCoreApplication::translate("pictures", "[A]"), axisStyle())),
+                QCoreApplication::translate("pictures", "vertical axis: concentration of A")};
     case 1:
-        return {turnedUp(formula(QStringLiteral("ln[A]"), axisStyle())),
-                QStringLiteral("vertical axis: natural logarithm of the concentration of A")};
+        return {turnedUp(formula(QCoreApplication::translate("pictures", "ln[A]"), axisStyle())),
+                QCoreApplication::translate("pictures", "vertical axis: natural logarithm of the concentration of A")};
     default:
-        return {turnedUp(formula(QStringLiteral("1/[A]"), axisStyle())),
-                QStringLiteral("vertical axis: one over the concentration of A")};
+        return {turnedUp(formula(QCoreApplication::translate("pictures", "1/[A]"), axisStyle())),
+                QCoreApplication::translate("pictures", "vertical axis: one over the concentration of A")};
     }
 }
 
 Described timeAxisLabel()
 {
-    return {formula(QStringLiteral("time"), axisStyle()), QStringLiteral("horizontal axis: time")};
+    return {formula(QCoreApplication::translate("pictures", "time"), axisStyle()), QCoreApplication::translate("pictures", "horizontal axis: time")};
 }
 
 } // namespace pictures

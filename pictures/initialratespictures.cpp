@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "initialratespictures.h"
 
+#include <QCoreApplication>
+
 namespace pictures {
 
 Described generalReaction()
 {
-    return {formula(QStringLiteral("General Reaction: A + B -> C")),
-            QStringLiteral("General reaction: A plus B reacts to give C")};
+    return {formula(QCoreApplication::translate("pictures", "General Reaction: A + B -> C")),
+            QCoreApplication::translate("pictures", "General reaction: A plus B reacts to give C")};
 }
 
 } // namespace pictures

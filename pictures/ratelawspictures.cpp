@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratelawspictures.h"
 
+#include <QCoreApplication>
+
 namespace pictures {
 
 namespace {
@@ -16,20 +18,20 @@ DrawingPtr reaction(const QString &reactants, const QString &products)
 
 Described nitrogenDioxideAndCarbonMonoxide()
 {
-    return {reaction(QStringLiteral("NO_2_ + CO"), QStringLiteral("NO + CO_2_")),
-            QStringLiteral("NO2 plus CO react to give NO plus CO2")};
+    return {reaction(QCoreApplication::translate("pictures", "NO_2_ + CO"), QCoreApplication::translate("pictures", "NO + CO_2_")),
+            QCoreApplication::translate("pictures", "NO2 plus CO react to give NO plus CO2")};
 }
 
 Described nitrogenMonoxideAndHydrogen()
 {
-    return {reaction(QStringLiteral("2NO + 2H_2_"), QStringLiteral("N_2_ + 2H_2_O")),
-            QStringLiteral("2 NO plus 2 H2 react to give N2 plus 2 H2O")};
+    return {reaction(QCoreApplication::translate("pictures", "2NO + 2H_2_"), QCoreApplication::translate("pictures", "N_2_ + 2H_2_O")),
+            QCoreApplication::translate("pictures", "2 NO plus 2 H2 react to give N2 plus 2 H2O")};
 }
 
 Described dinitrogenPentoxideDecomposition()
 {
-    return {reaction(QStringLiteral("2 N_2_O_5_"), QStringLiteral("4 NO_2_ + O_2_")),
-            QStringLiteral("2 N2O5 react to give 4 NO2 plus O2")};
+    return {reaction(QCoreApplication::translate("pictures", "2 N_2_O_5_"), QCoreApplication::translate("pictures", "4 NO_2_ + O_2_")),
+            QCoreApplication::translate("pictures", "2 N2O5 react to give 4 NO2 plus O2")};
 }
 
 } // namespace pictures

@@ -22,7 +22,7 @@ using runtime::makeLabel;
 WritingRateLaws::WritingRateLaws()
     : runtime::Form(QStringLiteral("writingratelaws"), tr("Writing Rate Laws"), 9390, 7620)
 {
-    new Picture(this, QStringLiteral("Image1"), pictures::title(QStringLiteral("Writing Rate Laws")), 120, 120, 1935,
+    new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Writing Rate Laws")), 120, 120, 1935,
                 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 360, 720, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 360, 1080, 1380, 240);
@@ -60,7 +60,7 @@ WritingRateLaws::WritingRateLaws()
     m_instructions = makeLabel(
         this, QStringLiteral("Label2"),
         tr("Write the rate law for this reaction below. Place subscript numbers between underscores, and "
-           "superscripts between carrots. For example, sulfate ion is entered as SO_4_^2-^. Start your answer "
+           "superscripts between carets. For example, sulfate ion is entered as SO_4_^2-^. Start your answer "
            "with  \"Rate =\"."),
         5160, 2040, 3135, 1215);
     m_instructions->hide();

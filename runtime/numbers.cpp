@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbers.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <charconv>
 #include <clocale>
@@ -104,6 +106,27 @@ std::optional<float> textToSingle(QStringView text)
     if (std::isinf(single))
         return std::nullopt;
     return single;
+}
+
+bool hasDecimalComma(QStringView text)
+{
+    QChar before;
+    bool commaAfterDigit = false;
+    for (const QChar c : text) {
+        if (isSkipped(c))
+            continue;
+        if (commaAfterDigit && isDigit(c))
+            return true;
+        commaAfterDigit = c == u',' && isDigit(before);
+        before = c;
+    }
+    return false;
+}
+
+QString decimalCommaMessage()
+{
+    return QCoreApplication::translate("runtime", "Please type numbers with a decimal point, not a comma: "
+                                                  "0.5, not 0,5.");
 }
 
 QString plainText(double value, Precision precision)

@@ -22,6 +22,13 @@ NumberReading readNumber(QStringView text);
 // "1e400"), so that callers can grade it wrong instead of storing infinity.
 std::optional<float> textToSingle(QStringView text);
 
+// Whether the text holds a comma between two digits ("0,5", "3,47", "1 ,5"),
+// blanks, tabs and line feeds skipped as reading skips them. Reading would
+// stop at the comma, so such an answer is refused rather than graded.
+bool hasDecimalComma(QStringView text);
+// The message that refuses such an answer; no attempt is counted.
+QString decimalCommaMessage();
+
 enum class Precision { Single, Double };
 
 // Number text: a blank before a value that is not negative, a minus sign

@@ -1,26 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "runtime/translations.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
-QString tr(const char *text)
+// The command line is read before the application object exists, so its
+// texts come straight from the catalogue of the user's language.
+QString translated(const char *text)
 {
-    return QCoreApplication::translate("velomira", text);
+    static const std::unique_ptr<QTranslator> catalogue = runtime::loadProgramCatalogue();
+    const QString result = catalogue ? catalogue->translate("velomira", text) : QString();
+    return result.isEmpty() ? QString::fromUtf8(text) : result;
 }
 
 QString usage()
 {
-    return tr("Usage: velomira [options]\n"
+    return translated(QT_TRANSLATE_NOOP("velomira", "Usage: velomira [options]\n"
               "A tutorial for general-chemistry students on determining and writing rate laws.\n"
               "\n"
               "Options:\n"
               "  -h, --help     Show this help and exit.\n"
               "  -v, --version  Show the version and exit.\n"
               "\n"
-              "Qt's own options, such as -platform, -style and -reverse, are accepted too.\n");
+              "Qt's own options, such as -platform, -style and -reverse, are accepted too.\n"));
 }
 
 // The options Qt's application object takes for itself; those of the
@@ -65,7 +72,7 @@ std::optional<int> handleCommandLine(const QStringList &arguments, QTextStream &
                 continue;
             }
         }
-        err << tr("velomira: unknown option '%1'").arg(argument) << '\n' << usage();
+        err << translated(QT_TRANSLATE_NOOP("velomira", "velomira: unknown option '%1'")).arg(argument) << '\n' << usage();
         return 1;
     }
     return std::nullopt;

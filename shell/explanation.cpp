@@ -63,7 +63,7 @@ void ExplanationForm::closeEvent(QCloseEvent *event)
 ApproachForm::ApproachForm()
     : ExplanationForm(QStringLiteral("approachform"), tr("Method of Initial Rates"), QStringLiteral("ratetutor"))
 {
-    new Picture(this, QStringLiteral("Picture1"), pictures::title(QStringLiteral("Method of Initial Rates"), pictures::purple()),
+    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Method of Initial Rates"), pictures::purple()),
                 120, 120, 2355, 180);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 480, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 120, 840, 1380, 240);
@@ -75,13 +75,13 @@ ApproachForm::ApproachForm()
               120, 2160, 4215, 615);
     heading(this, QStringLiteral("Label6"), tr("Determining Reaction Order"), 120, 2940, 3525, 360);
     makeLabel(this, QStringLiteral("Label1"),
-              tr("The reaction order for a reactant is determined by comparing two the reaction rate "
-                 "between two reactions where the concentration of just that reactant changes."),
+              tr("The reaction order for a reactant is determined by comparing the reaction rates of "
+                 "two reactions where the concentration of just that reactant changes."),
               120, 3360, 4215, 615);
     new Picture(this, QStringLiteral("Image5"), pictures::initialRatesExampleTable(), 120, 4080, 3570, 1530);
     makeLabel(this, QStringLiteral("Label7"),
               tr("Trials 1 and 4 above would be appropriate choices for determining the order with respect "
-                 "to [B] because they have the same concentration of A. The change in rate is due soley to "
+                 "to [B] because they have the same concentration of A. The change in rate is due solely to "
                  "the change in [B]."),
               120, 5640, 4215, 855);
     new Picture(this, QStringLiteral("Image1"), pictures::rateRatioEquation(1, 4), 5640, 360, 2175, 870);
@@ -105,7 +105,7 @@ ApproachForm::ApproachForm()
 ApproachForm2::ApproachForm2()
     : ExplanationForm(QStringLiteral("approachform2"), tr("Graphical Method"), QStringLiteral("ratetutor2"))
 {
-    new Picture(this, QStringLiteral("Picture1"), pictures::title(QStringLiteral("Graphical Method")), 120, 120, 1875, 240);
+    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method")), 120, 120, 1875, 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 480, 1620, 195);
     new Picture(this, QStringLiteral("Image1"), pictures::reactionA(), 120, 840, 1155, 300);
     makeLabel(this, QStringLiteral("Label4"), tr("the rate law takes the general form:"), 120, 1200, 2490, 195);
@@ -121,15 +121,12 @@ ApproachForm2::ApproachForm2()
                  "experimental concentration-time data. The reaction order is determined by seeing which of "
                  "the three plots gives a straight line."),
               120, 3840, 4215, 855);
-    QLabel *tableHeading = makeLabel(this, QStringLiteral("Label11"), tr("Reaction order     Staight-line plot"),
+    QLabel *tableHeading = makeLabel(this, QStringLiteral("Label11"), tr("Reaction order     Straight-line plot"),
                                      600, 4920, 2355, 195);
     QFont underlined = tableHeading->font();
     underlined.setUnderline(true);
     tableHeading->setFont(underlined);
-    new pictures::OrderTableLabel(this, QStringLiteral("ordertable"),
-                                  tr("zero-order             [A] vs. time  first-order              ln[A] vs. "
-                                     "time second-order       1/[A] vs. time"),
-                                  600, 5160, 2415, 735);
+    new pictures::OrderTableLabel(this, QStringLiteral("ordertable"), 600, 5160, 2415, 735);
     makeLabel(this, QStringLiteral("Label2"),
               tr("For example, a first-order reaction will give a straight-line plot of ln[A] vs. time, but "
                  "curved plots of [A] vs. time and of 1/[A] vs. time. "),

@@ -2,9 +2,10 @@
 // Grabs every screen of the program to a PNG file, as a student first sees
 // it, then one screen in a dark colour scheme and one zoomed in:
 // velomira-screenshots <folder>. Run it with QT_SCALE_FACTOR=2 for a
-// high-density view.
+// high-density view, and with LANGUAGE=de for the German screens.
 #include "runtime/forms.h"
 #include "runtime/random.h"
+#include "runtime/translations.h"
 #include "shell/screens.h"
 
 #include <QAbstractButton>
@@ -70,6 +71,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     runtime::initialiseApplication();
+    runtime::installTranslations();
     registerScreens();
     runtime::setRandomFactory([] { return std::make_unique<FixedRandom>(); });
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");

@@ -287,9 +287,15 @@ void TestRateTutor2::drawingSurvivesRepaints()
 
 void TestRateTutor2::lastTwoProblemsAreNotTutored()
 {
+    MessageBoxes boxes;
     open(firstOrder);
     click("problem_4");
+    // A decimal comma asks for a point and grades nothing.
     type("orderAinput", "2");
+    type("kinput", "0,58");
+    click("submitbtn");
+    QCOMPARE(boxes.texts(), QStringList{"Please type numbers with a decimal point, not a comma: 0.5, not 0,5."});
+    QCOMPARE(caption("numattempts_4"), QStringLiteral("0"));
     type("kinput", "1e40");
     click("submitbtn");
     QCOMPARE(caption("Aresponse"), QStringLiteral("Incorrect order."));

@@ -37,6 +37,7 @@ const QString wrongK = QStringLiteral(
     "This is not correct. Perform the least squares analysis on the plot. Enter the rate constant above.");
 const QString needFit = QStringLiteral("Get the least squares information by clicking on lst. squares button.");
 const QString plotHaveIsRight = QStringLiteral("The plot you have is correct for showing the reaction order.");
+const QString decimalComma = QStringLiteral("Please type numbers with a decimal point, not a comma: 0.5, not 0,5.");
 const QString makeThePlot = QStringLiteral("Make the plot that shows the order for the reaction. Then continue.");
 
 QString plotForOrder(const char *order)
@@ -193,6 +194,7 @@ void TestTutoring::walks_data()
         << Walk{ask(P::None, makeLinear, 0),
                 ask(P::Reciprocal, makeLinear, 0),
                 answer(P::Logarithm, false, "2", "0.3", plotIsLinear, 1, AnswerBox::Order),
+                refused(P::Logarithm, false, "1,0", "0.3", decimalComma, 1),
                 answer(P::Logarithm, false, "0", "0.3", wrongOrder, 2, none, TableChange::Show),
                 refused(P::Logarithm, false, "0", "0.3", sameAnswer, 2),
                 answer(P::Logarithm, false, "2", "0.3", QString(), 2),
@@ -210,7 +212,9 @@ void TestTutoring::walks_data()
         << RateConstant << 1 << 0.58f << P::Reciprocal << "1" << "0.5" << makeThePlot
         << Walk{ask(P::Concentration, plotForOrder("first-order"), 0),
                 answer(P::Logarithm, false, "1", "0.5", plotForK, 1, AnswerBox::RateConstant),
+                refused(P::Logarithm, false, "1", "0,56", decimalComma, 1),
                 answer(P::Logarithm, false, "1", "0.56", wrongK, 2),
+                refused(P::Logarithm, false, "1", "0,575", decimalComma, 2),
                 refused(P::Logarithm, false, "1", "0.575", needFit, 2),
                 // The value refused for want of a fit was stored.
                 refused(P::Logarithm, true, "1", "0.575", sameAnswer, 2),

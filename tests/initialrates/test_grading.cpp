@@ -97,6 +97,10 @@ void TestGrading::refusalsGradeNothing_data()
     QTest::newRow("order in A empty") << 3.0f << QStringList{"", "2", "3"} << SubmitOutcome::MissingAnswer;
     QTest::newRow("order in B empty") << 3.0f << QStringList{"1", "", "3"} << SubmitOutcome::MissingAnswer;
     QTest::newRow("k empty") << 3.0f << QStringList{"1", "2", ""} << SubmitOutcome::MissingAnswer;
+    QTest::newRow("decimal comma in the order in A") << 3.0f << QStringList{"0,5", "2", "3"} << SubmitOutcome::DecimalComma;
+    QTest::newRow("decimal comma in k, blank after it") << 3.0f << QStringList{"1", "2", "3, 47"} << SubmitOutcome::DecimalComma;
+    QTest::newRow("comma after the digits is read") << 3.0f << QStringList{"1,", "2", "3"} << SubmitOutcome::Completed;
+    QTest::newRow("comma after a word is read") << 3.0f << QStringList{"1", "2,a", "3"} << SubmitOutcome::Completed;
     QTest::newRow("a blank is not empty") << 3.0f << QStringList{" ", "2", "3"} << SubmitOutcome::Tutoring;
     QTest::newRow("all right") << 3.0f << QStringList{"1", "2", "3"} << SubmitOutcome::Completed;
 }

@@ -367,6 +367,12 @@ void TestRateTutor::refusalsAndLockedEnterCountNoAttempt()
     QCOMPARE(boxes.texts(), QStringList{"Please fill in all three answers."});
     QCOMPARE(text("numattempts_0"), "0");
     QVERIFY(!shown("responseframe"));
+    // A decimal comma asks for a point and grades nothing.
+    type("orderBinput", "0,5");
+    click("submitbtn");
+    QCOMPARE(boxes.texts().value(1), "Please type numbers with a decimal point, not a comma: 0.5, not 0,5.");
+    QCOMPARE(text("numattempts_0"), "0");
+    QVERIFY(!shown("responseframe"));
     // A blank is an answer.
     type("orderBinput", " ");
     QTest::keyClick(get("orderBinput"), Qt::Key_Return);
@@ -377,7 +383,7 @@ void TestRateTutor::refusalsAndLockedEnterCountNoAttempt()
     QTest::keyClick(get("kinput"), Qt::Key_Return);
     settle();
     QCOMPARE(text("numattempts_0"), "1");
-    QCOMPARE(boxes.texts().size(), 1);
+    QCOMPARE(boxes.texts().size(), 2);
 }
 
 void TestRateTutor::lastTwoSlotsHaveNoTutoring()

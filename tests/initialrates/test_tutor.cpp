@@ -291,6 +291,8 @@ void TestTutor::answersAreJudgedAsSubmitJudgesThem_data()
     QTest::newRow("order 0: 0.01 is not 0") << Stage::OrderA << "0.01" << Kind::FirstWrong;
     QTest::newRow("order 0: beyond single range") << Stage::OrderA << "1e39" << Kind::FirstWrong;
     QTest::newRow("order 0: beyond double range") << Stage::OrderA << "-1e400" << Kind::FirstWrong;
+    QTest::newRow("order with a decimal comma is refused") << Stage::OrderA << "0,0" << Kind::Refused;
+    QTest::newRow("k with a decimal comma is refused") << Stage::RateConstant << "3,47" << Kind::Refused;
 }
 
 void TestTutor::answersAreJudgedAsSubmitJudgesThem()

@@ -130,7 +130,7 @@ void TestWritingRateLaws::opensWithTheLeftColumnOnly()
     QCOMPARE(label(QStringLiteral("feedback"))->text(), QStringLiteral("Feedback:"));
     QCOMPARE(label(QStringLiteral("Label2"))->text(),
              QStringLiteral("Write the rate law for this reaction below. Place subscript numbers between "
-                            "underscores, and superscripts between carrots. For example, sulfate ion is entered "
+                            "underscores, and superscripts between carets. For example, sulfate ion is entered "
                             "as SO_4_^2-^. Start your answer with  \"Rate =\"."));
 }
 
