@@ -238,6 +238,8 @@ def main():
     parser.add_argument("--build-dir", default="build-mutants")
     parser.add_argument("--jobs", default=2, type=int)
     parser.add_argument("--timeout", default=900, type=int, help="seconds for one run of the tests")
+    parser.add_argument("--spread", action="store_true",
+                        help="take the folders in turn, so that a run cut short has tried every folder")
     parser.add_argument("--no-baseline", action="store_true",
                         help="skip the first run on the unchanged code, which must pass")
     args = parser.parse_args()
@@ -251,6 +253,17 @@ def main():
     if unknown:
         print("no fault matches: " + " ".join(unknown))
         return 2
+
+    if args.spread:
+        queues = {}
+        for fault in faults:
+            queues.setdefault(fault.folder, []).append(fault)
+        spread = []
+        while any(queues.values()):
+            for queue in queues.values():
+                if queue:
+                    spread.append(queue.pop(0))
+        faults = spread
 
     if args.list:
         for fault in faults:
@@ -322,7 +335,7 @@ def main():
             first = nearest.get(fault.folder, [])
             rest = [t for t in all_tests if t not in first]
             verdict, by = "SURVIVED", ""
-            for step, tests in ((first + ["velomira"], first), (targets, rest)):
+            for step, tests in ((first or ["velomira"], first), (targets, rest)):
                 if not runner.build_targets(step):
                     verdict, by = "KILLED", "(build)"
                     break
