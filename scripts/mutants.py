@@ -157,6 +157,9 @@ class Runner:
         except subprocess.TimeoutExpired:
             self.stop_child()
             return None
+        except BaseException:
+            self.stop_child()
+            raise
         finally:
             self.child = None
 
