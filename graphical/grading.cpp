@@ -18,10 +18,7 @@ Verdict checkRateConstant(const QString &kText, float k)
     const runtime::NumberReading typed = runtime::readNumber(kText);
     if (typed.outOfRange)
         return Verdict::Incorrect;
-    const double trueK = k;
-    const double low = trueK - 0.02 * trueK;
-    const double high = trueK + 0.02 * trueK;
-    return low < typed.value && typed.value < high ? Verdict::Correct : Verdict::Incorrect;
+    return runtime::withinRateConstantWindow(typed.value, k) ? Verdict::Correct : Verdict::Incorrect;
 }
 
 Grade checkanswer(const QString &orderText, const QString &kText, int orderA, float k)

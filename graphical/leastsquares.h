@@ -15,9 +15,9 @@ struct LineFit {
     FitStatus status{FitStatus::Fitted};
 };
 
-// Ordinary least squares through (t, y), t = 0 ... 8. The sums are single
-// precision, the squares formed in double; Sxx is double (540 for these t);
-// the numerators are single and the quotients are stored single.
+// Ordinary least squares through (t, y), t = 0 ... 8, worked out in double
+// precision and stored single, so that exact data gives exact numbers
+// (a slope of -.049, not -.04899998).
 LineFit fitLine(const PlotPoints &ploty);
 
 } // namespace graphical

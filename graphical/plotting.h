@@ -24,7 +24,8 @@ PlotPoints plotValues(const Concentrations &concA, PlotType type);
 // the last point sits at eight ninths of its width.
 constexpr double PlotLeft = 0.0;
 constexpr double PlotRight = 9.0;
-constexpr double PointRadius = 0.05;
+// A point's radius, in units of time: about 2.5 logical pixels at 100 %.
+constexpr double PointRadius = 0.13;
 
 enum class RangeKind {
     Margins,  // 5 % margins beyond the first and last values

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "problem.h"
 
+#include "leastsquares.h"
+
 #include "runtime/numbers.h"
 #include "runtime/random.h"
 
+#include <QString>
 #include <cmath>
 
 namespace graphical {
@@ -51,16 +54,46 @@ float concentrationAt(int orderA, float k, float initialConcentration, int t)
     }
 }
 
+namespace {
+
+// |r| as the screen shows it.
+double shownCorrelation(const LineFit &fit)
+{
+    return QString::number(fit.correlation, 'f', 5).toDouble();
+}
+
+} // namespace
+
+bool solvableFromTable(const GraphicalProblem &problem)
+{
+    const LineFit straight = fitLine(plotValues(problem.concA, plotTypeOfIndex(problem.orderA)));
+    if (straight.status != FitStatus::Fitted
+        || !runtime::withinRateConstantWindow(std::fabs(double(straight.slope)), problem.k))
+        return false;
+    for (int type = 0; type < PlotTypes; ++type) {
+        if (type == problem.orderA)
+            continue;
+        // A plot that cannot be drawn cannot mislead either.
+        const LineFit other = fitLine(plotValues(problem.concA, plotTypeOfIndex(type)));
+        if (other.status == FitStatus::Fitted && shownCorrelation(other) >= shownCorrelation(straight))
+            return false;
+    }
+    return true;
+}
+
 GraphicalProblem generateProblem(runtime::RandomSource &random)
 {
     GraphicalProblem problem;
-    problem.orderA = orderFromDraw(random.next());
-    problem.concA[0] = goodrandomgenerate(random);
     do {
-        problem.k = rateConstantFromDraw(problem.orderA, random.next(), problem.concA[0]);
-    } while (!(problem.k > 0.0f));
-    for (int t = 0; t < TableRows; ++t)
-        problem.concA[t] = concentrationAt(problem.orderA, problem.k, problem.concA[0], t);
+        problem = GraphicalProblem{};
+        problem.orderA = orderFromDraw(random.next());
+        problem.concA[0] = goodrandomgenerate(random);
+        do {
+            problem.k = rateConstantFromDraw(problem.orderA, random.next(), problem.concA[0]);
+        } while (!(problem.k > 0.0f));
+        for (int t = 0; t < TableRows; ++t)
+            problem.concA[t] = concentrationAt(problem.orderA, problem.k, problem.concA[0], t);
+    } while (!solvableFromTable(problem));
     return problem;
 }
 

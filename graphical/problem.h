@@ -35,9 +35,17 @@ float rateConstantFromDraw(int orderA, float draw, float initialConcentration);
 // decimals.
 float concentrationAt(int orderA, float k, float initialConcentration, int t);
 
+// Whether the table as shown leads a student who applies the method to the
+// true answers: the least-squares line of the straight plot has a |slope|
+// within the grading window of k, and that plot shows the highest |r| of
+// the three (as the screen shows it, to five decimals). Cutting [A] to four
+// decimals can spoil either for small changes in [A].
+bool solvableFromTable(const GraphicalProblem &problem);
+
 // A whole new problem: the order, [A]0, then k (redrawn while not positive),
 // then the table. The first row cuts [A]0 itself to four decimals, and every
-// later row starts from that cut value.
+// later row starts from that cut value. A problem that cannot be solved from
+// its table is drawn again from the start.
 GraphicalProblem generateProblem(runtime::RandomSource &random);
 
 } // namespace graphical

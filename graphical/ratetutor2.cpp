@@ -5,6 +5,7 @@
 #include "pictures/graphicalpictures.h"
 #include "pictures/ordertable.h"
 #include "pictures/picture.h"
+#include "runtime/accessibility.h"
 #include "runtime/controls.h"
 #include "runtime/labelbutton.h"
 #include "runtime/numbers.h"
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 
 using graphical::PlotType;
 using runtime::makeLabel;
@@ -35,9 +37,12 @@ void RateTutor2::buildTitleStrip()
     new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(QStringLiteral("Graphical Method")),
                           120, 120, 1875, 240);
     new pictures::Picture(this, QStringLiteral("Image1"), pictures::generalReactionA(), 3120, 0, 3120, 300);
-    m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("Approach"), 8040, 0, 1455, 255);
+    m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
     connect(m_approach, &runtime::LabelButton::clicked, this,
             [this] { runtime::openExplanation(this, QStringLiteral("approachform2")); });
+    // F1, the desktop's help key, opens the page that explains the method.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, m_approach, &runtime::LabelButton::click);
     // The left half holds the problems and data, the right half the answer
     // and the work area; a rule runs under the title strip on the right.
     new runtime::LineControl(this, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());
@@ -65,6 +70,7 @@ void RateTutor2::buildProblemList()
         // On the line of the option's caption.
         m_probcomplete[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_numattempts[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        nameSlotCells(i);
     }
 }
 
@@ -97,50 +103,54 @@ void RateTutor2::buildAnswerArea()
 
     m_responseframe = new QGroupBox(this);
     m_responseframe->setObjectName(QStringLiteral("responseframe"));
+    m_responseframe->setAccessibleName(tr("Results"));
     runtime::place(m_responseframe, 7920, 720, 1335, 855);
     m_responseframe->hide();
     m_Aresponse = makeLabel(m_responseframe, QStringLiteral("Aresponse"), QString(), 120, 240, 1095, 255);
     m_kresponse = makeLabel(m_responseframe, QStringLiteral("kresponse"), QString(), 120, 480, 1095, 255);
-    runtime::setBackgroundColour(m_kresponse, runtime::white());
+    runtime::setBackgroundColour(m_kresponse, runtime::ground());
 
     m_workbelow = makeLabel(this, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 5280, 1680,
                             2760, 195);
     m_workbelow->setFont(runtime::fontOfSize(8, true));
     m_workbelow->hide();
-    m_submitbtn = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("Submit"), 8160, 1680, 975, 255);
+    m_submitbtn = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("&Submit"), 8160, 1680, 975, 255);
     connect(m_submitbtn, &runtime::LabelButton::clicked, this, &RateTutor2::submitbtn_Click);
-    runtime::pressOnEnter(m_kinput, m_submitbtn);
-    runtime::pressOnEnter(m_orderAinput, m_submitbtn);
 }
 
 void RateTutor2::buildWorkArea()
 {
     m_orderAtutor = new runtime::PictureBox(this, QStringLiteral("orderAtutor"), 5040, 2040, 4215, 4350);
+    m_orderAtutor->setAccessibleName(tr("Work area"));
     QWidget *area = m_orderAtutor;
 
     makeLabel(area, QStringLiteral("Label6"), tr("Choose a plot type to plot the data."), 120, 120, 2895, 255);
     m_plot = new runtime::PictureBox(area, QStringLiteral("plot"), 360, 480, 2775, 1575);
     m_plot->setForeColor(palette().color(QPalette::WindowText));
+    m_plot->setInnerMargin(4.0);
     m_plot->setAccessibleName(tr("plot of the data against time"));
+    m_plot->setAccessibleRole(QAccessible::Graphic);
     m_labslope = makeLabel(m_plot, QStringLiteral("labslope"), tr("Slope:"), 600, 1080, 0, 0, 8, runtime::blue());
     m_labintercept = makeLabel(m_plot, QStringLiteral("labintercept"), tr("Intercept:"), 600, 1320, 0, 0, 8,
                                runtime::blue());
     static constexpr std::array<int, graphical::PlotTypes> ylabelTop{1200, 1080, 1080};
     static constexpr std::array<int, graphical::PlotTypes> ylabelHeight{300, 480, 480};
     for (int i = 0; i < graphical::PlotTypes; ++i) {
+        // Wide enough for axis titles of at least 7 points.
         m_ylabel[i] = new pictures::Picture(area, runtime::indexedName("ylabel", i), pictures::plotAxisLabel(i), 120,
-                                            ylabelTop[i], 135, ylabelHeight[i]);
+                                            ylabelTop[i], 180, ylabelHeight[i]);
         m_ylabel[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         m_ylabel[i]->hide();
     }
-    new pictures::Picture(area, QStringLiteral("Image2"), pictures::timeAxisLabel(), 1560, 2085, 270, 105);
+    new pictures::Picture(area, QStringLiteral("Image2"), pictures::timeAxisLabel(), 1530, 2065, 330, 180);
 
-    auto *plotbtn = new runtime::LabelButton(area, QStringLiteral("plotbtn"), tr("plot"), 3240, 480, 855, 255);
+    auto *plotbtn = new runtime::LabelButton(area, QStringLiteral("plotbtn"), tr("&plot"), 3240, 480, 855, 255);
     connect(plotbtn, &runtime::LabelButton::clicked, this, &RateTutor2::plotbtn_Click);
-    auto *lstsquares = new runtime::LabelButton(area, QStringLiteral("lstsquares"), tr("lst. squares"), 3240, 840,
+    auto *lstsquares = new runtime::LabelButton(area, QStringLiteral("lstsquares"), tr("&lst. squares"), 3240, 840,
                                                 855, 255);
     connect(lstsquares, &runtime::LabelButton::clicked, this, &RateTutor2::lstsquares_Click);
-    m_labcorr = makeLabel(area, QStringLiteral("labcorr"), QString(), 3300, 1200, 900, 400, 8, runtime::blue());
+    // Sized to its caption, so that "|r| = 0.99999" stays on one line.
+    m_labcorr = makeLabel(area, QStringLiteral("labcorr"), QString(), 3300, 1200, 0, 0, 8, runtime::blue());
     m_labcorr->setToolTip(tr("How close the points lie to a straight line: 1 for a perfectly straight plot."));
 
     static constexpr std::array<int, graphical::PlotTypes> plottypeLeft{240, 1320, 2400};
@@ -149,7 +159,8 @@ void RateTutor2::buildWorkArea()
     for (int i = 0; i < graphical::PlotTypes; ++i) {
         m_plottype[i] = new runtime::LabelButton(area, runtime::indexedName("plottype", i), captions[i], plottypeLeft[i], 2280,
                                                  975, 255);
-        m_plottype[i]->setBackgroundColor(runtime::white());
+        m_plottype[i]->setBackgroundColor(runtime::ground());
+        m_plottype[i]->setSelectable(true);
         connect(m_plottype[i], &runtime::LabelButton::clicked, this, [this, i] { plottype_Click(i); });
     }
     new runtime::LineControl(area, QStringLiteral("Line4"), 30, 2590, 4020, 2590, runtime::blue());
@@ -163,6 +174,10 @@ void RateTutor2::buildWorkArea()
     m_tutorbox = new runtime::PictureBox(area, QStringLiteral("tutorbox"), 0, 2640, 4095, 1695);
     // It lies on the work area's frame; left unfilled, the frame shows through.
     m_tutorbox->setAutoFillBackground(false);
+    m_tutorbox->setAccessibleName(tr("Tutoring"));
+    // It takes the focus when a tutoring begins, so that a screen reader
+    // reads its title and instruction; Tab passes it by.
+    m_tutorbox->setFocusPolicy(Qt::ClickFocus);
     m_tutorbox->hide();
     m_tutortitle = makeLabel(m_tutorbox, QStringLiteral("tutortitle"), tr("Determining Reaction Order"), 0, 0, 2490,
                              240, 9.75, runtime::blue());
@@ -176,9 +191,11 @@ void RateTutor2::buildWorkArea()
         tr("zero-order         [A] vs. time  first-order           ln[A] vs. time second-order    1/[A] vs. time"),
         480, 1050, 2175, 645);
     m_ordertable->hide();
-    m_continueAbtn = new runtime::LabelButton(m_tutorbox, QStringLiteral("continueAbtn"), tr("continue"), 3120, 1320,
+    m_continueAbtn = new runtime::LabelButton(m_tutorbox, QStringLiteral("continueAbtn"), tr("&continue"), 3120, 1320,
                                               855, 255);
     connect(m_continueAbtn, &runtime::LabelButton::clicked, this, &RateTutor2::continueAbtn_Click);
+    runtime::pressOnEnter(m_kinput, {m_submitbtn, m_continueAbtn});
+    runtime::pressOnEnter(m_orderAinput, {m_submitbtn, m_continueAbtn});
 
     showFitLabels(false);
 }
@@ -219,9 +236,12 @@ void RateTutor2::setupproblem()
 
 void RateTutor2::deselect()
 {
-    for (runtime::LabelButton *label : m_plottype)
-        label->setBackgroundColor(runtime::white());
+    for (runtime::LabelButton *label : m_plottype) {
+        label->setBackgroundColor(runtime::ground());
+        label->setSelected(false);
+    }
     m_plot->cls();
+    runtime::announce(m_plot, QString());
     m_submitbtn->setEnabled(true);
     m_kinput->setEnabled(true);
     m_orderAinput->setEnabled(true);
@@ -242,12 +262,16 @@ void RateTutor2::showFitLabels(bool shown)
 
 void RateTutor2::plottype_Click(int index)
 {
-    for (runtime::LabelButton *label : m_plottype)
-        label->setBackgroundColor(runtime::white());
+    for (runtime::LabelButton *label : m_plottype) {
+        label->setBackgroundColor(runtime::ground());
+        label->setSelected(false);
+    }
     m_plottype[index]->setBackgroundColor(runtime::grey());
+    m_plottype[index]->setSelected(true);
     numsel = 1;
     selplot = index;
     m_plot->cls();
+    runtime::announce(m_plot, QString());
     showFitLabels(false);
 }
 
@@ -271,6 +295,7 @@ void RateTutor2::plotbtn_Click()
             m_plot->circle(t, ploty[t], graphical::PointRadius);
     }
     plottedtype = type;
+    runtime::announce(m_plot, range.kind == graphical::RangeKind::Unusable ? QString() : plotDescription());
     showFitLabels(false);
     lsqdone = false;
 }
@@ -293,8 +318,33 @@ void RateTutor2::lstsquares_Click()
     m_labcorr->setText(tr("|r| = %1").arg(fit.correlation, 0, 'f', 5));
     m_labslope->adjustSize();
     m_labintercept->adjustSize();
+    m_labcorr->adjustSize();
     showFitLabels(true);
     lsqdone = true;
+    runtime::announce(m_plot, plotDescription() + u' '
+                                     + tr("Least-squares line: slope %1, intercept %2.")
+                                           .arg(runtime::spokenText(slope), runtime::spokenText(intercept)));
+}
+
+QString RateTutor2::plotDescription() const
+{
+    QStringList points;
+    for (int t = 0; t < graphical::TableRows; ++t)
+        points << tr("(%1, %2)").arg(t).arg(runtime::spokenText(ploty[t]));
+    return tr("%1, points at 0 to 8 minutes: %2.").arg(m_plottype[selplot]->caption(), points.join(tr(", ")));
+}
+
+void RateTutor2::nameSlotCells(int index)
+{
+    m_probcomplete[index]->setAccessibleName(
+        tr("Problem %1 complete: %2").arg(index + 1).arg(m_probcomplete[index]->text()));
+    m_numattempts[index]->setAccessibleName(
+        tr("Problem %1 attempts: %2").arg(index + 1).arg(m_numattempts[index]->text()));
+}
+
+void RateTutor2::showTutoringText()
+{
+    runtime::announce(m_tutorbox, m_tutortitle->text() + u'\n' + m_atutorlab->text());
 }
 
 void RateTutor2::submitbtn_Click()
@@ -309,12 +359,14 @@ void RateTutor2::submitbtn_Click()
     }
     attempts[currentproblem] = graphical::nextAttemptCount(attempts[currentproblem]);
     m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem]));
+    nameSlotCells(currentproblem);
     grade = graphical::checkanswer(m_orderAinput->text(), m_kinput->text(), problem.orderA, problem.k);
     reportanswer();
 
     switch (graphical::afterSubmit(grade, currentproblem)) {
     case graphical::AfterSubmit::Complete:
         m_probcomplete[currentproblem]->setText(tr("Yes"));
+        nameSlotCells(currentproblem);
         unselectProblem(currentproblem);
         problem.k = 0.0f;
         runtime::messageBox(this, tr("Problem complete."));
@@ -324,7 +376,6 @@ void RateTutor2::submitbtn_Click()
         return;
     case graphical::AfterSubmit::OrderTutoring:
     case graphical::AfterSubmit::RateConstantTutoring: {
-        disablestuff();
         numsel = 0;
         const auto kind = grade.order == graphical::Verdict::Incorrect ? graphical::GraphicalTutor::Kind::Order
                                                                         : graphical::GraphicalTutor::Kind::RateConstant;
@@ -333,6 +384,11 @@ void RateTutor2::submitbtn_Click()
         m_tutortitle->setText(start.title);
         m_tutorbox->show();
         m_atutorlab->setText(start.instruction);
+        showTutoringText();
+        // The tutoring takes the focus before the answer area is locked, so
+        // that the focus does not wander through other controls on its way.
+        m_tutorbox->setFocus(Qt::OtherFocusReason);
+        disablestuff();
         return;
     }
     }
@@ -352,6 +408,7 @@ void RateTutor2::reportanswer()
     m_responseframe->show();
     m_Aresponse->setText(grade.order == graphical::Verdict::Correct ? tr("Correct order.") : tr("Incorrect order."));
     m_kresponse->setText(grade.k == graphical::Verdict::Correct ? tr("Correct k.") : tr("Incorrect k."));
+    runtime::announce(m_responseframe, m_Aresponse->text() + u' ' + m_kresponse->text());
 }
 
 void RateTutor2::disablestuff()
@@ -364,6 +421,7 @@ void RateTutor2::disablestuff()
 
 void RateTutor2::continueAbtn_Click()
 {
+    const bool orderTutoring = tutor.tutorA();
     graphical::TutorInputs in;
     in.plottedtype = plottedtype;
     in.lsqdone = lsqdone;
@@ -377,12 +435,18 @@ void RateTutor2::continueAbtn_Click()
         runtime::messageBox(this, out.message);
         return;
     }
-    if (!out.instruction.isEmpty())
+    if (!out.instruction.isEmpty()) {
         m_atutorlab->setText(out.instruction);
-    if (out.enable == graphical::AnswerBox::Order)
-        m_orderAinput->setEnabled(true);
-    else if (out.enable == graphical::AnswerBox::RateConstant)
-        m_kinput->setEnabled(true);
+        showTutoringText();
+    }
+    // The box the tutoring now asks for takes the focus.
+    QLineEdit *box = out.enable == graphical::AnswerBox::Order          ? m_orderAinput
+                     : out.enable == graphical::AnswerBox::RateConstant ? m_kinput
+                                                                        : nullptr;
+    if (box) {
+        box->setEnabled(true);
+        box->setFocus(Qt::OtherFocusReason);
+    }
     if (out.table == graphical::TableChange::Show)
         m_ordertable->show();
     else if (out.table == graphical::TableChange::Hide)
@@ -390,5 +454,7 @@ void RateTutor2::continueAbtn_Click()
     if (out.ending == graphical::Ending::Finish) {
         m_tutorbox->hide();
         deselect();
+        // The student submits again, from the box just worked in.
+        (orderTutoring ? m_orderAinput : m_kinput)->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -60,6 +60,11 @@ private:
     void disablestuff();
     void showFitLabels(bool shown);
     void unselectProblem(int index);
+    // What the plot shows, in words: its type and its points.
+    QString plotDescription() const;
+    void nameSlotCells(int index);
+    // Announces the tutoring area's title and instruction.
+    void showTutoringText();
 
     // Form-level state.
     std::unique_ptr<runtime::RandomSource> m_random;

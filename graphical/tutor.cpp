@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tutor.h"
 
+#include "graphical/grading.h"
 #include "runtime/numbers.h"
 
 namespace graphical {
 
 namespace {
 
-// The tutor accepts only the exact value, read as a single.
+// The order must be the true order exactly, read as a single.
 bool typedEquals(const QString &text, float value)
 {
     const std::optional<float> typed = runtime::textToSingle(text);
@@ -126,7 +127,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
     case 1:
         if (newanswers(in.orderText, in.kText, out))
             return;
-        if (typedEquals(in.kText, in.k)) {
+        if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
             out.instruction = tr("Good. This is the correct value of k.");
             m_tutorstep = StepDone;
         } else {
@@ -140,7 +141,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
             return;
         if (!in.lsqdone) {
             out.message = tr("Get the least squares information by clicking on lst. squares button.");
-        } else if (typedEquals(in.kText, in.k)) {
+        } else if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
             out.instruction = tr("Good. This is the correct value of k.");
             m_tutorstep = StepDone;
         } else if (in.orderA == 0) {

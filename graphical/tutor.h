@@ -39,8 +39,8 @@ struct ContinueOutcome {
 
 // The guided tutor that a wrong answer on a tutored slot opens. The order
 // tutoring leads to the straight plot and then the order; the rate-constant
-// tutoring leads to the straight plot and then k, exactly, with the fit as
-// help. Steps 0, 1, 2 and 5 are used.
+// tutoring leads to the straight plot and then k, judged as Submit judges it,
+// with the fit as help. Steps 0, 1, 2 and 5 are used.
 class GraphicalTutor
 {
     Q_DECLARE_TR_FUNCTIONS(GraphicalTutor)

@@ -16,4 +16,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // A double click is one click: the second press and its release do nothing.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed{false};
 };

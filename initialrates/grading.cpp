@@ -27,10 +27,7 @@ Verdict rateConstantVerdict(QStringView text, float k)
 {
     if (!runtime::textToSingle(text))
         return Verdict::Wrong;
-    const double v = runtime::readNumber(text).value;
-    const double upper = double(k) * 0.02 + double(k);
-    const double lower = double(k) - double(k) * 0.02;
-    return v < upper && lower < v ? Verdict::Right : Verdict::Wrong;
+    return runtime::withinRateConstantWindow(runtime::readNumber(text).value, k) ? Verdict::Right : Verdict::Wrong;
 }
 
 Grading checkanswer(const Problem &problem, const Answers &answers)

@@ -90,13 +90,46 @@ void setupproblem(Problem &problem, Difficulty difficulty, runtime::RandomSource
     }
 }
 
+namespace {
+
+// The order worked out from two trials that differ in one concentration:
+// log(rate ratio) / log(concentration ratio), within 0.1 of the true order.
+bool orderFromPairHolds(float rate1, float rate0, float conc1, float conc0, float order)
+{
+    if (!(rate1 > 0.0f && rate0 > 0.0f) || conc1 == conc0)
+        return false;
+    const double worked = std::log(double(rate1) / double(rate0)) / std::log(double(conc1) / double(conc0));
+    return std::fabs(worked - double(order)) <= 0.1;
+}
+
+} // namespace
+
+bool solvableFromTable(const Problem &problem)
+{
+    const auto &concA = problem.concA;
+    const auto &concB = problem.concB;
+    const auto &rate = problem.rate;
+    if (!orderFromPairHolds(rate[1], rate[0], concA[1], concA[0], problem.orderA)
+        || !orderFromPairHolds(rate[2], rate[0], concB[2], concB[0], problem.orderB))
+        return false;
+    for (int i = 0; i < TrialCount; ++i) {
+        const double worked = double(rate[i]) / trialRate(concA[i], concB[i], problem.orderA, problem.orderB, 1.0f);
+        if (!runtime::withinRateConstantWindow(static_cast<float>(worked), problem.k))
+            return false;
+    }
+    return true;
+}
+
 Problem generateProblem(runtime::RandomSource &random, Difficulty difficulty)
 {
     Problem problem;
-    drawOrdersAndK(problem, random);
-    if (difficulty == Difficulty::Difficult)
-        applyDifficultVariation(problem, random);
-    setupproblem(problem, difficulty, random);
+    do {
+        problem = Problem{};
+        drawOrdersAndK(problem, random);
+        if (difficulty == Difficulty::Difficult)
+            applyDifficultVariation(problem, random);
+        setupproblem(problem, difficulty, random);
+    } while (!solvableFromTable(problem));
     return problem;
 }
 

@@ -47,7 +47,17 @@ void setupproblem(Problem &problem, Difficulty difficulty, runtime::RandomSource
 float cutRate(double rate);
 double trialRate(float concA, float concB, float orderA, float orderB, float k);
 
-// A whole new problem at that difficulty, drawing in the fixed order.
+// Whether the table as shown leads a student who applies the method to the
+// true answers: the order worked out from each reactant's pair of trials
+// (0 and 1 for A, 0 and 2 for B) lies within 0.1 of the true order, and k
+// worked out from every row with the true orders lies within the grading
+// window. Cut rates can carry a single significant figure, so not every
+// drawn table does.
+bool solvableFromTable(const Problem &problem);
+
+// A whole new problem at that difficulty, drawing in the fixed order. A
+// problem that cannot be solved from its table is drawn again from the
+// start, orders and k included, as one with both orders 0 is.
 Problem generateProblem(runtime::RandomSource &random, Difficulty difficulty);
 
 // The number the student sees for the row at that top: 1 for the top row.

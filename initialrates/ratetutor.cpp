@@ -5,23 +5,25 @@
 #include "pictures/catalogue.h"
 #include "pictures/initialratespictures.h"
 #include "pictures/picture.h"
+#include "runtime/accessibility.h"
 #include "runtime/controls.h"
 #include "runtime/labelbutton.h"
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QShortcut>
+#include <algorithm>
 
 using namespace initialrates;
 using pictures::Picture;
 using runtime::makeLabel;
-using runtime::toPixels;
-using runtime::toTwips;
 
 namespace {
 
@@ -32,10 +34,11 @@ constexpr int SlotSpacing = 360;
 constexpr int RowHeight = 315;
 constexpr int ValueHeight = 255;
 constexpr int KcalcShownTop = 1940;
+constexpr int RowLeft = 120;
 
 void setWhiteGround(QWidget *widget)
 {
-    runtime::setBackgroundColour(widget, runtime::white());
+    runtime::setBackgroundColour(widget, runtime::ground());
 }
 
 // A label with a single-line border and its text centred.
@@ -59,8 +62,7 @@ void setCaption(QLabel *label, const QString &text)
 // Moves a label to the right of another, a gap in twips apart.
 void placeAfter(QLabel *label, const QLabel *before, int gapTwips)
 {
-    const double left = toTwips(before->x()) + toTwips(before->width()) + gapTwips;
-    label->move(toPixels(left), label->y());
+    runtime::setLeft(label, runtime::rightOf(before) + gapTwips);
 }
 
 } // namespace
@@ -108,13 +110,10 @@ void RateTutor::buildMenu()
     m_mnudifficult = item("mnudifficult", tr("Difficult"), Difficulty::Difficult);
     m_mnueasy->setChecked(true);
 
-    const int barHeight = bar->sizeHint().height();
-    const int width = toPixels(ClientWidth);
-    bar->setGeometry(0, 0, width, barHeight);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("clientarea"));
-    m_client->setGeometry(0, barHeight, width, toPixels(ClientHeight));
-    setFixedSize(width, barHeight + toPixels(ClientHeight));
+    runtime::place(m_client, 0, 0, ClientWidth, ClientHeight);
+    setMenuBar(bar);
 }
 
 void RateTutor::buildTopStrip()
@@ -126,11 +125,14 @@ void RateTutor::buildTopStrip()
                 pictures::title(QStringLiteral("Method of Initial Rates"), pictures::purple()), 120, 120, 2355, 180);
     new Picture(client, QStringLiteral("Image1"), pictures::generalReaction(), 3120, 0, 3570, 300);
 
-    auto *calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Calculator"), 6960, 0, 975, 255);
-    connect(calculator, &runtime::LabelButton::clicked, this, &RateTutor::calculator_Click);
-    auto *approach = new runtime::LabelButton(client, QStringLiteral("approach"), tr("Approach"), 8040, 0, 1455, 255);
+    m_calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Ca&lculator"), 6960, 0, 975, 255);
+    connect(m_calculator, &runtime::LabelButton::clicked, this, &RateTutor::calculator_Click);
+    auto *approach = new runtime::LabelButton(client, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
     connect(approach, &runtime::LabelButton::clicked, this,
             [this] { runtime::openExplanation(this, QStringLiteral("approachform")); });
+    // F1, the desktop's help key, opens the page that explains the method.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, approach, &runtime::LabelButton::click);
 }
 
 void RateTutor::buildProblemList()
@@ -148,14 +150,20 @@ void RateTutor::buildProblemList()
         option->setFont(runtime::fontOfSize(8));
         setWhiteGround(option);
         QPalette ground = option->palette();
-        ground.setColor(QPalette::Button, runtime::white());
+        ground.setColor(QPalette::Button, runtime::ground());
         option->setPalette(ground);
         runtime::place(option, 240, top, 1455, 255);
         m_problemGroup->addButton(option, i);
-        connect(option, &QRadioButton::clicked, this, [this, i] { problem_Click(i); });
+        // A slot reacts when it becomes selected, by click or by keyboard; a
+        // click on the slot already selected keeps its problem and tutoring.
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                problem_Click(i);
+        });
         m_problemOption[i] = option;
         m_probcomplete[i] = boxedLabel(client, runtime::indexedName("probcomplete", i), tr("No"), 1920, top);
         m_numattempts[i] = boxedLabel(client, runtime::indexedName("numattempts", i), QStringLiteral("0"), 3120, top);
+        nameSlotCells(i);
     }
 }
 
@@ -174,27 +182,27 @@ void RateTutor::buildTable()
     makeLabel(client, QStringLiteral("Label3"), tr("rate, mol/L-min"), 3360, 4200, 0, 0, 8, runtime::blue());
     new runtime::LineControl(client, QStringLiteral("Line1"), 120, 4440, 4560, 4440, runtime::blue());
 
+    // The values lie in front of their row and move with it, on no ground of
+    // their own, so a selected row is grey across its whole width; a screen
+    // reader hears the row as one item that says them.
     const auto value = [&](const char *name, int i, int left, int width) {
-        auto *label = new ClickLabel(client);
+        auto *label = new ClickLabel(m_Trial[i]);
         label->setObjectName(runtime::indexedName(name, i));
         label->setFont(runtime::fontOfSize(8));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setWhiteGround(label);
-        runtime::place(label, left, FirstRowTop + RowSpacing * i, width, ValueHeight);
+        runtime::place(label, left - RowLeft, 0, width, ValueHeight);
         connect(label, &ClickLabel::clicked, this, [this, i] { Trial_Click(i); });
         return label;
     };
     for (int i = 0; i < TrialCount; ++i) {
-        auto *row = new runtime::LabelButton(client, runtime::indexedName("Trial", i), tr("Trial %1").arg(i + 1), 120,
-                                             FirstRowTop + RowSpacing * i, 4515, RowHeight);
+        auto *row = new runtime::LabelButton(client, runtime::indexedName("Trial", i), tr("Trial %1").arg(i + 1),
+                                             RowLeft, FirstRowTop + RowSpacing * i, 4515, RowHeight);
         row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        row->setBackgroundColor(runtime::white());
+        row->setBackgroundColor(runtime::ground());
+        row->setSelectable(false);
         runtime::setTextColour(row, runtime::blue());
         connect(row, &runtime::LabelButton::clicked, this, [this, i] { Trial_Click(i); });
         m_Trial[i] = row;
-    }
-    // The values lie in front of the rows.
-    for (int i = 0; i < TrialCount; ++i) {
         m_labconcA[i] = value("labconcA", i, 1080, 1095);
         m_LabconcB[i] = value("LabconcB", i, 2280, 975);
         m_Labrate[i] = value("Labrate", i, 3360, 1335);
@@ -221,6 +229,7 @@ void RateTutor::buildAnswerArea()
 
     m_responseframe = new QGroupBox(client);
     m_responseframe->setObjectName(QStringLiteral("responseframe"));
+    m_responseframe->setAccessibleName(tr("Results"));
     setWhiteGround(m_responseframe);
     runtime::place(m_responseframe, 5040, 1800, 3015, 1095);
     m_Aresponse = makeLabel(m_responseframe, QStringLiteral("Aresponse"), QString(), 120, 240, 2535, 240);
@@ -228,11 +237,9 @@ void RateTutor::buildAnswerArea()
     m_kresponse = makeLabel(m_responseframe, QStringLiteral("kresponse"), QString(), 120, 720, 2535, 240);
     m_responseframe->hide();
 
-    m_submitbtn = new runtime::LabelButton(client, QStringLiteral("submitbtn"), tr("Submit"), 8160, 1920, 975, 255);
+    m_submitbtn = new runtime::LabelButton(client, QStringLiteral("submitbtn"), tr("&Submit"), 8160, 1920, 975, 255);
     connect(m_submitbtn, &runtime::LabelButton::clicked, this, &RateTutor::submitbtn_Click);
     setTabOrder(m_orderBinput, m_submitbtn);
-    for (QLineEdit *box : {m_kinput, m_orderAinput, m_orderBinput})
-        runtime::pressOnEnter(box, m_submitbtn);
     m_workbelow = makeLabel(client, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 8160, 2280,
                             1215, 615);
     m_workbelow->setFont(runtime::fontOfSize(8, true));
@@ -242,6 +249,10 @@ void RateTutor::buildAnswerArea()
 void RateTutor::buildTutoringArea()
 {
     m_orderAtutor = new runtime::PictureBox(m_client, QStringLiteral("orderAtutor"), 5160, 3000, 4095, 3390);
+    m_orderAtutor->setAccessibleName(tr("Tutoring"));
+    // It takes the focus when a stage begins, so that a screen reader reads
+    // the stage's title and instruction; Tab passes it by.
+    m_orderAtutor->setFocusPolicy(Qt::ClickFocus);
     QWidget *area = m_orderAtutor;
     m_Label15 = makeLabel(area, QStringLiteral("Label15"), QString(), 30, 30, 3330, 240, 9.75, runtime::blue());
     m_atutorlab = makeLabel(area, QStringLiteral("atutorlab"), QString(), 30, 360, 3975, 735);
@@ -279,8 +290,10 @@ void RateTutor::buildTutoringArea()
     // The picture's white ground hides the blank top of kcalc where the two meet.
     m_solvefork->raise();
     m_eqimage = new Picture(area, QStringLiteral("eqimage"), pictures::rateRatioEquation(1, 2), 240, 2520, 2205, 855);
-    m_continueAbtn = new runtime::LabelButton(area, QStringLiteral("continueAbtn"), tr("continue"), 3120, 3000, 855, 255);
+    m_continueAbtn = new runtime::LabelButton(area, QStringLiteral("continueAbtn"), tr("&continue"), 3120, 3000, 855, 255);
     connect(m_continueAbtn, &runtime::LabelButton::clicked, this, &RateTutor::continueAbtn_Click);
+    for (QLineEdit *box : {m_kinput, m_orderAinput, m_orderBinput})
+        runtime::pressOnEnter(box, {m_submitbtn, m_continueAbtn});
     for (QWidget *hidden : std::initializer_list<QWidget *>{m_genlaw, m_fullmathA, m_solvefork, m_kcalc, m_eqimage,
                                                             m_loglab, m_orderAtutor})
         hidden->hide();
@@ -313,7 +326,7 @@ void RateTutor::enableproblems()
 {
     for (QRadioButton *option : m_problemOption)
         option->setEnabled(true);
-    problem_Click(0);
+    // Selecting the first slot runs its choice.
     m_problemOption[0]->setChecked(true);
 }
 
@@ -343,24 +356,60 @@ void RateTutor::setupproblem()
         m_labconcA[i]->setText(runtime::numberText(m_problem.concA[i]));
         m_LabconcB[i]->setText(runtime::numberText(m_problem.concB[i]));
         m_Labrate[i]->setText(runtime::numberText(m_problem.rate[i]));
-        const int top = toPixels(m_problem.rowTop[i]);
-        for (QWidget *control : std::initializer_list<QWidget *>{m_Trial[i], m_labconcA[i], m_LabconcB[i], m_Labrate[i]})
-            control->move(control->x(), top);
+        runtime::setTop(m_Trial[i], int(m_problem.rowTop[i]));
         m_Trial[i]->setText(trialCaption(m_problem.rowTop[i]));
+        m_Trial[i]->setAccessibleName(tr("%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min")
+                                          .arg(m_Trial[i]->text(), runtime::spokenText(m_problem.concA[i]),
+                                               runtime::spokenText(m_problem.concB[i]),
+                                               runtime::spokenText(m_problem.rate[i])));
     }
+    // Screen readers list the rows in the order the screen shows them.
+    const auto rows = rowsAsShown();
+    for (int i = TrialCount - 1; i > 0; --i)
+        rows[i - 1]->stackUnder(rows[i]);
+    QAccessibleEvent reordered(m_client, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reordered);
+}
+
+std::array<runtime::LabelButton *, TrialCount> RateTutor::rowsAsShown() const
+{
+    std::array<runtime::LabelButton *, TrialCount> rows = m_Trial;
+    std::sort(rows.begin(), rows.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    return rows;
+}
+
+void RateTutor::nameSlotCells(int index)
+{
+    m_probcomplete[index]->setAccessibleName(
+        tr("Problem %1 complete: %2").arg(index + 1).arg(m_probcomplete[index]->text()));
+    m_numattempts[index]->setAccessibleName(
+        tr("Problem %1 attempts: %2").arg(index + 1).arg(m_numattempts[index]->text()));
+}
+
+void RateTutor::showTutoringText(const QString &title, const QString &instruction)
+{
+    if (!title.isNull())
+        m_Label15->setText(title);
+    if (!instruction.isNull())
+        m_atutorlab->setText(instruction);
+    runtime::announce(m_orderAtutor, m_Label15->text() + u'\n' + m_atutorlab->text());
 }
 
 void RateTutor::Trial_Click(int index)
 {
     if (m_tutor.trialClick(index) == SelectionChange::Unchanged)
         return;
-    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::white());
+    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::ground());
+    m_Trial[index]->setSelected(m_tutor.trialselected(index));
 }
 
 void RateTutor::deselect()
 {
-    for (runtime::LabelButton *row : m_Trial)
-        row->setBackgroundColor(runtime::white());
+    for (runtime::LabelButton *row : m_Trial) {
+        row->setBackgroundColor(runtime::ground());
+        row->setSelected(false);
+        row->setSelectable(false);
+    }
     m_submitbtn->setEnabled(true);
     m_workbelow->hide();
     m_kinput->setEnabled(true);
@@ -391,12 +440,14 @@ void RateTutor::submitbtn_Click()
     }
     attempts[currentproblem] = countAttempt(attempts[currentproblem]);
     m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem], runtime::Precision::Double));
+    nameSlotCells(currentproblem);
     m_grading = result.grading;
     reportanswer();
 
     switch (result.outcome) {
     case SubmitOutcome::Completed: {
         m_probcomplete[currentproblem]->setText(tr("Yes"));
+        nameSlotCells(currentproblem);
         runtime::messageBox(this, tr("Problem Complete."));
         // An exclusive group keeps one button checked; lift that for a moment.
         m_problemGroup->setExclusive(false);
@@ -409,8 +460,10 @@ void RateTutor::submitbtn_Click()
         m_lblnotutor->show();
         break;
     case SubmitOutcome::Tutoring:
-        disablestuff();
+        // The stage takes the focus before the answer area is locked, so
+        // that the focus does not wander through other controls on its way.
         beginStage(result.stage);
+        disablestuff();
         break;
     case SubmitOutcome::NoProblem:
     case SubmitOutcome::MissingAnswer:
@@ -426,6 +479,7 @@ void RateTutor::reportanswer()
     m_Bresponse->setText(m_grading.orderB == Verdict::Right ? tr("Correct order with respect to B.")
                                                             : tr("Incorrect order with respect to B."));
     m_kresponse->setText(m_grading.k == Verdict::Right ? tr("Correct rate constant.") : tr("Incorrect rate constant."));
+    runtime::announce(m_responseframe, QStringList{m_Aresponse->text(), m_Bresponse->text(), m_kresponse->text()}.join(u' '));
 }
 
 void RateTutor::disablestuff()
@@ -440,9 +494,17 @@ void RateTutor::disablestuff()
 void RateTutor::beginStage(Stage stage)
 {
     const GuidedTutor::Opening opening = m_tutor.begin(stage);
-    m_Label15->setText(opening.title);
-    m_atutorlab->setText(opening.instruction);
+    // The rows become Tab stops, taken as the screen shows them.
+    QWidget *before = m_problemOption.back();
+    for (runtime::LabelButton *row : rowsAsShown()) {
+        row->setSelectable(true);
+        setTabOrder(before, row);
+        before = row;
+    }
+    setTabOrder(before, m_kinput);
     m_orderAtutor->show();
+    showTutoringText(opening.title, opening.instruction);
+    m_orderAtutor->setFocus(Qt::OtherFocusReason);
 }
 
 void RateTutor::continueAbtn_Click()
@@ -451,23 +513,27 @@ void RateTutor::continueAbtn_Click()
     const Stage stage = m_tutor.stage();
     const ContinueOutcome outcome = m_tutor.continueClick(m_problem, currentAnswers());
     if (!outcome.instruction.isEmpty())
-        m_atutorlab->setText(outcome.instruction);
+        showTutoringText(QString(), outcome.instruction);
+    QLineEdit *stageBox = stage == Stage::RateConstant ? m_kinput : stage == Stage::OrderA ? m_orderAinput : m_orderBinput;
     switch (outcome.kind) {
     case Kind::Nothing:
     case Kind::Right:
         break;
     case Kind::Refused:
+        runtime::messageBox(this, outcome.message);
+        // The stage still asks for trials.
+        rowsAsShown().front()->setFocus(Qt::OtherFocusReason);
+        break;
     case Kind::SameAnswer:
         runtime::messageBox(this, outcome.message);
         break;
     case Kind::ChoiceAccepted:
-        if (stage == Stage::RateConstant) {
+        if (stage == Stage::RateConstant)
             m_genlaw->show();
-            m_kinput->setEnabled(true);
-        } else {
+        else
             m_eqimage->show();
-            (stage == Stage::OrderA ? m_orderAinput : m_orderBinput)->setEnabled(true);
-        }
+        stageBox->setEnabled(true);
+        stageBox->setFocus(Qt::OtherFocusReason);
         break;
     case Kind::FirstWrong:
         if (stage == Stage::RateConstant) {
@@ -489,6 +555,8 @@ void RateTutor::continueAbtn_Click()
     case Kind::StageEnded:
         m_orderAtutor->hide();
         deselect();
+        // The student submits again, from the box just worked in.
+        stageBox->setFocus(Qt::OtherFocusReason);
         break;
     }
 }
@@ -503,7 +571,7 @@ void RateTutor::showOrderWork(const OrderWork &work)
     placeAfter(m_orderlab1, m_a1, 30);
     placeAfter(m_orderlab2, m_raterat, 30);
     m_orderlab2->setVisible(work.ratioShown);
-    m_Line5->setX2(int(toTwips(m_orderlab1->x())));
+    m_Line5->setX2(runtime::leftOf(m_orderlab1));
 }
 
 void RateTutor::showRateConstantWork(const RateConstantWork &work)
@@ -516,7 +584,7 @@ void RateTutor::showRateConstantWork(const RateConstantWork &work)
     placeAfter(m_kordera, m_kconcA, 15);
     placeAfter(m_kconcB, m_kordera, 15);
     placeAfter(m_korderb, m_kconcB, 15);
-    m_kcalc->move(m_kcalc->x(), toPixels(KcalcShownTop));
+    runtime::setTop(m_kcalc, KcalcShownTop);
     m_kcalc->show();
 }
 

@@ -64,6 +64,13 @@ private:
     void showRateConstantWork(const initialrates::RateConstantWork &work);
     void calculator_Click();
     initialrates::Answers currentAnswers() const;
+    // The trial rows from the top of the table down.
+    std::array<runtime::LabelButton *, initialrates::TrialCount> rowsAsShown() const;
+    // Names each Complete and Attempts cell with its problem for screen readers.
+    void nameSlotCells(int index);
+    // Sets the tutoring area's title and instruction (a null text keeps
+    // its own) and announces them.
+    void showTutoringText(const QString &title, const QString &instruction);
 
     // Form-level state.
     initialrates::Problem m_problem;
@@ -75,6 +82,7 @@ private:
     std::unique_ptr<runtime::RandomSource> m_random;
 
     QWidget *m_client{nullptr};
+    runtime::LabelButton *m_calculator{nullptr};
     QAction *m_mnueasy{nullptr};
     QAction *m_mnumoderate{nullptr};
     QAction *m_mnudifficult{nullptr};

@@ -200,8 +200,9 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
 
     if (newanswers(answers))
         return sameAnswer();
-    // The tutor accepts only the exact k, unlike grading.
-    if (exactVerdict(answers.k, problem.k) == Verdict::Right) {
+    // k worked out from any row of the table lies within the grading window,
+    // so the tutor accepts what Submit accepts.
+    if (rateConstantVerdict(answers.k, problem.k) == Verdict::Right) {
         outcome.kind = Kind::Right;
         outcome.instruction = tr("Good. This is the correct value of k.");
         m_tutorstep = TutorStep::AnsweredRight;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
+#include "runtime/colours.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -8,7 +10,7 @@ namespace pictures {
 
 QColor purple()
 {
-    return QColor(128, 0, 128);
+    return runtime::designColour(runtime::DesignColour::Purple);
 }
 
 Style titleStyle(QColor colour)
@@ -120,14 +122,14 @@ public:
                                                  {".183", ".645", ".13697"},
                                                  {".405", ".981", ".6708623"}};
         static const double columns[] = {0, 62, 130, 198};
-        const QColor blue(0, 0, 255);
-        const QColor darkGrey(64, 64, 64);
+        const QColor blue = runtime::designColour(runtime::DesignColour::Blue);
+        const QColor darkGrey = runtime::designColour(runtime::DesignColour::Muted);
         const QFont font = baseFont(12);
         const QFontMetricsF metrics(font);
         painter.save();
         painter.setFont(font);
         for (int rowIndex : {0, 3})
-            painter.fillRect(QRectF(0, rowTop(rowIndex), Width, RowHeight), QColor(220, 220, 220));
+            painter.fillRect(QRectF(0, rowTop(rowIndex), Width, RowHeight), runtime::designColour(runtime::DesignColour::Shade));
         painter.setPen(blue);
         for (int c = 0; c < 3; ++c)
             painter.drawText(QPointF(columns[c + 1], metrics.ascent() + 2), QString::fromLatin1(heads[c]));

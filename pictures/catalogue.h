@@ -15,9 +15,9 @@ struct Described {
 };
 
 QColor purple();
-Style titleStyle(QColor colour = QColor(0, 0, 255));
+Style titleStyle(QColor colour = runtime::designColour(runtime::DesignColour::Blue));
 
-Described title(const QString &words, QColor colour = QColor(0, 0, 255));
+Described title(const QString &words, QColor colour = runtime::designColour(runtime::DesignColour::Blue));
 // A + B -> C and A -> C.
 Described reactionAB();
 Described reactionA();

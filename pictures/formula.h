@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRectF>
@@ -55,7 +57,7 @@ Node brackets(Node inner, Bracket kind, Node power = nullptr);
 Node arrow(double lengthEms = 2.0);
 
 struct Style {
-    QColor colour{0, 0, 255};
+    QColor colour{runtime::designColour(runtime::DesignColour::Blue)};
     double pixelSize{16.0};
     bool bold{false};
     bool italic{false};

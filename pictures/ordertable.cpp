@@ -31,6 +31,20 @@ QList<QPair<QString, QString>> OrderTableLabel::rows(const QString &caption)
     return result;
 }
 
+QSize OrderTableLabel::sizeHint() const
+{
+    const auto pairs = rows(text());
+    const QFontMetrics metrics(font());
+    int orderWidth = 0;
+    int plotWidth = 0;
+    for (const auto &row : pairs) {
+        orderWidth = std::max(orderWidth, metrics.horizontalAdvance(row.first));
+        plotWidth = std::max(plotWidth, metrics.horizontalAdvance(row.second));
+    }
+    return {orderWidth + metrics.horizontalAdvance(QStringLiteral("    ")) + plotWidth,
+            int(pairs.size()) * metrics.height()};
+}
+
 void OrderTableLabel::paintEvent(QPaintEvent *)
 {
     const auto pairs = rows(text());

@@ -18,6 +18,7 @@ public:
 
     // The (order, plot) pairs read from a caption.
     static QList<QPair<QString, QString>> rows(const QString &caption);
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture.h"
 
+#include "runtime/accessibility.h"
+#include "runtime/colours.h"
 #include "runtime/forms.h"
 
 #include <QPainter>
@@ -12,6 +14,12 @@ Picture::Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const
                  int left, int top, int width, int height)
     : QWidget(parent)
 {
+    static const bool registered = [] {
+        runtime::setClassAccessibleRole(staticMetaObject, QAccessible::Graphic);
+        return true;
+    }();
+    Q_UNUSED(registered);
+    runtime::installAccessibility();
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setDrawing(std::move(drawing), description);
@@ -46,7 +54,7 @@ QSize Picture::sizeHint() const
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), runtime::ground());
     if (!m_drawing)
         return;
     const QSizeF natural = m_drawing->size();

@@ -9,8 +9,8 @@
 namespace pictures {
 
 // A fixed picture on a screen: the drawing scaled to fit its box (keeping
-// its proportions) on a white ground. Its accessible name says in words what
-// it shows.
+// its proportions) on the window ground. Screen readers hear it as an image
+// whose name says in words what it shows.
 class Picture : public QWidget
 {
     Q_OBJECT

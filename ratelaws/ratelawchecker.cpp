@@ -37,15 +37,42 @@ bool orderAboveOneMissing(const QString &answer, const QString &compound, int or
     return order > 1 && !answer.contains(withOrder(compound, order));
 }
 
-constexpr std::array AllComments{Comment::NoRateConstant, Comment::NoRateEquals, Comment::MissingCompound1,
-                                 Comment::MissingCompound2, Comment::WrongOrder1,  Comment::WrongOrder2};
+constexpr std::array AllComments{Comment::NoRateConstant,   Comment::NoRateEquals, Comment::MissingCompound1,
+                                 Comment::MissingCompound2, Comment::WrongOrder1,  Comment::WrongOrder2,
+                                 Comment::CheckNotation};
+
+// The answer with every order of 1 that it writes as ^1^ taken out.
+QString withoutOrdersOfOne(const RateLawProblem &problem, QString answer)
+{
+    const auto drop = [&answer](const QString &compound, int order) {
+        if (order == 1 && !compound.isEmpty())
+            answer.replace(withOrder(compound, 1) + QLatin1Char('^'), compound);
+    };
+    drop(problem.compound1, problem.order1);
+    drop(problem.compound2, problem.order2);
+    return answer;
+}
+
+// The accepted answer equal to the text, numbered from 1; 0 for none.
+int matchingAnswer(const RateLawProblem &problem, const QString &answer)
+{
+    int matchnumber = 0;
+    for (qsizetype j = 0; j < problem.answers.size(); ++j) {
+        if (answer == problem.answers.at(j))
+            matchnumber = int(j) + 1;
+    }
+    return matchnumber;
+}
 
 } // namespace
 
 QString normalizedAnswer(const QString &typed)
 {
-    QString answer = typed;
-    answer.remove(QLatin1Char(' '));
+    QString answer;
+    for (const QChar c : typed) {
+        if (!c.isSpace())
+            answer.append(c);
+    }
     if (answer.startsWith(QLatin1Char('r')))
         answer[0] = QLatin1Char('R');
     return answer;
@@ -91,19 +118,22 @@ Judgement judge(const RateLawProblem &problem, const QString &typed)
 {
     Judgement judgement;
     judgement.studentanswer = normalizedAnswer(typed);
-    for (qsizetype j = 0; j < problem.answers.size(); ++j) {
-        if (judgement.studentanswer == problem.answers.at(j)) {
-            judgement.verdict = Verdict::Correct;
-            judgement.matchnumber = int(j) + 1;
-        }
-    }
-    if (judgement.verdict == Verdict::Incorrect) {
+    const QString plain = withoutOrdersOfOne(problem, judgement.studentanswer);
+    judgement.matchnumber = matchingAnswer(problem, judgement.studentanswer);
+    if (judgement.matchnumber == 0)
+        judgement.matchnumber = matchingAnswer(problem, plain);
+    if (judgement.matchnumber == 0) {
         judgement.comments = getcomments(problem, judgement.studentanswer);
+        // A wrong answer is never left without a word on what to look at.
+        if (judgement.comments.isEmpty())
+            judgement.comments.append(Comment::CheckNotation);
         for (Comment comment : std::as_const(judgement.comments))
             judgement.commentLines.append(commentText(comment, problem));
-    } else if (judgement.matchnumber == 2 || judgement.matchnumber == 4) {
-        judgement.note = Note::OrderOfOneNeedNotBeWritten;
+        return judgement;
     }
+    judgement.verdict = Verdict::Correct;
+    if (plain != judgement.studentanswer)
+        judgement.note = Note::OrderOfOneNeedNotBeWritten;
     return judgement;
 }
 
@@ -132,6 +162,9 @@ QString commentText(Comment comment, const RateLawProblem &problem)
         return Texts::tr("The order with respect to %1 is not correct.").arg(problem.compound1);
     case Comment::WrongOrder2:
         return Texts::tr("The order with respect to %1 is not correct.").arg(problem.compound2);
+    case Comment::CheckNotation:
+        return Texts::tr("Check how the rate law is written: each order goes between two carets right after its "
+                         "concentration, and nothing else belongs in the rate law.");
     }
     return {};
 }

@@ -42,8 +42,6 @@ WritingRateLaws::WritingRateLaws()
         auto *option = new QRadioButton(ratelaws::rateLawProblem(i).caption, this);
         option->setObjectName(runtime::indexedName(QStringLiteral("problemnumber"), i));
         runtime::place(option, 360, 3840 + 360 * i, optionWidths[i], 255);
-        // Wide enough for the whole caption whatever the machine's font.
-        option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
         m_problemnumber->addButton(option, i);
     }
     connect(m_problemnumber, &QButtonGroup::idClicked, this, &WritingRateLaws::problemnumber_Click);
@@ -73,10 +71,10 @@ WritingRateLaws::WritingRateLaws()
     runtime::place(m_answer, 5160, 3480, 3135, 375);
     m_answer->hide();
 
-    m_submit = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("Submit"), 6120, 4080, 1095, 255);
+    m_submit = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("&Submit"), 6120, 4080, 1095, 255);
     m_submit->hide();
     connect(m_submit, &runtime::LabelButton::clicked, this, &WritingRateLaws::submitbtn_Click);
-    runtime::pressOnEnter(m_answer, m_submit);
+    runtime::pressOnEnter(m_answer, {m_submit});
 
     m_report = makeLabel(this, QStringLiteral("report"), QString(), 5760, 4560, 1815, 375, 13.5, runtime::blue());
     m_report->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -108,8 +106,8 @@ void WritingRateLaws::formUnload()
     runtime::showForm(QStringLiteral("ratestart"));
 }
 
-// The verdict, the "Feedback:" heading and the comment lines stay as they
-// are until the next Submit; only "Correct"/"Incorrect" goes.
+// The verdict, the "Feedback:" heading and the comment lines belong to the
+// reaction they judged, so they go with it.
 void WritingRateLaws::problemnumber_Click(int index)
 {
     if (index < 0 || index >= ratelaws::ProblemCount)
@@ -122,6 +120,8 @@ void WritingRateLaws::problemnumber_Click(int index)
     m_description->show();
     m_instructions->show();
     m_report->hide();
+    m_feedback->hide();
+    m_report1->clear();
     m_submit->show();
     m_answer->clear();
     m_answer->show();

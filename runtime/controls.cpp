@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 namespace runtime {
 
@@ -22,33 +23,6 @@ QFont fontOfSize(qreal pointSize, bool bold)
     return font;
 }
 
-QFont fittingFont(const QFont &font, const QRect &rect, int flags, const QString &text)
-{
-    QFont fitted = font;
-    while (fitted.pointSizeF() > 5.0) {
-        const QRect needed = QFontMetrics(fitted).boundingRect(rect, flags, text);
-        if (needed.width() <= rect.width() && needed.height() <= rect.height())
-            break;
-        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
-    }
-    return fitted;
-}
-
-void Label::paintEvent(QPaintEvent *event)
-{
-    if (!wordWrap() || textFormat() != Qt::PlainText) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    drawFrame(&painter);
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const int flags = int(alignment()) | Qt::TextWordWrap;
-    painter.setFont(fittingFont(font(), area, flags, text()));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    painter.drawText(area, flags, text());
-}
-
 QString captionText(const QString &caption)
 {
     QString text = caption;
@@ -59,18 +33,18 @@ QString captionText(const QString &caption)
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                   int width, int height, qreal pointSize, QColor colour)
 {
-    auto *label = new Label(captionText(caption), parent);
+    auto *label = new QLabel(captionText(caption), parent);
     label->setObjectName(name);
     label->setFont(fontOfSize(pointSize));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(label, colour);
+    if (colour.isValid())
+        setTextColour(label, colour);
     if (width > 0 && height > 0) {
         label->setWordWrap(true);
         place(label, left, top, width, height);
     } else {
-        label->move(toPixels(left), toPixels(top));
-        label->adjustSize();
+        placeAt(label, left, top);
     }
     return label;
 }
@@ -135,11 +109,7 @@ void LineControl::setX2(int twips)
 
 void LineControl::updateGeometry()
 {
-    const int left = toPixels(std::min(m_x1, m_x2));
-    const int top = toPixels(std::min(m_y1, m_y2));
-    const int right = toPixels(std::max(m_x1, m_x2));
-    const int bottom = toPixels(std::max(m_y1, m_y2));
-    setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    place(this, std::min(m_x1, m_x2), std::min(m_y1, m_y2), std::abs(m_x2 - m_x1), std::abs(m_y2 - m_y1));
     update();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/colours.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,35 +12,19 @@ namespace runtime {
 
 QColor rgb(int red, int green, int blue);
 
-// The colours every screen shares.
-inline QColor blue() { return rgb(0, 0, 255); }
-inline QColor red() { return rgb(255, 0, 0); }
-inline QColor white() { return rgb(255, 255, 255); }
-inline QColor grey() { return rgb(200, 200, 200); }
+// The colours every screen shares, from the table of design colours.
+inline QColor blue() { return designColour(DesignColour::Blue); }
+inline QColor red() { return designColour(DesignColour::Red); }
+inline QColor grey() { return designColour(DesignColour::Highlight); }
 
+// A font of the program's family at a designed size; the zoom scales it.
 QFont fontOfSize(qreal pointSize, bool bold = false);
 
-// The font, made smaller in half points (down to 5 points) until the text
-// fits the rectangle: a caption is never cut off, whatever widths the
-// machine's fonts have.
-QFont fittingFont(const QFont &font, const QRect &rect, int flags, const QString &text);
-
-// A label that keeps its design box and shrinks its font when the caption
-// would not fit in it.
-class Label : public QLabel
-{
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
 // A text label placed in twips; it wraps at blanks within its width. A width
-// or height of 0 makes it size itself to its caption.
+// or height of 0 makes it size itself to its caption. Without a colour it
+// takes the window text of the desktop's scheme.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
-                  int width = 0, int height = 0, qreal pointSize = 8, QColor colour = Qt::black);
+                  int width = 0, int height = 0, qreal pointSize = 8, QColor colour = {});
 
 // A text box placed in twips, its text in the given size.
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms.h"
 
+#include "accessibility.h"
+#include "colours.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHash>
+#include <QIcon>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 namespace runtime {
@@ -25,12 +32,7 @@ double toTwips(int pixels)
 
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
-
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
+    return QRect(scaled(left), scaled(top), scaled(width), scaled(height));
 }
 
 namespace {
@@ -38,6 +40,8 @@ namespace {
 struct Registry {
     QHash<QString, FormFactory> factories;
     QHash<QString, QPointer<Form>> loaded;
+    // While the program ends, closing a screen brings no other one up.
+    bool quitting{false};
 };
 
 Registry &registry()
@@ -46,17 +50,145 @@ Registry &registry()
     return r;
 }
 
+// The desktop's keys for a standard action, and the key every desktop on
+// Linux uses for it, which some platforms' schemes leave out.
+QList<QKeySequence> withKey(QKeySequence::StandardKey action, const QKeySequence &key)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(action);
+    if (!keys.contains(key))
+        keys.append(key);
+    return keys;
+}
+
 } // namespace
 
 Form::Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips)
+    : m_designSize(clientWidthTwips, clientHeightTwips)
 {
+    installAccessibility();
     setObjectName(name);
     setWindowTitle(caption);
-    setFixedSize(toPixels(clientWidthTwips), toPixels(clientHeightTwips));
+    auto *quit = new QShortcut(this);
+    quit->setKeys(withKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    connect(quit, &QShortcut::activated, this, &quitProgram);
+    auto *closing = new QShortcut(this);
+    closing->setKeys(withKey(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
+    connect(closing, &QShortcut::activated, this, &QWidget::close);
+    setDesignSize(this, m_designSize);
+    // The window ground and text of the desktop's scheme, light or dark.
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::Window, ground());
+    p.setColor(QPalette::WindowText, groundText());
     setPalette(p);
+    const auto zoomKey = [this](const QKeySequence &keys, auto step) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, step);
+    };
+    const auto zoomIn = [this] { zoomTo(zoomStep(zoom(), +1)); };
+    const auto zoomOut = [this] { zoomTo(zoomStep(zoom(), -1)); };
+    zoomKey(QKeySequence(Qt::CTRL | Qt::Key_Plus), zoomIn);
+    zoomKey(QKeySequence(Qt::CTRL | Qt::Key_Equal), zoomIn);
+    zoomKey(QKeySequence(Qt::CTRL | Qt::Key_Minus), zoomOut);
+    zoomKey(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomTo(1.0); });
+    resize(naturalSize());
+}
+
+void Form::setMenuBar(QMenuBar *bar)
+{
+    m_menuBar = bar;
+    relayout();
+}
+
+int Form::menuBarHeight() const
+{
+    return m_menuBar ? m_menuBar->sizeHint().height() : 0;
+}
+
+QSize Form::contentSize() const
+{
+    return {scaled(m_designSize.width()), scaled(m_designSize.height())};
+}
+
+QSize Form::naturalSize() const
+{
+    return contentSize() + QSize(0, menuBarHeight());
+}
+
+void Form::relayout()
+{
+    m_appliedZoom = zoom();
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * zoom());
+    setFont(font);
+    const int bar = menuBarHeight();
+    if (m_menuBar)
+        m_menuBar->setGeometry(0, 0, width(), bar);
+    const QSize content = contentSize();
+    const QPoint offset(std::max(0, (width() - content.width()) / 2),
+                        bar + std::max(0, (height() - bar - content.height()) / 2));
+    applyZoom(this, offset);
+    const double least = MinZoom / zoom();
+    setMinimumSize(int(content.width() * least), int(content.height() * least) + bar);
+}
+
+double Form::fittingZoom() const
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return MaxZoom;
+    const QSize available = s->availableGeometry().size();
+    const QSize frame = frameGeometry().size() - size();
+    const double across = double(available.width() - frame.width()) * TwipsPerPixel / m_designSize.width();
+    const double down = double(available.height() - frame.height() - menuBarHeight()) * TwipsPerPixel
+                      / m_designSize.height();
+    return std::floor(std::min(across, down) * 100.0) / 100.0;
+}
+
+void Form::zoomTo(double factor)
+{
+    if (isMaximized() || isFullScreen())
+        showNormal();
+    setZoom(std::min(factor, std::max(MinZoom, fittingZoom())));
+    m_resizing = true;
+    relayout();
+    resize(naturalSize());
+    m_resizing = false;
+    relayout();
+}
+
+void Form::fitToScreen()
+{
+    zoomTo(zoom());
+    if (fittingZoom() < zoom()) {
+        zoomTo(fittingZoom());
+        m_fitted = true;
+    }
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_resizing && isVisible() && size() != naturalSize()) {
+        // Resized or maximised by the user: the content zooms to fit.
+        const int bar = menuBarHeight();
+        setZoom(std::min(double(width()) * TwipsPerPixel / m_designSize.width(),
+                         double(height() - bar) * TwipsPerPixel / m_designSize.height()));
+    }
+    relayout();
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    // Zoomed while this screen was hidden (behind an explanation screen).
+    if (m_appliedZoom != zoom() && !isMaximized() && !isFullScreen()) {
+        m_resizing = true;
+        relayout();
+        resize(naturalSize());
+        m_resizing = false;
+        relayout();
+    }
+    QWidget::showEvent(event);
 }
 
 float Form::leftTwips() const
@@ -100,6 +232,12 @@ void Form::centreOnScreen()
     const float screenHeight = float(toTwips(screenSize.height()));
     setLeftTwips(screenWidth / 2.0f - widthTwips() / 2.0f);
     setTopTwips(screenHeight / 2.0f - heightTwips() / 2.0f);
+    if (m_fitted && s) {
+        const QRect available = s->availableGeometry();
+        const QRect frame = frameGeometry();
+        move(std::clamp(frame.x(), available.left(), std::max(available.left(), available.right() + 1 - frame.width())),
+             std::clamp(frame.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height())));
+    }
 }
 
 void Form::closeEvent(QCloseEvent *event)
@@ -152,6 +290,7 @@ Form *loadForm(const QString &name)
         form = factory();
         form->setAttribute(Qt::WA_DeleteOnClose, false);
         r.loaded.insert(name, form);
+        form->fitToScreen();
         form->formLoad();
     }
     return form;
@@ -159,6 +298,8 @@ Form *loadForm(const QString &name)
 
 Form *showForm(const QString &name)
 {
+    if (registry().quitting)
+        return nullptr;
     Form *form = loadForm(name);
     if (form)
         form->show();
@@ -174,6 +315,19 @@ void openExplanation(Form *tutor, const QString &explanationName)
     explanation->setTopTwips(tutor->topTwips());
     explanation->show();
     tutor->hide();
+}
+
+void quitProgram()
+{
+    Registry &r = registry();
+    r.quitting = true;
+    // Screens out of sight first (a tutor behind its explanation), so that
+    // no closing screen brings another one back.
+    QList<Form *> forms = loadedForms();
+    std::stable_partition(forms.begin(), forms.end(), [](const Form *f) { return !f->isVisible(); });
+    for (Form *form : forms)
+        form->close();
+    r.quitting = false;
 }
 
 void unloadForm(Form *form)
@@ -211,6 +365,9 @@ void initialiseApplication()
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
     QApplication::setApplicationName(QStringLiteral("velomira"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velomira.Velomira"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.velomira.Velomira.svg")));
+    installAccessibility();
 }
 
 } // namespace runtime

@@ -1,32 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/zoom.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 
 class QCloseEvent;
+class QMenuBar;
 
 namespace runtime {
 
-// Positions are given in twips, 1440 to the inch: 15 twips to a pixel at
-// 96 dpi. Qt's logical pixels already follow the screen's scale factor, so a
-// twip maps to the same logical size at every device pixel ratio.
+// Window positions on the screen are given in twips, 1440 to the inch: 15
+// twips to a pixel at 96 dpi. Qt's logical pixels already follow the screen's
+// scale factor, so a twip maps to the same logical size at every device pixel
+// ratio. (Controls inside a screen follow the zoom; see zoom.h.)
 constexpr int TwipsPerPixel = 15;
 int toPixels(double twips);
 double toTwips(int pixels);
+// A designed rectangle in twips as pixels at the current zoom.
 QRect twipsRect(int left, int top, int width, int height);
-void place(QWidget *widget, int left, int top, int width, int height);
 
-// A screen: a top-level window of a fixed client size. It is loaded (created
-// and its load handler run) when first shown, and unloaded (its unload handler
-// run, then discarded with all its state) when closed.
+// A screen: a top-level window whose client area has a designed size in
+// twips. It is loaded (created and its load handler run) when first shown,
+// and unloaded (its unload handler run, then discarded with all its state)
+// when closed. Its content scales as one piece with the zoom: Ctrl+Plus,
+// Ctrl+Minus and Ctrl+0 zoom in, out and back, and resizing or maximising the
+// window zooms the content to fit, centred. On every screen Ctrl+Q ends the
+// program and Ctrl+W closes the screen, as its window's close button does.
 class Form : public QWidget
 {
     Q_OBJECT
 public:
     Form(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips);
+
+    // The window's size at the current zoom: the client area and the menu bar.
+    QSize naturalSize() const;
+    // Zooms every screen to the factor (clamped so that this window still
+    // fits the available area of its screen) and resizes this one to match.
+    void zoomTo(double factor);
+    // A menu bar above the client area, as wide as the window.
+    void setMenuBar(QMenuBar *bar);
 
     // Outer left, top, width and height of the window, in twips.
     float leftTwips() const;
@@ -38,19 +54,38 @@ public:
 
     // Centres the window: left = screen width / 2 - form width / 2, then the
     // same for the top, in single-precision twips, neither rounded to the
-    // screen nor clamped to it.
+    // screen nor clamped to it - except for a screen that had to be zoomed
+    // down to fit, which is kept inside the available area so that its title
+    // bar can be reached.
     void centreOnScreen();
+    // Zooms down, for every screen, when this window at the current zoom
+    // would not fit the available area of its screen.
+    void fitToScreen();
 
     virtual void formLoad() {}
     virtual void formUnload() {}
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Discards the form: runs the unload handler, forgets it as loaded and
     // deletes it once its current event is done.
     void discard();
 
 private:
+    // Lays the content out at the current zoom, centred in the window.
+    void relayout();
+    QSize contentSize() const;
+    int menuBarHeight() const;
+    // The largest zoom at which the window fits the available area.
+    double fittingZoom() const;
+
+    QSize m_designSize;
+    QMenuBar *m_menuBar{nullptr};
+    double m_appliedZoom{0.0};
+    bool m_resizing{false};
+    bool m_fitted{false};
     bool m_unloading{false};
     friend void unloadForm(Form *form);
 };
@@ -72,6 +107,10 @@ void unloadForm(Form *form);
 // the tutor screen, which stays loaded with all its state.
 void openExplanation(Form *tutor, const QString &explanationName);
 
+// Ends the program from any screen: unloads every screen, showing none
+// anew, and the program ends with its last window.
+void quitProgram();
+
 // A modal message box titled "velomira" with one OK button.
 void messageBox(QWidget *parent, const QString &text);
 
@@ -80,7 +119,8 @@ QString findProgram(const QStringList &candidates);
 // Starts a program without waiting for it; false when it could not start.
 bool startProgram(const QString &program, const QStringList &arguments = {});
 
-// The program-wide font and look every screen expects.
+// The program-wide font and look every screen expects, the program's icon
+// and the desktop entry its windows belong to.
 void initialiseApplication();
 
 } // namespace runtime

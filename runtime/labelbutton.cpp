@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labelbutton.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "forms.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <algorithm>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -16,6 +20,7 @@ LabelButton::LabelButton(QWidget *parent, const QString &name, const QString &ca
                          int top, int width, int height, qreal pointSize)
     : QAbstractButton(parent)
 {
+    installAccessibility();
     setObjectName(name);
     setText(captionText(caption));
     setFont(fontOfSize(pointSize));
@@ -46,9 +51,51 @@ void LabelButton::setBorder(bool border)
     update();
 }
 
+void LabelButton::setSelectable(bool selectable)
+{
+    m_selectable = selectable;
+    setFocusPolicy(selectable ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void LabelButton::setSelected(bool selected)
+{
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString LabelButton::caption() const
+{
+    QString shown;
+    const QString caption = text();
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption.at(i);
+    }
+    return shown;
+}
+
 QSize LabelButton::sizeHint() const
 {
     return fontMetrics().size(0, text()) + QSize(8, 4);
+}
+
+// The caption wraps at blanks within the button's width, less a pixel each side.
+bool LabelButton::hasHeightForWidth() const
+{
+    return true;
+}
+
+int LabelButton::heightForWidth(int width) const
+{
+    const QRect area(0, 0, std::max(1, width - 2), 10000);
+    return fontMetrics().boundingRect(area, int(m_alignment) | Qt::TextWordWrap, text()).height();
 }
 
 void LabelButton::paintEvent(QPaintEvent *)
@@ -56,15 +103,19 @@ void LabelButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), backgroundColor());
     if (m_border) {
-        painter.setPen(Qt::black);
+        painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     const QColor textColour = isEnabled() ? palette().color(QPalette::ButtonText)
                                           : palette().color(QPalette::Disabled, QPalette::ButtonText);
     painter.setPen(textColour);
     const QRect area = rect().adjusted(1, 0, -1, 0);
-    const int flags = int(m_alignment) | Qt::TextWordWrap;
-    painter.setFont(fittingFont(font(), area, flags, text()));
+    // The mnemonic shows as the desktop's style shows it.
+    QStyleOption styleOption;
+    styleOption.initFrom(this);
+    const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, &styleOption, this);
+    const int flags = int(m_alignment) | Qt::TextWordWrap | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
+    painter.setFont(font());
     painter.drawText(area, flags, text());
     if (hasFocus()) {
         QStyleOptionFocusRect option;
@@ -86,11 +137,22 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
     QAbstractButton::keyPressEvent(event);
 }
 
-void pressOnEnter(QLineEdit *box, LabelButton *button)
+void LabelButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    QObject::connect(box, &QLineEdit::returnPressed, button, [button] {
-        if (button->isVisible() && button->isEnabled())
-            button->click();
+    // The first click of the pair has already been delivered; the second
+    // press is swallowed, so its release clicks nothing.
+    event->accept();
+}
+
+void pressOnEnter(QLineEdit *box, QList<LabelButton *> buttons)
+{
+    QObject::connect(box, &QLineEdit::returnPressed, box, [buttons] {
+        for (LabelButton *button : buttons) {
+            if (button->isVisible() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
     });
 }
 

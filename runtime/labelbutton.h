@@ -10,8 +10,9 @@ namespace runtime {
 
 // A label that acts as a button: grey (the button face) unless coloured, its
 // caption centred and wrapped, greyed out when disabled. It is a real button
-// for the keyboard (Tab reaches it, Space or Enter presses it) and for screen
-// readers, which announce it as a button with its caption.
+// for the keyboard (Tab reaches it, Space or Enter presses it, an & in its
+// caption marks its Alt mnemonic) and for screen readers, which announce it
+// as a button with its caption.
 class LabelButton : public QAbstractButton
 {
     Q_OBJECT
@@ -24,20 +25,37 @@ public:
     void setAlignment(Qt::Alignment alignment);
     void setBorder(bool border);
 
+    // A button that stands for something the student picks (a table row, a
+    // plot type): while selectable it is a Tab stop and screen readers hear
+    // whether it is selected; otherwise the keyboard passes it by.
+    void setSelectable(bool selectable);
+    bool isSelectable() const { return m_selectable; }
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+
+    // The caption as the student reads it, without its mnemonic mark.
+    QString caption() const;
+
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A double click is one click, not two.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QColor m_background;
     Qt::Alignment m_alignment{Qt::AlignHCenter | Qt::AlignTop};
     bool m_border{false};
+    bool m_selectable{false};
+    bool m_selected{false};
 };
 
-// Enter in the text box presses the button, while the button is shown and
-// enabled: what a student expects of an answer box and its Submit.
-void pressOnEnter(QLineEdit *box, LabelButton *button);
+// Enter in the text box presses the first of the buttons that is shown and
+// enabled: Submit, or "continue" while a tutoring stage has Submit locked.
+void pressOnEnter(QLineEdit *box, QList<LabelButton *> buttons);
 
 } // namespace runtime

@@ -166,6 +166,15 @@ QString trimmedText(double value, Precision precision)
     return plainText(value, precision);
 }
 
+QString spokenText(double value, Precision precision)
+{
+    QString text = trimmedText(value, precision);
+    const qsizetype point = text.startsWith(u'-') ? 1 : 0;
+    if (text.size() > point && text.at(point) == u'.')
+        text.insert(point, u'0');
+    return text;
+}
+
 double roundTo(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
@@ -190,6 +199,12 @@ double cutDecimals(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
     return std::floor(value * scale) / scale;
+}
+
+bool withinRateConstantWindow(double value, float k)
+{
+    const double trueK = k;
+    return trueK - 0.02 * trueK < value && value < trueK + 0.02 * trueK;
 }
 
 } // namespace runtime

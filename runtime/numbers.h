@@ -35,6 +35,10 @@ QString trimmedText(double value, Precision precision = Precision::Single);
 // The same digits with no blank; also used for counts.
 QString plainText(double value, Precision precision = Precision::Single);
 
+// The digits of the trimmed text as a screen reader should say them: with a
+// zero before a point that opens the number ("0.405", "-0.5").
+QString spokenText(double value, Precision precision = Precision::Single);
+
 // Rounds to n decimals; a tie goes to the even digit.
 double roundTo(double value, int decimals);
 // Integer part, towards minus infinity.
@@ -43,5 +47,10 @@ double intPart(double value);
 // in single precision the arithmetic stays single.
 float cutDecimals(float value, int decimals);
 double cutDecimals(double value, int decimals);
+
+// A rate constant is judged right when it lies strictly within 2 % of the
+// true k, the bounds worked out in double precision. Grading and both guided
+// tutors use this one window.
+bool withinRateConstantWindow(double value, float k);
 
 } // namespace runtime

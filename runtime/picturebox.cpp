@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebox.h"
 
+#include "accessibility.h"
+#include "colours.h"
 #include "forms.h"
 
 #include <QPainter>
@@ -11,9 +13,10 @@ namespace runtime {
 PictureBox::PictureBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
     : QWidget(parent)
 {
+    installAccessibility();
     setObjectName(name);
     setAutoFillBackground(true);
-    setBackColor(Qt::white);
+    setBackColor(ground());
     place(this, left, top, width, height);
 }
 
@@ -83,10 +86,15 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double w = width();
-    const double h = height();
+    // The drawing keeps clear of the border by the inner margin, so that a
+    // circle on the edge of the scale is drawn whole.
+    const double margin = m_innerMargin * zoom();
+    const double w = width() - 2 * margin;
+    const double h = height() - 2 * margin;
+    painter.save();
+    painter.translate(margin, margin);
     for (const Shape &shape : m_shapes) {
-        painter.setPen(QPen(shape.colour, 1.0));
+        painter.setPen(QPen(shape.colour, std::max(1.0, zoom())));
         painter.setBrush(Qt::NoBrush);
         const QPointF a(shape.a.x() * w, shape.a.y() * h);
         if (shape.kind == Shape::Kind::Line) {
@@ -96,9 +104,10 @@ void PictureBox::paintEvent(QPaintEvent *)
             painter.drawEllipse(a, r, r);
         }
     }
+    painter.restore();
     if (m_border) {
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Qt::black);
+        painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QPointF>
 #include <QWidget>
@@ -28,6 +29,12 @@ public:
     PictureBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 
     void setBorder(bool border);
+    // Screen readers hear a picture box as a group of what it holds unless
+    // it is given another role (the plot is an image).
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+    // Logical pixels at 100 % between the border and the drawing area.
+    void setInnerMargin(double pixels) { m_innerMargin = pixels; update(); }
     void setForeColor(const QColor &colour) { m_foreColour = colour; }
     void setBackColor(const QColor &colour);
 
@@ -50,6 +57,8 @@ protected:
 
 private:
     bool m_border{true};
+    QAccessible::Role m_accessibleRole{QAccessible::Grouping};
+    double m_innerMargin{0.0};
     QColor m_foreColour{Qt::black};
     double m_left{0}, m_top{0}, m_right{1}, m_bottom{1};
     std::vector<Shape> m_shapes;

@@ -41,7 +41,10 @@ float ScriptedRandom::next()
 {
     if (!m_script || m_script->empty()) {
         m_overrun = true;
-        return 0.0f;
+        // Multiples of the golden ratio's fraction never repeat and fill the
+        // interval evenly.
+        ++m_extra;
+        return unitInterval(float(std::fmod(m_extra * 0.6180339887498949, 1.0)));
     }
     const float draw = m_script->front();
     m_script->pop_front();

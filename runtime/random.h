@@ -34,7 +34,9 @@ private:
 };
 
 // Hands out draws given in advance, in order; reseeding keeps the script.
-// Past the end of the script it gives 0 and remembers the overrun.
+// Past the end of the script it remembers the overrun and goes on with draws
+// spread evenly over [0, 1), so that a loop waiting for a suitable draw (a
+// concentration above 0.7, a problem that can be solved) still ends.
 class ScriptedRandom : public RandomSource
 {
 public:
@@ -47,6 +49,7 @@ public:
 private:
     Script m_script;
     bool m_overrun{false};
+    int m_extra{0};
 };
 
 // Screens take their random source from here when they are loaded: the clock

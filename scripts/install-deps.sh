@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
-          desktop-file-utils appstream clang libclang-rt-14-dev)
+          qt6-base-private-dev libqt6svg6 desktop-file-utils appstream clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include "runtime/labelbutton.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 using pictures::Picture;
 using runtime::makeLabel;
@@ -26,8 +27,10 @@ ExplanationForm::ExplanationForm(const QString &name, const QString &caption, co
     : runtime::Form(name, caption, 9480, 6495)
     , m_tutorName(tutorName)
 {
-    auto *back = new runtime::LabelButton(this, QStringLiteral("btnreturn"), tr("Return"), 8040, 0, 1455, 255);
+    auto *back = new runtime::LabelButton(this, QStringLiteral("btnreturn"), tr("&Return"), 8040, 0, 1455, 255);
     connect(back, &runtime::LabelButton::clicked, this, &ExplanationForm::btnreturn_Click);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &ExplanationForm::btnreturn_Click);
 }
 
 void ExplanationForm::bringBackTutor()

@@ -5,7 +5,8 @@
 
 // An explanation screen of a tutor screen. It stands in the tutor screen's
 // place while the tutor screen is hidden; Return (or closing its window) puts
-// the tutor screen back where the explanation screen is and unloads it.
+// the tutor screen back where the explanation screen is and unloads it, and
+// so does Escape.
 class ExplanationForm : public runtime::Form
 {
     Q_OBJECT

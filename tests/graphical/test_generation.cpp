@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "graphical/grading.h"
+#include "graphical/leastsquares.h"
 #include "graphical/problem.h"
 #include "runtime/numbers.h"
 #include "runtime/random.h"
@@ -17,7 +19,7 @@ private slots:
     void scriptedProblems();
     void orderFromDraw_data();
     void orderFromDraw();
-    void seededProblemsStayInRange();
+    void seededProblemsCanBeSolved();
 };
 
 void TestGeneration::scriptedProblems_data()
@@ -40,9 +42,10 @@ void TestGeneration::scriptedProblems_data()
         << QList<float>{0.5f, 0.85f, 0.3f} << 1 << 0.58f << QStringList{" .85", " .4759", " .0082"};
     QTest::newRow("first order, .700 rejected, 1.000 kept; smallest k")
         << QList<float>{0.5f, 0.7f, 0.9996f, 0.0f} << 1 << 0.4f << QStringList{" 1", " .6703", " .0407"};
-    // Even the fastest first-order problem keeps [A] above 0 at 8 min.
-    QTest::newRow("first order, largest k")
-        << QList<float>{0.5f, 0.85f, top} << 1 << 0.999f << QStringList{" .85", " .313", " .0002"};
+    // The fastest first-order problem leaves .0002 at 8 min: one digit, so
+    // the fit's slope misses k by more than 2 % and the problem is drawn again.
+    QTest::newRow("first order, largest k is drawn again")
+        << QList<float>{0.5f, 0.85f, top, 0.5f, 0.85f, 0.3f} << 1 << 0.58f << QStringList{" .85", " .4759", " .0082"};
     // 1/.75 in single is a hair above 4/3, so the cut shows .7499.
     QTest::newRow("second order, drawn .75 used as .7499")
         << QList<float>{0.9f, 0.75f, 0.6f} << 2 << 7.6f << QStringList{" .7499", " .1119", " .016"};
@@ -91,12 +94,15 @@ void TestGeneration::orderFromDraw()
     QCOMPARE(graphical::orderFromDraw(draw), orderA);
 }
 
-void TestGeneration::seededProblemsStayInRange()
+// Ranges and shares as designed, and every problem can be solved from its
+// table: the |slope| shown for the straight plot is graded right, and that
+// plot shows the highest |r|.
+void TestGeneration::seededProblemsCanBeSolved()
 {
     // Many reproducible draws, to look at many problems at once.
     std::mt19937 engine(20240601);
     auto draws = std::make_shared<std::deque<float>>();
-    for (int i = 0; i < 200000; ++i)
+    for (int i = 0; i < 250000; ++i)
         draws->push_back(std::generate_canonical<float, 24>(engine));
     runtime::ScriptedRandom random(draws);
     std::array<int, 3> counts{};
@@ -123,6 +129,15 @@ void TestGeneration::seededProblemsStayInRange()
             QFAIL(where);
         }
         ++counts[p.orderA];
+        std::array<QString, PlotTypes> shownR;
+        for (int type = 0; type < PlotTypes; ++type) {
+            const LineFit fit = fitLine(plotValues(p.concA, plotTypeOfIndex(type)));
+            shownR[type] = QString::number(fit.correlation, 'f', 5);
+            if (type == p.orderA)
+                QVERIFY2(checkRateConstant(runtime::trimmedText(std::fabs(fit.slope)), p.k) == Verdict::Correct, where);
+        }
+        for (int type = 0; type < PlotTypes; ++type)
+            QVERIFY2(type == p.orderA || shownR[type] < shownR[p.orderA], where);
     }
     QVERIFY(!random.overrun());
     // Every order turns up in roughly its share.

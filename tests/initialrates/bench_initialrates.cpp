@@ -20,6 +20,7 @@ class BenchInitialRates : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void generation_data();
     void generation();
     void problemChoice();
     void trialClick();
@@ -52,11 +53,21 @@ void BenchInitialRates::initTestCase()
     settle();
 }
 
+void BenchInitialRates::generation_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::newRow("relatively easy") << 1;
+    QTest::newRow("moderately difficult") << 2;
+    QTest::newRow("difficult") << 3;
+}
+
+// Includes the redraws of problems that cannot be solved from their table.
 void BenchInitialRates::generation()
 {
+    QFETCH(int, level);
     SeededRandom random(3);
     QBENCHMARK {
-        const auto problem = initialrates::generateProblem(random, initialrates::Difficulty::Difficult);
+        const auto problem = initialrates::generateProblem(random, initialrates::Difficulty(level));
         Q_UNUSED(problem);
     }
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "initialrates/grading.h"
 #include "initialrates/problem.h"
 #include "runtime/numbers.h"
 #include "scripted.h"
@@ -180,7 +181,10 @@ void TestGeneration::manyProblems_data()
 }
 
 // Ranges, the shared and doubled concentrations, cut rates and every one of
-// the 24 row orders, over many seeded problems.
+// the 24 row orders, over many seeded problems; and every problem can be
+// solved from its table as shown: each reactant's pair of trials gives its
+// order within 0.1, and k worked out from any row, or their average, is
+// graded right.
 void TestGeneration::manyProblems()
 {
     QFETCH(Difficulty, difficulty);
@@ -190,7 +194,7 @@ void TestGeneration::manyProblems()
     const QList<float> ordersA = hard ? QList<float>{0, 1, 2, 0.5f, 1.5f} : QList<float>{0, 1, 2};
     const QList<float> ordersB = hard ? QList<float>{0, 1, 2, -1} : QList<float>{0, 1, 2};
     QSet<QString> rowOrders;
-    for (int n = 0; n < 3000; ++n) {
+    for (int n = 0; n < 20000; ++n) {
         const Problem p = generateProblem(random, difficulty);
         QVERIFY(ordersA.contains(p.orderA) && ordersB.contains(p.orderB));
         QVERIFY(hard || p.orderA + p.orderB > 0);
@@ -219,6 +223,18 @@ void TestGeneration::manyProblems()
             rowOrder += QString::number(rowNumber(p.rowTop[i]));
         }
         rowOrders.insert(rowOrder);
+        const auto pairOrder = [&p](const std::array<float, 5> &conc, int other) {
+            return std::log(double(p.rate[other]) / p.rate[0]) / std::log(double(conc[other]) / conc[0]);
+        };
+        QVERIFY2(std::fabs(pairOrder(p.concA, 1) - p.orderA) <= 0.1, qPrintable(captions(p.rate).join(u',')));
+        QVERIFY2(std::fabs(pairOrder(p.concB, 2) - p.orderB) <= 0.1, qPrintable(captions(p.rate).join(u',')));
+        double sum = 0.0;
+        for (int i = 0; i < TrialCount; ++i) {
+            const double k = p.rate[i] / (std::pow(p.concA[i], p.orderA) * std::pow(p.concB[i], p.orderB));
+            QVERIFY2(rateConstantVerdict(runtime::trimmedText(k), p.k) == Verdict::Right, qPrintable(QString::number(k)));
+            sum += k;
+        }
+        QCOMPARE(rateConstantVerdict(runtime::trimmedText(sum / TrialCount), p.k), Verdict::Right);
         std::sort(rowOrder.begin(), rowOrder.end());
         QCOMPARE(rowOrder, QStringLiteral("1234"));
     }

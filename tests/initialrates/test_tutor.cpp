@@ -71,8 +71,8 @@ private slots:
     void wrongOrdersUncoverTheWorkedMath();
     void rateConstantStage();
     void unchangedAnswersAreNotChecked();
-    void onlyExactAnswersAreRight_data();
-    void onlyExactAnswersAreRight();
+    void answersAreJudgedAsSubmitJudgesThem_data();
+    void answersAreJudgedAsSubmitJudgesThem();
     void zeroRateGivesANoteNotARatio_data();
     void zeroRateGivesANoteNotARatio();
 };
@@ -278,19 +278,22 @@ void TestTutor::unchangedAnswersAreNotChecked()
              (QList<Kind>{Kind::SameAnswer, Kind::FirstWrong, Kind::SameAnswer}));
 }
 
-void TestTutor::onlyExactAnswersAreRight_data()
+void TestTutor::answersAreJudgedAsSubmitJudgesThem_data()
 {
     QTest::addColumn<Stage>("stage");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<Kind>("kind");
+    // k within 2 %, as Submit takes it; orders exactly.
     QTest::newRow("k 3.47") << Stage::RateConstant << "3.47" << Kind::Right;
-    QTest::newRow("k 3.469, right in grading") << Stage::RateConstant << "3.469" << Kind::FirstWrong;
-    QTest::newRow("k 3.4700001, the same single") << Stage::RateConstant << "3.4700001" << Kind::Right;
+    QTest::newRow("k 3.4696, worked out from a row") << Stage::RateConstant << "3.4696" << Kind::Right;
+    QTest::newRow("k 3.40, 2.02 % low") << Stage::RateConstant << "3.40" << Kind::FirstWrong;
+    QTest::newRow("k 3.54, 2.02 % high") << Stage::RateConstant << "3.54" << Kind::FirstWrong;
+    QTest::newRow("order 0: 0.01 is not 0") << Stage::OrderA << "0.01" << Kind::FirstWrong;
     QTest::newRow("order 0: beyond single range") << Stage::OrderA << "1e39" << Kind::FirstWrong;
     QTest::newRow("order 0: beyond double range") << Stage::OrderA << "-1e400" << Kind::FirstWrong;
 }
 
-void TestTutor::onlyExactAnswersAreRight()
+void TestTutor::answersAreJudgedAsSubmitJudgesThem()
 {
     QFETCH(Stage, stage);
     QFETCH(QString, answer);

@@ -46,8 +46,8 @@ void TestRateLawChecker::normalizes_data()
     QTest::newRow("blanks go, leading r becomes R") << "rate = k [NO]^2^ [H_2_]" << "Rate=k[NO]^2^[H_2_]";
     QTest::newRow("blanks before the r go first") << "   rate=k" << "Rate=k";
     QTest::newRow("only the first r, no other case") << "rrATE=K[no]" << "RrATE=K[no]";
-    QTest::newRow("a tab is no blank") << "\trate =k" << "\trate=k";
-    QTest::newRow("a no-break space is no blank") << QString(QChar(0xa0)) + "rate" << QString(QChar(0xa0)) + "rate";
+    QTest::newRow("tabs, line breaks and no-break spaces are blanks")
+        << QString(QChar(0xa0)) + "\trate\r\n=" + QChar(0x202f) + "k" << "Rate=k";
     QTest::newRow("only blanks") << "     " << "";
     QTest::newRow("non-ASCII kept") << "réaction ç" << "Réactionç";
 }
@@ -87,15 +87,20 @@ void TestRateLawChecker::judges_data()
     QTest::newRow("NO: lower-case formulas")
         << no << "rate=k[no]^2^[h_2_]" << 0
         << Comments{Comment::MissingCompound1, Comment::MissingCompound2, Comment::WrongOrder1} << none;
-    // Where the comments find nothing, only the exact comparison tells.
-    QTest::newRow("NO: Rate= at the end") << no << "k[NO]^2^[H_2_]Rate=" << 0 << Comments{} << none;
-    QTest::newRow("NO: order read without its closing caret") << no << "Rate=k[NO]^23^[H_2_]" << 0 << Comments{}
+    // Where no rule finds anything, the general comment says what to check.
+    const Comments notation{Comment::CheckNotation};
+    QTest::newRow("NO: Rate= at the end") << no << "k[NO]^2^[H_2_]Rate=" << 0 << notation << none;
+    QTest::newRow("NO: order read without its closing caret") << no << "Rate=k[NO]^23^[H_2_]" << 0 << notation
                                                               << none;
-    QTest::newRow("NO: a tab is not removed") << no << "Rate=k[NO]^2^\t[H_2_]" << 0 << Comments{} << none;
+    QTest::newRow("NO: no closing caret") << no << "Rate=k[NO]^2[H_2_]" << 0 << notation << none;
+    QTest::newRow("NO: a tab and a no-break space are blanks")
+        << no << "Rate=k[NO]^2^\t[H_2_]" + QString(QChar(0xa0)) << 1 << Comments{} << none;
 
     // Nitrogen dioxide + carbon monoxide: both first order.
     const int no2 = NitrogenDioxide;
-    QTest::newRow("NO2: partial ^1^") << no2 << "Rate=k[NO_2_]^1^[CO]" << 0 << Comments{} << none;
+    QTest::newRow("NO2: ^1^ for the first reactant only") << no2 << "Rate=k[NO_2_]^1^[CO]" << 1 << Comments{} << ones;
+    QTest::newRow("NO2: swapped, ^1^ for the second only") << no2 << "Rate=k[CO][NO_2_]^1^" << 3 << Comments{}
+                                                           << ones;
     QTest::newRow("NO2: reactants swapped") << no2 << "Rate=k[CO][NO_2_]" << 3 << Comments{} << none;
     QTest::newRow("NO2: swapped, orders of 1 written") << no2 << "Rate=k[CO]^1^[NO_2_]^1^" << 4 << Comments{} << ones;
     QTest::newRow("NO2: wrong order for CO") << no2 << "Rate=k[NO_2_][CO]^2^" << 0 << Comments{Comment::WrongOrder2}
@@ -126,7 +131,7 @@ void TestRateLawChecker::judges_data()
                                                   Comment::WrongOrder1}
                                       << none;
     QTest::newRow("beyond the basic plane") << no << QStringLiteral("Rate=k[NO]^2^[H_2_]\U0001F600") << 0
-                                            << Comments{} << none;
+                                            << notation << none;
     QTest::newRow("line breaks and nulls") << no << QString::fromUtf16(nulls, std::size(nulls) - 1) << 0
                                            << Comments{Comment::WrongOrder1} << none;
 }
@@ -192,7 +197,10 @@ void TestRateLawChecker::reportText_data()
                               << "When the order with respect to a reactant is 1, the number 1 does not need to "
                                  "be written as a superscript following that reactant's concentration.";
     QTest::newRow("right without note") << NitrogenMonoxide << "Rate=k[NO]^2^[H_2_]" << "";
-    QTest::newRow("wrong without comment") << NitrogenDioxide << "Rate=k[NO_2_]^1^[CO]" << "";
+    QTest::newRow("nothing specific: the general comment")
+        << NitrogenDioxide << "Rate=k[NO_2_][CO]+1"
+        << "\r\nCheck how the rate law is written: each order goes between two carets right after its "
+           "concentration, and nothing else belongs in the rate law.";
 }
 
 void TestRateLawChecker::reportText()

@@ -35,7 +35,7 @@ private slots:
     void opensWithTheLeftColumnOnly();
     void choosingAProblemShowsIt_data();
     void choosingAProblemShowsIt();
-    void choosingKeepsTheCommentsButHidesTheVerdict();
+    void choosingAnotherReactionClearsTheVerdict();
     void submitShowsTheVerdict_data();
     void submitShowsTheVerdict();
     void aRightAnswerHidesFeedbackAgain();
@@ -172,18 +172,18 @@ void TestWritingRateLaws::choosingAProblemShowsIt()
     QVERIFY(!label(QStringLiteral("report"))->isVisible());
 }
 
-void TestWritingRateLaws::choosingKeepsTheCommentsButHidesTheVerdict()
+// Comments about one reaction must not stay beside another.
+void TestWritingRateLaws::choosingAnotherReactionClearsTheVerdict()
 {
     choose(1);
     type(QStringLiteral("Rate=k[NO][H_2_]"));
     submit();
-    const QString comments = label(QStringLiteral("report1"))->text();
-    QCOMPARE(comments, QStringLiteral("\nThe order with respect to [NO] is not correct."));
+    QCOMPARE(label(QStringLiteral("report1"))->text(), QStringLiteral("\nThe order with respect to [NO] is not correct."));
     choose(0);
     QCOMPARE(control<QLineEdit>(QStringLiteral("answer"))->text(), QString());
     QVERIFY(!label(QStringLiteral("report"))->isVisible());
-    QVERIFY(label(QStringLiteral("feedback"))->isVisible());
-    QCOMPARE(label(QStringLiteral("report1"))->text(), comments);
+    QVERIFY(!label(QStringLiteral("feedback"))->isVisible());
+    QCOMPARE(label(QStringLiteral("report1"))->text(), QString());
 }
 
 void TestWritingRateLaws::submitShowsTheVerdict_data()
@@ -199,8 +199,13 @@ void TestWritingRateLaws::submitShowsTheVerdict_data()
     QTest::newRow("right, orders of 1 written") << 1 << "Rate=k[H_2_]^1^[NO]^2^" << "Correct" << false << noteText
                                                 << "Rate=k[H_2_]^1^[NO]^2^";
     QTest::newRow("wrong, five lines in order") << 1 << "" << "Incorrect" << true << fiveLines << "";
-    QTest::newRow("wrong, partial ^1^, nothing to say") << 0 << "Rate=k[NO_2_]^1^[CO]" << "Incorrect" << true << ""
-                                                        << "Rate=k[NO_2_]^1^[CO]";
+    QTest::newRow("right, ^1^ for one reactant only") << 0 << "Rate=k[NO_2_]^1^[CO]" << "Correct" << false << noteText
+                                                      << "Rate=k[NO_2_]^1^[CO]";
+    QTest::newRow("wrong, no closing caret: the general comment")
+        << 1 << "Rate=k[NO]^2[H_2_]" << "Incorrect" << true
+        << "\nCheck how the rate law is written: each order goes between two carets right after its concentration, "
+           "and nothing else belongs in the rate law."
+        << "Rate=k[NO]^2[H_2_]";
     QTest::newRow("a thousand carets") << 1 << QString(1000, QLatin1Char('^')) << "Incorrect" << true << fiveLines
                                        << QString(1000, QLatin1Char('^'));
     QTest::newRow("pentoxide, order 1 written") << 2 << "Rate=k[N_2_O_5_]^1^" << "Correct" << false << noteText

@@ -35,8 +35,8 @@ private slots:
     void missingProgramIsNotStarted();
     void enterInABoxPressesItsButton_data();
     void enterInABoxPressesItsButton();
-    void captionsShrinkToStayWhole_data();
-    void captionsShrinkToStayWhole();
+    void captionsGrowIntoFreeSpace_data();
+    void captionsGrowIntoFreeSpace();
 };
 
 void TestControls::twipsMapToLogicalPixels_data()
@@ -206,60 +206,82 @@ void TestControls::missingProgramIsNotStarted()
 
 void TestControls::enterInABoxPressesItsButton_data()
 {
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("enabled and shown") << true << true << 1;
-    QTest::newRow("disabled") << false << true << 0;
-    QTest::newRow("hidden") << true << false << 0;
+    // Submit, then "continue": the first one shown and enabled is pressed.
+    QTest::addColumn<bool>("submitEnabled");
+    QTest::addColumn<bool>("continueShown");
+    QTest::addColumn<int>("submitClicks");
+    QTest::addColumn<int>("continueClicks");
+    QTest::newRow("Submit available") << true << true << 1 << 0;
+    QTest::newRow("Submit locked by a tutoring stage") << false << true << 0 << 1;
+    QTest::newRow("neither available") << false << false << 0 << 0;
 }
 
 void TestControls::enterInABoxPressesItsButton()
 {
-    QFETCH(bool, enabled);
-    QFETCH(bool, visible);
-    QFETCH(int, clicks);
+    QFETCH(bool, submitEnabled);
+    QFETCH(bool, continueShown);
+    QFETCH(int, submitClicks);
+    QFETCH(int, continueClicks);
     QWidget window;
     auto *box = new QLineEdit(&window);
-    auto *button = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("Submit"), 0, 600, 975, 255);
-    pressOnEnter(box, button);
+    auto *submit = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("&Submit"), 0, 600, 975, 255);
+    auto *next = new LabelButton(&window, QStringLiteral("continueAbtn"), QStringLiteral("&continue"), 0, 900, 975, 255);
+    pressOnEnter(box, {submit, next});
     window.show();
-    button->setEnabled(enabled);
-    button->setVisible(visible);
-    QSignalSpy spy(button, &LabelButton::clicked);
+    submit->setEnabled(submitEnabled);
+    next->setVisible(continueShown);
+    QSignalSpy submitted(submit, &LabelButton::clicked);
+    QSignalSpy continued(next, &LabelButton::clicked);
     QTest::keyClicks(box, QStringLiteral("2"));
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(spy.count(), clicks);
+    QCOMPARE(submitted.count(), submitClicks);
+    QCOMPARE(continued.count(), continueClicks);
 }
 
-void TestControls::captionsShrinkToStayWhole_data()
+void TestControls::captionsGrowIntoFreeSpace_data()
 {
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
+    QTest::addColumn<QRect>("box");
     QTest::addColumn<qreal>("pointSize");
-    QTest::addColumn<bool>("shrinks");
-    QTest::newRow("fits as it is") << "Submit" << 975 << 255 << 8.0 << false;
-    QTest::newRow("one line too wide") << "For an overall reaction, to" << 1620 << 195 << 8.0 << true;
-    QTest::newRow("wraps past its height")
-        << "Determining Rate Laws by the Method of Initial Rates" << 3135 << 615 << 16.0 << true;
+    QTest::addColumn<int>("neighbourLeft");
+    QTest::addColumn<QString>("grows");
+    QTest::newRow("fits as it is") << "Submit" << QRect(0, 0, 975, 255) << 8.0 << 0 << "";
+    QTest::newRow("one line too wide grows right")
+        << "For an overall reaction, and more" << QRect(0, 0, 1620, 195) << 8.0 << 0 << "right";
+    QTest::newRow("wrapping box grows down")
+        << "Determining Rate Laws by the Method of Initial Rates" << QRect(0, 0, 3135, 700) << 14.0 << 0 << "down";
+    QTest::newRow("stops short of its neighbour")
+        << "For an overall reaction, and more" << QRect(0, 0, 1620, 195) << 8.0 << 1800 << "right";
 }
 
-void TestControls::captionsShrinkToStayWhole()
+void TestControls::captionsGrowIntoFreeSpace()
 {
+    // A caption keeps its designed font size; where it needs more room, its
+    // box takes free space instead, never covering another control.
     QFETCH(QString, caption);
-    QFETCH(int, width);
-    QFETCH(int, height);
+    QFETCH(QRect, box);
     QFETCH(qreal, pointSize);
-    QFETCH(bool, shrinks);
-    const QFont font = fontOfSize(pointSize);
-    const QRect box = twipsRect(0, 0, width, height);
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    const QFont fitted = fittingFont(font, box, flags, caption);
-    QCOMPARE(fitted.pointSizeF() < font.pointSizeF(), shrinks);
-    const QRect needed = QFontMetrics(fitted).boundingRect(box, flags, caption);
-    QVERIFY(needed.height() <= box.height());
-    QVERIFY(needed.width() <= box.width());
+    QFETCH(int, neighbourLeft);
+    QFETCH(QString, grows);
+    QWidget screen;
+    setDesignSize(&screen, QSize(9000, 3000));
+    screen.resize(twipsRect(0, 0, 9000, 3000).size());
+    QLabel *label = makeLabel(&screen, QStringLiteral("caption"), caption, box.x(), box.y(), box.width(),
+                              box.height(), pointSize);
+    QLabel *neighbour = neighbourLeft > 0 ? makeLabel(&screen, QStringLiteral("next"), QStringLiteral("x"),
+                                                      neighbourLeft, 0, 300, 195)
+                                          : nullptr;
+    applyZoom(&screen);
+    const QRect designed = twipsRect(box.x(), box.y(), box.width(), box.height());
+    QCOMPARE(label->font().pointSizeF(), pointSize);
+    QCOMPARE(label->width() > designed.width(), grows == "right");
+    QCOMPARE(label->height() > designed.height(), grows == "down");
+    if (neighbour) {
+        QVERIFY(!label->geometry().intersects(neighbour->geometry()));
+        return;
+    }
+    const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap, caption);
+    QVERIFY(label->contentsRect().contains(needed));
 }
 
 QTEST_MAIN(TestControls)

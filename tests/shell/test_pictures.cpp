@@ -199,7 +199,7 @@ void TestPictures::screensShowTheirTexts()
     if (auto *label = qobject_cast<QLabel *>(widget))
         QCOMPARE(label->text(), caption);
     else if (auto *button = qobject_cast<runtime::LabelButton *>(widget))
-        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->caption(), caption);
     else
         QFAIL("not a label or label-button");
     // Nothing may spill out of the window (design positions reach one pixel

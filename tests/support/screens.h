@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QScreen>
 #include <QStringList>
+#include <QTest>
 
 namespace testing {
 
@@ -46,6 +47,16 @@ inline QPoint centredPosition(const runtime::Form *form)
     const float left = float(screen.width() * 15) / 2.0f - float(frame.width() * 15) / 2.0f;
     const float top = float(screen.height() * 15) / 2.0f - float(frame.height() * 15) / 2.0f;
     return {runtime::toPixels(left), runtime::toPixels(top)};
+}
+
+// A double click as the window system delivers it: press, release, then a
+// double-click event in place of the second press, and its release.
+inline void doubleClick(QWidget *widget)
+{
+    QTest::mousePress(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
 }
 
 // Closes every loaded form, as if the program had just started afresh.

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "zoom.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace runtime {
+
+namespace {
+
+constexpr double TwipsPerPixelAtFull = 15.0;
+constexpr const char *DesignRectKey = "designRect";
+constexpr const char *SelfSizingKey = "designSelfSizing";
+constexpr const char *DesignPointSizeKey = "designPointSize";
+
+double &currentZoom()
+{
+    static double factor = 1.0;
+    return factor;
+}
+
+bool isPlaced(const QWidget *widget)
+{
+    return widget->property(DesignRectKey).isValid();
+}
+
+bool isSelfSizing(const QWidget *widget)
+{
+    return widget->property(SelfSizingKey).toBool();
+}
+
+int thickness()
+{
+    return std::max(1, int(std::lround(zoom())));
+}
+
+QRect pixelRect(const QRect &twips)
+{
+    return QRect(scaled(twips.x()), scaled(twips.y()), twips.width() > 0 ? scaled(twips.width()) : thickness(),
+                 twips.height() > 0 ? scaled(twips.height()) : thickness());
+}
+
+// The room a control may grow into: up to its parent's edge and short of the
+// nearest sibling to its right or below that it does not already overlap by
+// design.
+QSize roomToGrow(const QWidget *widget, const QRect &design)
+{
+    const QWidget *parent = widget->parentWidget();
+    const QRect bounds(QPoint(0, 0), designRect(parent).size());
+    // A pixel short of the container's edge, which may carry its border.
+    int right = bounds.right() + 1 - 15;
+    int bottom = bounds.bottom() + 1 - 15;
+    for (const QObject *object : parent->children()) {
+        const auto *sibling = qobject_cast<const QWidget *>(object);
+        if (!sibling || sibling == widget || sibling->isWindow() || !isPlaced(sibling))
+            continue;
+        QRect other = designRect(sibling);
+        if (isSelfSizing(sibling))
+            other.setWidth(std::max(other.width(), rightOf(sibling) - other.left()));
+        other.setSize(other.size().expandedTo(QSize(1, 1)));
+        if (other.intersects(design))
+            continue;
+        const bool besideVertically = other.top() < design.bottom() + 1 && other.bottom() + 1 > design.top();
+        const bool besideHorizontally = other.left() < design.right() + 1 && other.right() + 1 > design.left();
+        if (besideVertically && other.left() > design.left())
+            right = std::min(right, other.left());
+        if (besideHorizontally && other.top() > design.top())
+            bottom = std::min(bottom, other.top());
+    }
+    return {scaled(right - design.left()), scaled(bottom - design.top())};
+}
+
+// Where this platform's font needs more room than the design gives a
+// caption, the box grows as far as the free space allows: a box one line high
+// to the right, a wrapping box of several lines down. The font itself never
+// shrinks.
+QSize grownSize(const QWidget *widget, const QRect &design, QSize size)
+{
+    const auto *label = qobject_cast<const QLabel *>(widget);
+    const bool wraps = label ? label->wordWrap() : widget->hasHeightForWidth();
+    const bool button = widget->inherits("QAbstractButton");
+    if (!label && !button)
+        return size;
+    const QFontMetrics metrics = widget->fontMetrics();
+    const int frame = label ? 2 * (label->frameWidth() + label->margin()) : 0;
+    const QSize oneLine = label && wraps ? metrics.size(0, label->text()) + QSize(frame, frame) : widget->sizeHint();
+    QSize needed = size;
+    if (wraps) {
+        const bool singleLineBox = size.height() < 2 * metrics.lineSpacing();
+        if (widget->heightForWidth(size.width()) > size.height()) {
+            if (singleLineBox)
+                needed.setWidth(oneLine.width());
+            else
+                needed.setHeight(widget->heightForWidth(size.width()));
+        }
+    } else {
+        needed.setWidth(oneLine.width());
+    }
+    if (label)
+        needed.setHeight(std::max(needed.height(), std::min(oneLine.height(), metrics.height() + frame)));
+    if (needed.width() <= size.width() && needed.height() <= size.height())
+        return size;
+    return size.expandedTo(needed.boundedTo(roomToGrow(widget, design)));
+}
+
+} // namespace
+
+double zoom()
+{
+    return currentZoom();
+}
+
+void setZoom(double factor)
+{
+    currentZoom() = std::clamp(factor, MinZoom, MaxZoom);
+}
+
+double zoomStep(double factor, int direction)
+{
+    static constexpr std::array<double, 15> steps{0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
+                                                  1.5,  1.75, 2.0,  2.5, 3.0, 3.5, 4.0};
+    if (direction > 0) {
+        const auto next = std::upper_bound(steps.begin(), steps.end(), factor + 1e-6);
+        return next == steps.end() ? steps.back() : *next;
+    }
+    const auto below = std::lower_bound(steps.begin(), steps.end(), factor - 1e-6);
+    return below == steps.begin() ? steps.front() : *(below - 1);
+}
+
+int scaled(double twips)
+{
+    return int(std::lround(twips * zoom() / TwipsPerPixelAtFull));
+}
+
+double unscaled(int pixels)
+{
+    return double(pixels) * TwipsPerPixelAtFull / zoom();
+}
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setProperty(DesignRectKey, QRect(left, top, width, height));
+    widget->setProperty(SelfSizingKey, false);
+    widget->setGeometry(pixelRect(QRect(left, top, width, height)));
+}
+
+void placeAt(QWidget *widget, int left, int top)
+{
+    widget->setProperty(DesignRectKey, QRect(left, top, 0, 0));
+    widget->setProperty(SelfSizingKey, true);
+    widget->move(scaled(left), scaled(top));
+    widget->adjustSize();
+}
+
+void setLeft(QWidget *widget, int left)
+{
+    QRect design = designRect(widget);
+    const int dx = scaled(left) - scaled(design.left());
+    design.moveLeft(left);
+    widget->setProperty(DesignRectKey, design);
+    widget->move(widget->x() + dx, widget->y());
+}
+
+void setTop(QWidget *widget, int top)
+{
+    QRect design = designRect(widget);
+    const int dy = scaled(top) - scaled(design.top());
+    design.moveTop(top);
+    widget->setProperty(DesignRectKey, design);
+    widget->move(widget->x(), widget->y() + dy);
+}
+
+int leftOf(const QWidget *widget)
+{
+    return designRect(widget).left();
+}
+
+int rightOf(const QWidget *widget)
+{
+    const QRect design = designRect(widget);
+    if (isSelfSizing(widget))
+        return design.left() + int(std::lround(unscaled(widget->width())));
+    return design.left() + design.width();
+}
+
+void setDesignSize(QWidget *widget, QSize twips)
+{
+    widget->setProperty(DesignRectKey, QRect(QPoint(0, 0), twips));
+}
+
+QRect designRect(const QWidget *widget)
+{
+    const QVariant value = widget->property(DesignRectKey);
+    if (value.isValid())
+        return value.toRect();
+    return QRect(QPoint(int(unscaled(widget->x())), int(unscaled(widget->y()))),
+                 QSize(int(unscaled(widget->width())), int(unscaled(widget->height()))));
+}
+
+void applyZoom(QWidget *root, QPoint offset)
+{
+    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (widget->isWindow() || !widget->testAttribute(Qt::WA_SetFont))
+            continue;
+        QVariant designSize = widget->property(DesignPointSizeKey);
+        if (!designSize.isValid()) {
+            designSize = widget->font().pointSizeF();
+            widget->setProperty(DesignPointSizeKey, designSize);
+        }
+        QFont font = widget->font();
+        font.setPointSizeF(designSize.toDouble() * zoom());
+        if (font != widget->font())
+            widget->setFont(font);
+    }
+    for (QWidget *widget : widgets) {
+        if (widget->isWindow() || !isPlaced(widget))
+            continue;
+        const QRect design = designRect(widget);
+        const QPoint shift = widget->parentWidget() == root ? offset : QPoint();
+        if (isSelfSizing(widget)) {
+            widget->move(QPoint(scaled(design.left()), scaled(design.top())) + shift);
+            widget->adjustSize();
+            continue;
+        }
+        QRect pixels = pixelRect(design);
+        if (design.width() > 0 && design.height() > 0)
+            pixels.setSize(grownSize(widget, design, pixels.size()));
+        widget->setGeometry(pixels.translated(shift));
+    }
+}
+
+} // namespace runtime
