@@ -5,7 +5,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-sanitized fuzz build setup clean translations
+.PHONY: run test test-sanitized fuzz mutants build setup clean translations
 
 setup:
 	@bash scripts/install-deps.sh
@@ -40,5 +40,11 @@ translations: setup
 fuzz: setup
 	BUILD=$(BUILD) bash scripts/fuzz.sh
 
+# Small faults put into the code one at a time: does the suite catch each?
+# ONLY="id file folder ..." runs a part of the list; MUTANTS_FLAGS=--check
+# only checks that every fault still finds its text. Slow: not part of CI.
+mutants:
+	python3 scripts/mutants.py --build-dir $(BUILD)-mutants --jobs $(JOBS) $(MUTANTS_FLAGS) $(ONLY)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-fuzz $(BUILD)-mutants
