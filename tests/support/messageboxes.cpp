@@ -8,15 +8,8 @@
 
 MessageBoxes::MessageBoxes()
 {
-    m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &MessageBoxes::poll);
-    m_timer.start();
-}
-
-void MessageBoxes::clear()
-{
-    m_texts.clear();
-    m_problems.clear();
+    m_timer.start(5);
 }
 
 void MessageBoxes::poll()
@@ -28,9 +21,8 @@ void MessageBoxes::poll()
     if (box->windowTitle() != QLatin1String("velomira"))
         m_problems.append(QStringLiteral("title: ") + box->windowTitle());
     const auto buttons = box->buttons();
-    if (buttons.size() != 1 || box->standardButton(buttons.first()) != QMessageBox::Ok) {
+    if (buttons.size() != 1 || box->standardButton(buttons.first()) != QMessageBox::Ok)
         m_problems.append(QStringLiteral("buttons: %1").arg(buttons.size()));
-    }
     if (!buttons.isEmpty())
         QTest::mouseClick(buttons.first(), Qt::LeftButton);
 }

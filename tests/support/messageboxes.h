@@ -16,7 +16,7 @@ public:
     QStringList texts() const { return m_texts; }
     // Anything unexpected about a box (its title, its buttons), or empty.
     QStringList problems() const { return m_problems; }
-    void clear();
+    void clear() { m_texts.clear(); m_problems.clear(); }
 
 private:
     void poll();

@@ -4,10 +4,7 @@
 #include "runtime/forms.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QScreen>
-#include <QStringList>
 #include <QTest>
 
 namespace testing {
@@ -19,13 +16,13 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
+// The names of the forms shown, or of all loaded, sorted.
 inline QStringList visibleScreens()
 {
     QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
+    for (QWidget *w : QApplication::topLevelWidgets())
         if (qobject_cast<runtime::Form *>(w) && w->isVisible())
             names.append(w->objectName());
-    }
     names.sort();
     return names;
 }
@@ -42,11 +39,10 @@ inline QStringList loadedScreens()
 // Where centring puts a form: half the screen less half the form, in twips.
 inline QPoint centredPosition(const runtime::Form *form)
 {
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    const QRect frame = form->frameGeometry();
-    const float left = float(screen.width() * 15) / 2.0f - float(frame.width() * 15) / 2.0f;
-    const float top = float(screen.height() * 15) / 2.0f - float(frame.height() * 15) / 2.0f;
-    return {runtime::toPixels(left), runtime::toPixels(top)};
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size() * 15;
+    const QSize frame = form->frameGeometry().size() * 15;
+    return {runtime::toPixels(float(screen.width()) / 2.0f - float(frame.width()) / 2.0f),
+            runtime::toPixels(float(screen.height()) / 2.0f - float(frame.height()) / 2.0f)};
 }
 
 // A double click as the window system delivers it: press, release, then a
