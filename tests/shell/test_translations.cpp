@@ -292,6 +292,7 @@ void TestTranslations::act(const QString &step)
                 m_draws->insert(m_draws->end(), {0.5f, 0.85f, 0.3f});
         }
         unloadAll();
+        unloadAll(); // closing a module brings the start screen back
         m_form = runtime::showForm(words[1]);
     } else {
         // With no calculator to start, the student is told so.
@@ -319,6 +320,7 @@ void TestTranslations::check(const QString &where)
     };
     for (const QString &text : m_boxes->texts())
         add(QStringLiteral("message"), text);
+    m_faults << m_boxes->problems();
     m_boxes->clear();
     QList<QWidget *> widgets = m_form->findChildren<QWidget *>();
     widgets.prepend(m_form);
@@ -421,7 +423,6 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
         check(m_form->objectName() + u' ' + step);
     }
     QCoreApplication::removeTranslator(&catalogue);
-    QVERIFY2(boxes.problems().isEmpty(), qPrintable(boxes.problems().join(u'\n')));
     QVERIFY2(m_faults.isEmpty(), qPrintable(m_faults.join(u'\n')));
 }
 
