@@ -1,216 +1,148 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Moving between the screens by mouse and by the desktop's keys (F1, Escape,
+// Ctrl+W, Ctrl+Q): which screens are shown and loaded, their captions, and
+// where each one opens.
 #include "messageboxes.h"
 #include "runtime/forms.h"
 #include "runtime/labelbutton.h"
 #include "screens.h"
 #include "shell/screens.h"
 
-#include <QSignalSpy>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 using namespace testing;
 
-class TestNavigation : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void startsOnTheCentredStartScreen();
-    void moduleButtonsOpenTheirScreens_data();
-    void moduleButtonsOpenTheirScreens();
-    void closingAModuleBringsBackTheStartScreenCentred_data();
-    void closingAModuleBringsBackTheStartScreenCentred();
-    void explanationRoundTrip_data();
-    void explanationRoundTrip();
-    void closingAnExplanationActsAsReturn_data();
-    void closingAnExplanationActsAsReturn();
-    void moduleScreenIsCreatedAfresh();
-    void closingTheStartScreenEndsTheProgram();
+namespace {
 
-private:
-    void click(runtime::Form *form, const char *name);
-    runtime::Form *start();
-};
-
-void TestNavigation::initTestCase()
+// "visible screens / loaded screens"
+QString shown()
 {
-    runtime::initialiseApplication();
-    registerScreens();
+    return visibleScreens().join(u',') + QStringLiteral(" / ") + loadedScreens().join(u',');
 }
 
-void TestNavigation::init()
+void click(runtime::Form *form, const QString &name)
 {
-    unloadAll();
-}
-
-void TestNavigation::cleanup()
-{
-    unloadAll();
-}
-
-runtime::Form *TestNavigation::start()
-{
-    runtime::Form *form = runtime::showForm(QStringLiteral("ratestart"));
-    settle();
-    return form;
-}
-
-void TestNavigation::click(runtime::Form *form, const char *name)
-{
-    auto *button = form->findChild<runtime::LabelButton *>(QString::fromLatin1(name));
-    QVERIFY2(button, name);
-    QVERIFY2(button->isVisible(), name);
+    auto *button = form->findChild<runtime::LabelButton *>(name);
+    QVERIFY2(button && button->isVisible(), qPrintable(name));
     QTest::mouseClick(button, Qt::LeftButton);
     settle();
 }
 
-void TestNavigation::startsOnTheCentredStartScreen()
+void press(runtime::Form *form, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
-    runtime::Form *form = start();
-    QCOMPARE(visibleScreens(), QStringList{QStringLiteral("ratestart")});
-    QCOMPARE(form->windowTitle(), QStringLiteral("Velomira"));
-    QCOMPARE(form->frameGeometry().topLeft(), centredPosition(form));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form, key, modifiers);
+    settle();
 }
 
-void TestNavigation::moduleButtonsOpenTheirScreens_data()
+} // namespace
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        runtime::initialiseApplication();
+        registerScreens();
+    }
+    void cleanup() { unloadAll(); }
+    void walksThroughAModule_data();
+    void walksThroughAModule();
+    void closingTheStartScreenEndsTheProgram();
+};
+
+void TestNavigation::walksThroughAModule_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("initial rates") << "btninitialrates" << "ratetutor" << "Method of Initial Rates";
-    QTest::newRow("graphical") << "btngraphicalmethod" << "ratetutor2" << "Graphical Method";
-    QTest::newRow("writing") << "btnwritingratelaws" << "writingratelaws" << "Writing Rate Laws";
+    QTest::addColumn<QString>("page");
+    QTest::newRow("initial rates") << "btninitialrates" << "ratetutor" << "Method of Initial Rates" << "approachform";
+    QTest::newRow("graphical") << "btngraphicalmethod" << "ratetutor2" << "Graphical Method" << "approachform2";
+    QTest::newRow("writing") << "btnwritingratelaws" << "writingratelaws" << "Writing Rate Laws" << "";
 }
 
-void TestNavigation::moduleButtonsOpenTheirScreens()
+void TestNavigation::walksThroughAModule()
 {
     QFETCH(QString, button);
     QFETCH(QString, screen);
     QFETCH(QString, caption);
+    QFETCH(QString, page);
     MessageBoxes boxes;
-    click(start(), button.toLatin1().constData());
-    QCOMPARE(visibleScreens(), QStringList{screen});
-    QCOMPARE(loadedScreens(), QStringList{screen});
-    runtime::Form *module = runtime::loadedForm(screen);
+    runtime::Form *start = runtime::showForm(QStringLiteral("ratestart"));
+    settle();
+    QCOMPARE(start->windowTitle(), QStringLiteral("Velomira"));
+    QCOMPARE(start->frameGeometry().topLeft(), centredPosition(start));
+
+    // The start screen, moved aside, makes way for the module, centred.
+    start->move(start->pos() + QPoint(-40, 25));
+    click(start, button);
+    QCOMPARE(shown(), screen + " / " + screen);
+    QPointer<runtime::Form> module = runtime::loadedForm(screen);
     QCOMPARE(module->windowTitle(), caption);
     QCOMPARE(module->frameGeometry().topLeft(), centredPosition(module));
-}
 
-void TestNavigation::closingAModuleBringsBackTheStartScreenCentred_data()
-{
-    moduleButtonsOpenTheirScreens_data();
-}
+    // The explanation page opens where the tutor is and hides it. Return,
+    // Escape, Ctrl+W and closing the window each bring back the same tutor,
+    // state and all, to where the student moved the page.
+    for (int way = 0; !page.isEmpty() && way < 4; ++way) {
+        const QPoint place = module->frameGeometry().topLeft();
+        if (way % 2)
+            press(module, Qt::Key_F1);
+        else
+            click(module, QStringLiteral("approach"));
+        QCOMPARE(shown(), page + " / " + page + ',' + screen);
+        runtime::Form *explanation = runtime::loadedForm(page);
+        QCOMPARE(explanation->windowTitle(), caption);
+        QCOMPARE(explanation->frameGeometry().topLeft(), place);
+        const QPoint moved = place + QPoint(way * 20 - 30, 40 - way * 15);
+        explanation->move(moved);
+        if (way == 0)
+            click(explanation, QStringLiteral("btnreturn"));
+        else if (way == 1)
+            press(explanation, Qt::Key_Escape);
+        else if (way == 2)
+            press(explanation, Qt::Key_W, Qt::ControlModifier);
+        else
+            QVERIFY(explanation->close());
+        settle();
+        QCOMPARE(shown(), screen + " / " + screen);
+        QVERIFY(module);
+        QCOMPARE(module->frameGeometry().topLeft(), moved);
+    }
 
-void TestNavigation::closingAModuleBringsBackTheStartScreenCentred()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, screen);
-    MessageBoxes boxes;
-    runtime::Form *first = start();
-    first->move(first->frameGeometry().topLeft() + QPoint(-40, 25));
-    click(first, button.toLatin1().constData());
-    QVERIFY(runtime::loadedForm(screen)->close());
-    settle();
-    QCOMPARE(visibleScreens(), QStringList{QStringLiteral("ratestart")});
-    QCOMPARE(loadedScreens(), QStringList{QStringLiteral("ratestart")});
-    runtime::Form *again = runtime::loadedForm(QStringLiteral("ratestart"));
-    QCOMPARE(again->frameGeometry().topLeft(), centredPosition(again));
-}
+    // Ctrl+W closes the module as its close button does: the start screen
+    // comes back centred, and the module is made afresh the next time.
+    press(module, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(shown(), QStringLiteral("ratestart / ratestart"));
+    QVERIFY(module.isNull());
+    start = runtime::loadedForm(QStringLiteral("ratestart"));
+    QCOMPARE(start->frameGeometry().topLeft(), centredPosition(start));
+    click(start, button);
 
-void TestNavigation::explanationRoundTrip_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("tutor");
-    QTest::addColumn<QString>("explanation");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("initial rates") << "btninitialrates" << "ratetutor" << "approachform" << "Method of Initial Rates";
-    QTest::newRow("graphical") << "btngraphicalmethod" << "ratetutor2" << "approachform2" << "Graphical Method";
-}
-
-void TestNavigation::explanationRoundTrip()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, tutor);
-    QFETCH(QString, explanation);
-    QFETCH(QString, caption);
-    MessageBoxes boxes;
-    click(start(), button.toLatin1().constData());
-    runtime::Form *tutorForm = runtime::loadedForm(tutor);
-    tutorForm->move(tutorForm->frameGeometry().topLeft() + QPoint(13, -7));
-    const QPoint tutorPlace = tutorForm->frameGeometry().topLeft();
-
-    click(tutorForm, "approach");
-    QCOMPARE(visibleScreens(), QStringList{explanation});
-    QCOMPARE(loadedScreens(), (QStringList{explanation, tutor}));
-    runtime::Form *explanationForm = runtime::loadedForm(explanation);
-    QCOMPARE(explanationForm->windowTitle(), caption);
-    QCOMPARE(explanationForm->frameGeometry().topLeft(), tutorPlace);
-    QVERIFY(tutorForm->isHidden());
-
-    // The student moves the explanation; the tutor comes back there.
-    const QPoint moved = tutorPlace + QPoint(50, 30);
-    explanationForm->move(moved);
-    click(explanationForm, "btnreturn");
-    QCOMPARE(visibleScreens(), QStringList{tutor});
-    QCOMPARE(loadedScreens(), QStringList{tutor});
-    QCOMPARE(runtime::loadedForm(tutor), tutorForm); // the same screen, state and all
-    QCOMPARE(tutorForm->frameGeometry().topLeft(), moved);
-}
-
-void TestNavigation::closingAnExplanationActsAsReturn_data()
-{
-    explanationRoundTrip_data();
-}
-
-void TestNavigation::closingAnExplanationActsAsReturn()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, tutor);
-    QFETCH(QString, explanation);
-    MessageBoxes boxes;
-    click(start(), button.toLatin1().constData());
-    runtime::Form *tutorForm = runtime::loadedForm(tutor);
-    click(tutorForm, "approach");
-    runtime::Form *explanationForm = runtime::loadedForm(explanation);
-    const QPoint moved = explanationForm->frameGeometry().topLeft() + QPoint(-20, 40);
-    explanationForm->move(moved);
-    QVERIFY(explanationForm->close());
-    settle();
-    QCOMPARE(visibleScreens(), QStringList{tutor});
-    QCOMPARE(loadedScreens(), QStringList{tutor});
-    QCOMPARE(tutorForm->frameGeometry().topLeft(), moved);
-
-    // And the tutor can open its explanation again afterwards.
-    click(tutorForm, "approach");
-    QCOMPARE(visibleScreens(), QStringList{explanation});
-}
-
-void TestNavigation::moduleScreenIsCreatedAfresh()
-{
-    MessageBoxes boxes;
-    click(start(), "btnwritingratelaws");
-    QPointer<runtime::Form> first = runtime::loadedForm(QStringLiteral("writingratelaws"));
-    first->close();
-    settle();
-    QVERIFY(first.isNull());
-    click(runtime::loadedForm(QStringLiteral("ratestart")), "btnwritingratelaws");
-    QVERIFY(runtime::loadedForm(QStringLiteral("writingratelaws")) != nullptr);
+    // Ctrl+Q ends everything, even behind an explanation page, and brings
+    // no screen back.
+    if (!page.isEmpty())
+        press(runtime::loadedForm(screen), Qt::Key_F1);
+    press(runtime::loadedForm(page.isEmpty() ? screen : page), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(shown(), QStringLiteral(" / "));
+    QVERIFY(boxes.texts().isEmpty());
 }
 
 void TestNavigation::closingTheStartScreenEndsTheProgram()
 {
-    // The program's event loop must end by itself once the start screen is
-    // closed; should it not, the guard ends it with a failure code.
-    runtime::Form *form = start();
+    // The event loop must end by itself; should it not, the guard ends it
+    // with a failure code.
+    runtime::Form *form = runtime::showForm(QStringLiteral("ratestart"));
     QTimer::singleShot(0, form, [form] { form->close(); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(3); });
     QCOMPARE(QCoreApplication::exec(), 0);
     settle();
-    QVERIFY(loadedScreens().isEmpty());
-    QVERIFY(visibleScreens().isEmpty());
+    QCOMPARE(shown(), QStringLiteral(" / "));
 }
 
 QTEST_MAIN(TestNavigation)
