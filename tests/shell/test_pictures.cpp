@@ -55,6 +55,8 @@ private slots:
     void scriptsSitAboveAndBelowTheBaseline_data();
     void scriptsSitAboveAndBelowTheBaseline();
     void fractionPutsNumeratorOverBar();
+    void partsAddUpAcrossScriptsAndArrows_data();
+    void partsAddUpAcrossScriptsAndArrows();
     void everyPictureFillsItsBox_data();
     void everyPictureFillsItsBox();
 };
@@ -117,6 +119,25 @@ void TestPictures::fractionPutsNumeratorOverBar()
     }
     QVERIFY(barRow > all.top() + 4);
     QVERIFY(barRow < all.bottom() - 4);
+}
+
+void TestPictures::partsAddUpAcrossScriptsAndArrows_data()
+{
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("a subscript closes: the O after H_2_ is full size") << "H_2_O" << QStringList{"H_2_", "O"};
+    // "->" below stands for the arrow drawn on its own.
+    QTest::newRow("-> is one arrow, with nothing left of it after") << "A -> C" << QStringList{"A ", "->", " C"};
+}
+
+void TestPictures::partsAddUpAcrossScriptsAndArrows()
+{
+    QFETCH(QString, markup);
+    QFETCH(QStringList, parts);
+    double width = 0.0;
+    for (const QString &part : parts)
+        width += (part == u"->" ? pictures::formula(pictures::arrow()) : pictures::formula(part))->size().width();
+    QVERIFY2(qAbs(pictures::formula(markup)->size().width() - width) < 0.5, qPrintable(QString::number(width)));
 }
 
 void TestPictures::everyPictureFillsItsBox_data()
