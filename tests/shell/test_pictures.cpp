@@ -45,6 +45,17 @@ QImage render(const pictures::DrawingPtr &drawing, double scale)
     return image;
 }
 
+// A solid block: where its ink lands shows where a drawing was placed.
+struct Block : pictures::Drawing {
+    QSizeF extent;
+    explicit Block(QSizeF extent)
+        : extent(extent)
+    {
+    }
+    QSizeF size() const override { return extent; }
+    void paint(QPainter &painter) const override { painter.fillRect(QRectF(QPointF(), extent), Qt::black); }
+};
+
 } // namespace
 
 class TestPictures : public QObject
@@ -59,6 +70,7 @@ private slots:
     void partsAddUpAcrossScriptsAndArrows();
     void everyPictureFillsItsBox_data();
     void everyPictureFillsItsBox();
+    void drawingsLandInsideTheirBoxes();
 };
 
 void TestPictures::initTestCase()
@@ -164,6 +176,23 @@ void TestPictures::everyPictureFillsItsBox()
         }
     }
     unloadAll();
+}
+
+void TestPictures::drawingsLandInsideTheirBoxes()
+{
+    using namespace pictures;
+    // A square in a wide box is scaled to the box's height, not cut to its width.
+    Picture box(nullptr, QStringLiteral("box"), std::make_shared<Block>(QSizeF(100, 100)), {}, 0, 0, 3000, 750);
+    QCOMPARE(inkBounds(box.grab().toImage()), QRect(0, 0, 50, 50));
+    // The plot's upright axis label stands as tall as it lay wide, inside its box.
+    const DrawingPtr upright = turnedUp(std::make_shared<Block>(QSizeF(60, 20)));
+    QCOMPARE(upright->size(), QSizeF(20, 60));
+    QCOMPARE(inkBounds(render(upright, 1.0)), QRect(0, 0, 20, 60));
+    // An order is written after the closing bracket, not over the opening one.
+    const auto bracketed = [](Node power) {
+        return inkBounds(render(formula(brackets(text(QStringLiteral("A")), Bracket::Square, power)), 2.0));
+    };
+    QVERIFY(bracketed(text(QStringLiteral("2"))).right() > bracketed(nullptr).right() + 4);
 }
 
 QTEST_MAIN(TestPictures)
