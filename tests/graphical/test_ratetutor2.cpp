@@ -241,6 +241,7 @@ void TestRateTutor2::tutorsTheOrderByKeyboard()
     QVERIFY(shown("ordertable"));
     type("orderAinput", "1", true);
     QCOMPARE(caption("atutorlab"), "Good. This is the correct order for A.");
+    QVERIFY(!shown("ordertable"));
     press(Qt::Key_Return);
     QVERIFY(!shown("tutorbox"));
     QCOMPARE(focusName(), "orderAinput");
