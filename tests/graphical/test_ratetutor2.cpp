@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The graphical-method screen, worked with the mouse and Enter.
+// The graphical-method screen, worked with the mouse and Enter, and with
+// the keyboard alone as a screen-reader user would.
 #include "messageboxes.h"
 #include "runtime/controls.h"
 #include "runtime/labelbutton.h"
@@ -8,6 +9,7 @@
 #include "screens.h"
 #include "shell/screens.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -24,6 +26,7 @@ private slots:
     void cleanup() { unloadAll(); }
     void worksAProblemOfEachOrder_data();
     void worksAProblemOfEachOrder();
+    void tutorsTheOrderByKeyboard();
 
 private:
     // Opens the screen on a problem from these draws; later ones are first
@@ -63,6 +66,17 @@ private:
     QString caption(const QString &label) const { return find<QLabel>(label)->text(); }
     bool shown(const QString &name) const { return find(name)->isVisibleTo(m_form); }
     bool enabled(const QString &name) const { return find(name)->isEnabled(); }
+    QAccessibleInterface *of(const QString &name) const { return QAccessible::queryAccessibleInterface(find(name)); }
+    QString focusName() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        // A button's mnemonic presses it the way a click looks: down, then
+        // up a moment later.
+        if (modifiers & Qt::AltModifier)
+            QTest::qWait(150);
+        settle();
+    }
 
     runtime::Form *m_form{nullptr};
     runtime::ScriptedRandom::Script m_script{std::make_shared<std::deque<float>>()};
@@ -172,6 +186,65 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     click("submitbtn");
     QCOMPARE(caption("Aresponse") + caption("kresponse"), QStringLiteral("Incorrect order.Incorrect k."));
     QVERIFY(caption("numattempts_4") == "1" && shown("lblnotutor") && !shown("tutorbox") && enabled("submitbtn"));
+}
+
+// A first-order problem answered with the wrong order, and its tutoring,
+// with Tab, the arrows, Space, Enter and the Alt mnemonics alone; the plot
+// types say whether they are chosen and the plot says what it shows.
+void TestRateTutor2::tutorsTheOrderByKeyboard()
+{
+    open({});
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    // The arrows move within the problems and choose one, new each time.
+    find("problem_0")->setFocus();
+    press(Qt::Key_Down);
+    press(Qt::Key_Up);
+    QVERIFY(find<QRadioButton>("problem_0")->isChecked());
+    press(Qt::Key_Tab);
+    QCOMPARE(focusName(), "kinput");
+    type("kinput", "0.58");
+    type("orderAinput", "2", true);
+    QCOMPARE(caption("numattempts_0") + caption("tutortitle"), "1Determining Reaction Order.");
+    QCOMPARE(focusName(), "tutorbox");
+
+    // Back to the plot types, [A]; Alt+P plots, Alt+L fits, and the plot
+    // says its points and its line.
+    press(Qt::Key_Backtab);
+    QCOMPARE(focusName(), "plottype_2");
+    press(Qt::Key_Backtab);
+    press(Qt::Key_Backtab);
+    QVERIFY(of("plottype_0")->state().checkable && !of("plottype_0")->state().checked);
+    press(Qt::Key_Space);
+    QVERIFY(of("plottype_0")->state().checked && of("plottype_0")->state().selected);
+    press(Qt::Key_P, Qt::AltModifier);
+    const QString points = of("plot")->text(QAccessible::Description);
+    QVERIFY2(points.startsWith(u"[A] vs. time, points at 0 to 8 minutes: (0, 0.85), (1, "), qPrintable(points));
+    QVERIFY2(points.contains(u"(8, 0.0082)") && !points.contains(u"line"), qPrintable(points));
+    press(Qt::Key_L, Qt::AltModifier);
+    const QString fitted = of("plot")->text(QAccessible::Description);
+    QVERIFY2(fitted.startsWith(points) && fitted.contains(u"Least-squares line: slope -0."), qPrintable(fitted));
+
+    // Choosing ln[A] clears the plot and what it says; Alt+C goes on.
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    QVERIFY(!of("plottype_0")->state().checked && of("plot")->text(QAccessible::Description).isEmpty());
+    press(Qt::Key_P, Qt::AltModifier);
+    press(Qt::Key_L, Qt::AltModifier);
+    QVERIFY(shown("labslope"));
+    press(Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(focusName(), "orderAinput");
+
+    // Enter goes on: a wrong order shows the table, the right one ends the
+    // tutoring and hands the focus back to the answers.
+    type("orderAinput", "0", true);
+    QVERIFY(shown("ordertable"));
+    type("orderAinput", "1", true);
+    QCOMPARE(caption("atutorlab"), "Good. This is the correct order for A.");
+    QVERIFY(!shown("ordertable"));
+    press(Qt::Key_Return);
+    QVERIFY(!shown("tutorbox"));
+    QCOMPARE(focusName(), "orderAinput");
 }
 
 QTEST_MAIN(TestRateTutor2)

@@ -1,4 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Method of Initial Rates screen worked through, partly with the mouse
+// and partly with the keyboard alone (Tab, Space, Enter, Alt and the
+// underlined letter), and what a screen reader learns on the way: names,
+// selected states and the announced verdicts.
 #include "messageboxes.h"
 #include "runtime/controls.h"
 #include "runtime/forms.h"
@@ -7,15 +11,33 @@
 #include "scripted.h"
 #include "shell/screens.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace testing;
+
+namespace {
+
+// What screen readers were told since the last clear: which object, what kind.
+QList<QPair<QString, QAccessible::Event>> announced;
+
+void record(QAccessibleEvent *event)
+{
+    if (auto *widget = qobject_cast<QWidget *>(event->object()))
+        announced.append({widget->objectName(), event->type()});
+}
+
+} // namespace
 
 class TestRateTutor : public QObject
 {
@@ -47,6 +69,9 @@ private:
     bool shown(const QString &name) { return get(name)->isVisible(); }
     bool enabled(const QString &name) { return get(name)->isEnabled(); }
     QColor rowColour(int trial) { return get<runtime::LabelButton>(QStringLiteral("Trial_%1").arg(trial))->backgroundColor(); }
+    // What a screen reader is told of a control.
+    QAccessibleInterface *of(const QString &name) { return QAccessible::queryAccessibleInterface(get(name)); }
+    QString said(const QString &name, QAccessible::Text kind = QAccessible::Name) { return of(name)->text(kind); }
     void click(const QString &name)
     {
         QWidget *widget = get(name);
@@ -54,27 +79,35 @@ private:
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
         settle();
     }
-    void type(const QString &box, const QString &text)
+    // Types into an answer box, and presses Enter there if asked.
+    void type(const QString &box, const QString &text, bool enter = false)
     {
-        get<QLineEdit>(box)->selectAll();
-        QTest::keyClick(get(box), Qt::Key_Delete);
+        get<QLineEdit>(box)->clear();
         QTest::keyClicks(get(box), text);
-    }
-    void submit(const QString &orderA, const QString &orderB, const QString &k)
-    {
-        type("orderAinput", orderA);
-        type("orderBinput", orderB);
-        type("kinput", k);
-        click("submitbtn");
-    }
-    // Types into an answer box and presses continue.
-    void answer(const QString &box, const QString &text)
-    {
-        type(box, text);
-        click("continueAbtn");
+        if (enter)
+            QTest::keyClick(get(box), Qt::Key_Return);
+        settle();
     }
     // Clicks one of the row's labels: its Trial label or a value in front.
     void pickRow(int trial, const QString &label = "Trial") { click(label + u'_' + QString::number(trial)); }
+    QString focusName()
+    {
+        // A dismissed message box hands the window its activation back, as
+        // the desktop does.
+        m_form->activateWindow();
+        (void)QTest::qWaitForWindowActive(m_form);
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        focusName();
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        // A button's mnemonic presses it the way a click looks: down, then
+        // up a moment later.
+        if (modifiers & Qt::AltModifier)
+            QTest::qWait(150);
+        settle();
+    }
 
     runtime::ScriptedRandom::Script m_draws;
     runtime::Form *m_form{nullptr};
@@ -86,6 +119,9 @@ void TestRateTutor::initTestCase()
     runtime::initialiseApplication();
     registerScreens();
     runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
+    // As when a screen reader runs, so that events are sent.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(record);
 }
 
 void TestRateTutor::init()
@@ -120,14 +156,40 @@ void TestRateTutor::opensOnProblemOneAndLevelsApplyToTheNextChoice()
         for (const QString &name : names)
             QCOMPARE(get(name)->mapTo(client, QPoint()).y(), runtime::toPixels(tops[i]));
     }
-    // Before any tutoring stage, rows do not select.
+
+    // To a screen reader each row is one item that says its trial and its
+    // values, listed as the screen shows them, with no loose value labels.
+    QCOMPARE(said("Trial_0"), "Trial 1: [A] 0.405 mol/L, [B] 0.645 mol/L, rate 0.5846 mol/L-min");
+    QCOMPARE(said("Trial_3"), "Trial 2: [A] 0.183 mol/L, [B] 0.981 mol/L, rate 0.6111 mol/L-min");
+    QCOMPARE(of("Trial_0")->childCount(), 0);
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(client);
+    QStringList listed;
+    for (int i = 0; i < area->childCount(); ++i)
+        listed << area->child(i)->object()->objectName();
+    QCOMPARE(listed.filter(QRegularExpression("^(Trial|labconcA)_")), (QStringList{"Trial_0", "Trial_3", "Trial_1", "Trial_2"}));
+
+    // Before any tutoring stage rows neither select nor take the focus: Tab
+    // runs along the top, down the problems and on to the answers.
     pickRow(2, "Labrate");
     QCOMPARE(rowColour(2), runtime::ground());
+    QVERIFY(!of("Trial_0")->state().selectable);
+    get("calculator")->setFocus();
+    for (const char *next : {"approach", "problem_0", "kinput", "orderAinput", "orderBinput", "submitbtn"}) {
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), next);
+    }
 
-    // Difficult takes effect at the next choice: one more draw (0.1 halves
-    // the order in A) and no doubled concentrations.
-    const QList<QAction *> levels = get<QMenu>("mnudifficulty")->actions();
-    levels.last()->trigger();
+    // Difficult, chosen with Alt+D and the arrows, takes effect at the next
+    // choice: one more draw (0.1 halves the order in A) and no doubled
+    // concentrations.
+    auto *menu = get<QMenu>("mnudifficulty");
+    QTest::keyClick(m_form, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    settle();
+    QVERIFY(get<QAction>("mnudifficult")->isChecked() && !get<QAction>("mnueasy")->isChecked());
     QCOMPARE(text("labconcA_1"), " .81");
     pushKnownProblem(m_draws, {0.1f});
     click("problem_2");
@@ -138,21 +200,51 @@ void TestRateTutor::opensOnProblemOneAndLevelsApplyToTheNextChoice()
 void TestRateTutor::wholeProblemThroughTheScreen()
 {
     MessageBoxes boxes;
-    // The order in A wrong, B wrong, k right: the stage for A only.
-    submit("2", "1", "3.5");
+    announced.clear();
+    // Sent with Enter: the order in A wrong, B wrong, k right: the stage for
+    // A only. The verdicts and the stage's instruction are announced, and the
+    // stage takes the focus.
+    type("orderAinput", "2");
+    type("orderBinput", "1");
+    type("kinput", "3.5", true);
     QCOMPARE(texts({"numattempts_0", "Aresponse", "Bresponse", "kresponse", "Label15"}),
              (QStringList{"1", "Incorrect order with respect to A.", "Incorrect order with respect to B.",
                           "Correct rate constant.", "Determining Order with Respect to [A]"}));
     for (const char *locked : {"submitbtn", "kinput", "orderAinput", "orderBinput"})
         QVERIFY2(!enabled(locked), locked);
+    QCOMPARE(focusName(), "orderAtutor");
+    for (const QString name : {"responseframe", "orderAtutor"})
+        QVERIFY2(announced.contains({name, QAccessible::DescriptionChanged}), qPrintable(name));
+    QVERIFY(said("responseframe", QAccessible::Description).contains(u"Incorrect order with respect to A.")
+            && said("orderAtutor", QAccessible::Description).contains(u"Choose two reactions"));
+    QCOMPARE(said("numattempts_0"), "Problem 1 attempts: 1");
+    QCOMPARE(said("probcomplete_0"), "Problem 1 complete: No");
 
-    // A wrong pair, then the right pair picked through value labels; the
-    // worked math puts the lower trial first, whatever the click order.
+    // Now the rows are Tab stops, in the order the screen shows them.
+    for (const char *previous : {"Trial_2", "Trial_1", "Trial_3", "Trial_0"}) {
+        press(Qt::Key_Backtab);
+        QCOMPARE(focusName(), previous);
+    }
+    // Alt+C with no rows chosen is refused and the focus goes to the first
+    // row. Space chooses a row and says so; again, and it is let go.
+    press(Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(boxes.texts(), QStringList{"Choose two reactions that have equal [B]."});
+    QCOMPARE(focusName(), "Trial_0");
+    QVERIFY(of("Trial_0")->state().selectable && !of("Trial_0")->state().selected);
+    press(Qt::Key_Space);
+    QVERIFY(of("Trial_0")->state().selected && of("Trial_0")->state().checked);
+    QVERIFY(announced.contains({"Trial_0", QAccessible::StateChanged}));
+    press(Qt::Key_Space);
+    QVERIFY(!of("Trial_0")->state().selected);
+
+    // A wrong pair, then the right pair picked with the mouse through value
+    // labels; the worked math puts the lower trial first, whatever the click
+    // order.
     pickRow(1);
     pickRow(2, "Labrate");
     QCOMPARE(rowColour(2), runtime::grey());
     click("continueAbtn");
-    QCOMPARE(boxes.texts().value(0), "Choose two reactions that have equal [B].");
+    QCOMPARE(boxes.texts().size(), 2);
     pickRow(2, "LabconcB");
     QCOMPARE(rowColour(2), runtime::ground());
     // A double click on a row selects it once, not twice (which would leave it unselected).
@@ -161,48 +253,44 @@ void TestRateTutor::wholeProblemThroughTheScreen()
     // A click on the slot already selected loses no work.
     click("problem_0");
     QCOMPARE(texts({"Label15", "labconcA_1"}), (QStringList{"Determining Order with Respect to [A]", " .81"}));
-    // One double click on continue takes one step: the choice, not also the answer.
-    doubleClick(get("continueAbtn"));
+    press(Qt::Key_C, Qt::AltModifier);
     QVERIFY(shown("eqimage") && enabled("orderAinput") && !enabled("orderBinput"));
-    QCOMPARE(boxes.texts().size(), 1);
+    QCOMPARE(focusName(), "orderAinput");
 
-    // A wrong order opens the worked math.
-    answer("orderAinput", "3");
+    // Enter in the box goes on: a wrong order opens the worked math.
+    type("orderAinput", "3", true);
     QVERIFY(shown("fullmathA") && !shown("loglab"));
     QCOMPARE(texts({"ratesel1", "ratesel2", "a1", "a2", "raterat"}),
              (QStringList{".5846", "1.169", ".405", ".81", " .5000855 = .5"}));
 
-    // The explanation and back, in the middle of the stage.
-    click("approach");
-    QCOMPARE(visibleScreens(), QStringList{"approachform"});
-    QTest::mouseClick(runtime::loadedForm("approachform")->findChild<QWidget *>("btnreturn"), Qt::LeftButton);
-    settle();
-    QCOMPARE(visibleScreens(), QStringList{"ratetutor"});
-    QVERIFY(shown("fullmathA") && rowColour(0) == runtime::grey());
-
     // Unchanged, then another wrong order: the log line; then the right one.
     click("continueAbtn");
-    QCOMPARE(boxes.texts().value(1), "This is the same answer as before. Please input a new answer.");
+    QCOMPARE(boxes.texts().value(2), "This is the same answer as before. Please input a new answer.");
     QVERIFY(!shown("loglab"));
-    answer("orderAinput", "2");
+    type("orderAinput", "2", true);
     QVERIFY(shown("loglab") && text("loglab") == "log(.5000855) = order x log(.5)");
-    answer("orderAinput", "1");
+    type("orderAinput", "1", true);
     QCOMPARE(text("atutorlab"), "Good. This is the correct order for A.");
-    click("continueAbtn");
+    press(Qt::Key_Return);
     QVERIFY(!shown("orderAtutor") && enabled("submitbtn"));
     QCOMPARE(text("orderAinput"), "1");
+    QCOMPARE(focusName(), "orderAinput");
+    QCOMPARE(get("Trial_0")->focusPolicy(), Qt::NoFocus);
 
-    // The order in B: the stage begins on the next submission.
-    click("submitbtn");
+    // The order in B: the stage begins on the next submission, with Alt+S.
+    press(Qt::Key_S, Qt::AltModifier);
     QCOMPARE(texts({"numattempts_0", "Label15"}), (QStringList{"2", "Determining Order with Respect to [B]"}));
     QVERIFY(!shown("fullmathA"));
     pickRow(2);
     pickRow(0);
-    click("continueAbtn");
+    // One double click on continue takes one step: the choice, not also the answer.
+    doubleClick(get("continueAbtn"));
+    QVERIFY(shown("eqimage") && enabled("orderBinput") && !shown("fullmathA"));
+    QCOMPARE(boxes.texts().size(), 3);
     // The log line of the last stage is gone from the new worked math.
-    answer("orderBinput", "3");
+    type("orderBinput", "3", true);
     QVERIFY(shown("fullmathA") && !shown("loglab"));
-    answer("orderBinput", "2");
+    type("orderBinput", "2", true);
     QCOMPARE(text("atutorlab"), "Good. This is the correct order for B.");
     click("continueAbtn");
 
@@ -211,19 +299,19 @@ void TestRateTutor::wholeProblemThroughTheScreen()
     click("submitbtn");
     QCOMPARE(text("Label15"), "Determining the rate constant, k.");
     click("continueAbtn");
-    QCOMPARE(boxes.texts().value(2), "Choose a reaction from the list to the left. Any one will do.");
+    QCOMPARE(boxes.texts().value(3), "Choose a reaction from the list to the left. Any one will do.");
     pickRow(3);
     pickRow(0); // one row only in this stage
     QCOMPARE(rowColour(0), runtime::ground());
     click("continueAbtn");
     QVERIFY(shown("genlaw") && enabled("kinput"));
-    answer("kinput", "3.40");
+    type("kinput", "3.40", true);
     QVERIFY(shown("solvefork") && !shown("kcalc"));
-    answer("kinput", "3.54");
+    type("kinput", "3.54", true);
     QVERIFY(shown("kcalc"));
     QCOMPARE(texts({"krate", "kconcA", "kordera", "kconcB", "korderb"}), (QStringList{".6111", "[.183]", "1", "[.981]", "2"}));
     // k worked out from the chosen row: .6111 / (.183 x .981^2).
-    answer("kinput", "3.46996");
+    type("kinput", "3.46996", true);
     QCOMPARE(text("atutorlab"), "Good. This is the correct value of k.");
     click("continueAbtn");
 
@@ -233,13 +321,16 @@ void TestRateTutor::wholeProblemThroughTheScreen()
     QVERIFY(!get<QRadioButton>("problem_0")->isChecked());
     click("submitbtn");
     QCOMPARE(text("numattempts_0"), "4");
-    QCOMPARE(boxes.texts().mid(3), (QStringList{"Problem Complete.", "Please choose a Problem to solve."}));
+    QCOMPARE(boxes.texts().mid(4), (QStringList{"Problem Complete.", "Please choose a Problem to solve."}));
     QVERIFY(boxes.problems().isEmpty());
 
     // The completed slot chosen again: a new problem, "Yes" and the count stay.
     pushKnownProblem(m_draws);
     click("problem_0");
-    submit("0", "2", "3.47");
+    type("orderAinput", "0");
+    type("orderBinput", "2");
+    type("kinput", "3.47");
+    click("submitbtn");
     QCOMPARE(texts({"probcomplete_0", "numattempts_0"}), (QStringList{"Yes", "5"}));
 }
 
@@ -255,18 +346,14 @@ void TestRateTutor::refusalsAndTheSlotsWithoutTutoring()
     // Enter submits while Submit is enabled; an empty box is refused, and so
     // is a decimal comma; neither counts an attempt.
     type("orderAinput", "1");
-    type("orderBinput", "2");
-    QTest::keyClick(get("orderBinput"), Qt::Key_Return);
-    settle();
+    type("orderBinput", "2", true);
     type("kinput", "0,5");
     click("submitbtn");
     QCOMPARE(boxes.texts(), (QStringList{"No calculator program was found on this computer.", "Please fill in all three answers.",
                                          "Please type numbers with a decimal point, not a comma: 0.5, not 0,5."}));
     QCOMPARE(text("numattempts_0"), "0");
     // A blank is an answer; then, locked for the tutoring, Enter grades nothing.
-    type("kinput", " ");
-    QTest::keyClick(get("kinput"), Qt::Key_Return);
-    settle();
+    type("kinput", " ", true);
     QVERIFY(shown("orderAtutor") && !enabled("submitbtn"));
     QTest::keyClick(get("orderAinput"), Qt::Key_Return);
     settle();
