@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Grading of submitted answers and the guided tutor, without the screen.
+// Problems, grading of submitted answers and the guided tutor, without the
+// screen.
 #include "initialrates/grading.h"
 #include "initialrates/tutor.h"
+#include "runtime/numbers.h"
+#include "scripted.h"
 
+#include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 using namespace initialrates;
 using Kind = ContinueOutcome::Kind;
 
-Q_DECLARE_METATYPE(initialrates::Stage)
 
 namespace {
 
@@ -39,81 +44,144 @@ class TestTutor : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void submitAndTutorJudgeAlike_data();
-    void submitAndTutorJudgeAlike();
-    void attemptsNeverWrap();
-    void zeroRateGivesANoteNotARatio();
-};
 
-// Orders must equal the typed number exactly, in single precision; k must lie
-// strictly within 2 %. The tutor's answer boxes take them the same way.
-void TestTutor::submitAndTutorJudgeAlike_data()
-{
-    QTest::addColumn<Stage>("stage");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("value");
-    QTest::addColumn<Kind>("kind");
-    const auto row = [](const char *name, Stage stage, const char *text, float value, Kind kind) {
-        QTest::newRow(name) << stage << QString::fromLatin1(text) << value << kind;
-    };
-    const Stage A = Stage::OrderA, K = Stage::RateConstant;
-    row("order: 2 .0, blanks skipped", A, "2 .0", 2, Kind::Right);
-    row("order: 2.01 is not 2", A, "2.01", 2, Kind::FirstWrong);
-    row("order: 1/2 reads as 1", A, "1/2", 0.5f, Kind::FirstWrong);
-    row("order: -1", A, "-1", -1, Kind::Right);
-    row("order: no number is 0", A, "none", 0, Kind::Right);
-    row("order: beyond single range", A, "1e40", 0, Kind::FirstWrong);
-    row("order: comma after the digits is read", A, "1,", 1, Kind::Right);
-    row("order: comma after a word is read", A, "2,a", 2, Kind::Right);
-    row("order: decimal comma refused", A, "0,5", 0.5f, Kind::Refused);
-    row("k: 4.91 for 5", K, "4.91", 5, Kind::Right);
-    row("k: exactly 2 % above", K, "5.1", 5, Kind::FirstWrong);
-    row("k: exactly 2 % below", K, "4.9", 5, Kind::FirstWrong);
-    row("k: 3.4696, worked out from a row", K, "3.4696", 3.47f, Kind::Right);
-    row("k: beyond double range", K, "-1e999", 9.99f, Kind::FirstWrong);
-    row("k: decimal comma, blank after it, refused", K, "3, 47", 3.47f, Kind::Refused);
-}
-
-void TestTutor::submitAndTutorJudgeAlike()
-{
-    QFETCH(Stage, stage);
-    QFETCH(QString, text);
-    QFETCH(float, value);
-    QFETCH(Kind, kind);
-    const bool isK = stage == Stage::RateConstant;
-    Problem problem = sample();
-    (isK ? problem.k : problem.orderA) = value;
-    problem.orderB = 1.0f;
-    const Answers typed = isK ? Answers{"1", "1", text} : Answers{text, "1", QString::number(problem.k)};
-    const SubmitResult result = submitAnswers(problem, typed, 0);
-    if (kind == Kind::Refused) {
-        QCOMPARE(result.outcome, SubmitOutcome::DecimalComma);
-    } else {
-        const Verdict expected = kind == Kind::Right ? Verdict::Right : Verdict::Wrong;
-        QCOMPARE(isK ? result.grading.k : result.grading.orderA, expected);
+    void manyProblems_data()
+    {
+        QTest::addColumn<Difficulty>("difficulty");
+        QTest::newRow("relatively easy") << Difficulty::RelativelyEasy;
+        QTest::newRow("moderately difficult") << Difficulty::ModeratelyDifficult;
+        QTest::newRow("difficult") << Difficulty::Difficult;
     }
-    GuidedTutor tutor = tutorAt(stage, isK ? QList<int>{0} : QList<int>{0, 1}, problem);
-    QCOMPARE(tutor.continueClick(problem, typed).kind, kind);
-}
 
-// The count of attempts goes on past 32767 and stops at the largest int.
-void TestTutor::attemptsNeverWrap()
-{
-    QCOMPARE(countAttempt(32767), 32768);
-    QCOMPARE(countAttempt(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
-}
+    // Ranges (every order of the level turns up, and no other), the shared and
+    // doubled concentrations, cut rates and every one of the 24 row orders, over
+    // many seeded problems; and every problem can be solved from its table as
+    // shown: each reactant's pair of trials gives its order within 0.1, and k
+    // worked out from any row, or their average, is graded right.
+    void manyProblems()
+    {
+        QFETCH(Difficulty, difficulty);
+        testing::SeededRandom random(20240 + int(difficulty));
+        const bool easy = difficulty == Difficulty::RelativelyEasy;
+        const bool hard = difficulty == Difficulty::Difficult;
+        QSet<float> ordersA, ordersB;
+        QSet<QString> rowOrders;
+        for (int n = 0; n < 20000; ++n) {
+            const Problem p = generateProblem(random, difficulty);
+            ordersA.insert(p.orderA);
+            ordersB.insert(p.orderB);
+            QVERIFY(hard || p.orderA + p.orderB > 0);
+            QVERIFY(p.k >= 0.01f && p.k <= 9.99f);
+            QCOMPARE(p.k, float(std::round(double(p.k) * 100) / 100));
+            QCOMPARE(p.concB[1], p.concB[0]);
+            QCOMPARE(p.concA[2], p.concA[0]);
+            if (easy) {
+                QCOMPARE(p.concA[1], p.concA[0] + p.concA[0]);
+                QCOMPARE(p.concB[2], p.concB[0] + p.concB[0]);
+            }
+            QString rowOrder;
+            double kSum = 0.0;
+            for (int i = 0; i < TrialCount; ++i) {
+                const float limit = easy && (i == 1 || i == 2) ? 2.0f : 1.0f;
+                QVERIFY(std::min(p.concA[i], p.concB[i]) >= 0.011f && std::max(p.concA[i], p.concB[i]) <= limit);
+                const float exact = float(trialRate(p.concA[i], p.concB[i], p.orderA, p.orderB, p.k));
+                const float step = exact < 1.0f ? 1e-4f : 1e-3f;
+                // Cut: never above the exact rate (but for a unit in the last
+                // place from single-precision scaling), less than a step below;
+                // four decimals below 1, three from 1 on.
+                QVERIFY2(p.rate[i] <= exact * 1.000001f && exact - p.rate[i] < step * 1.001f,
+                         qPrintable(QString::number(exact)));
+                const QString text = runtime::trimmedText(p.rate[i]);
+                const qsizetype point = text.indexOf(u'.');
+                QVERIFY2(point < 0 || text.size() - point - 1 <= (exact < 1.0f ? 4 : 3), qPrintable(text));
+                rowOrder += QString::number(rowNumber(p.rowTop[i]));
+                const double k = p.rate[i] / (std::pow(p.concA[i], p.orderA) * std::pow(p.concB[i], p.orderB));
+                QVERIFY2(rateConstantVerdict(runtime::trimmedText(k), p.k) == Verdict::Right,
+                         qPrintable(QString::number(k)));
+                kSum += k;
+            }
+            QCOMPARE(rateConstantVerdict(runtime::trimmedText(kSum / TrialCount), p.k), Verdict::Right);
+            rowOrders.insert(rowOrder);
+            std::sort(rowOrder.begin(), rowOrder.end());
+            QCOMPARE(rowOrder, QStringLiteral("1234"));
+            const auto pairOrder = [&p](const std::array<float, 5> &conc, int other) {
+                return std::log(double(p.rate[other]) / p.rate[0]) / std::log(double(conc[other]) / conc[0]);
+            };
+            QVERIFY2(std::fabs(pairOrder(p.concA, 1) - p.orderA) <= 0.1, qPrintable(QString::number(n)));
+            QVERIFY2(std::fabs(pairOrder(p.concB, 2) - p.orderB) <= 0.1, qPrintable(QString::number(n)));
+        }
+        QCOMPARE(ordersA, (hard ? QSet<float>{0, 1, 2, 0.5f, 1.5f} : QSet<float>{0, 1, 2}));
+        QCOMPARE(ordersB, (hard ? QSet<float>{0, 1, 2, -1} : QSet<float>{0, 1, 2}));
+        QCOMPARE(rowOrders.size(), 24);
+    }
+    // Orders must equal the typed number exactly, in single precision; k must lie
+    // strictly within 2 %. The tutor's answer boxes take them the same way.
+    void submitAndTutorJudgeAlike_data()
+    {
+        QTest::addColumn<Stage>("stage");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<Kind>("kind");
+        const auto row = [](const char *name, Stage stage, const char *text, float value, Kind kind) {
+            QTest::newRow(name) << stage << QString::fromLatin1(text) << value << kind;
+        };
+        const Stage A = Stage::OrderA, K = Stage::RateConstant;
+        row("order: 2.01 is not 2", A, "2.01", 2, Kind::FirstWrong);
+        row("order: -1", A, "-1", -1, Kind::Right);
+        row("order: no number is 0", A, "none", 0, Kind::Right);
+        row("order: beyond single range", A, "1e40", 0, Kind::FirstWrong);
+        row("order: comma after the digits is read", A, "1,", 1, Kind::Right);
+        row("order: decimal comma refused", A, "0,5", 0.5f, Kind::Refused);
+        row("k: 4.91 for 5", K, "4.91", 5, Kind::Right);
+        row("k: exactly 2 % above", K, "5.1", 5, Kind::FirstWrong);
+        row("k: exactly 2 % below", K, "4.9", 5, Kind::FirstWrong);
+        row("k: 3.4696, worked out from a row", K, "3.4696", 3.47f, Kind::Right);
+        row("k: beyond double range", K, "-1e999", 9.99f, Kind::FirstWrong);
+        row("k: decimal comma, blank after it, refused", K, "3, 47", 3.47f, Kind::Refused);
+    }
 
-// Trial 1's rate of 0 (cut from a very small one) is never divided by.
-void TestTutor::zeroRateGivesANoteNotARatio()
-{
-    Problem problem = sample();
-    problem.rate[1] = 0.0f;
-    GuidedTutor tutor = tutorAt(Stage::OrderA, {0, 1}, problem);
-    const ContinueOutcome first = tutor.continueClick(problem, {"2", "1", "9"});
-    QVERIFY(!first.orderWork->ratioShown);
-    QCOMPARE((QStringList{first.orderWork->ratesel2, first.orderWork->raterat}), (QStringList{"0", "Cannot divide by a rate of 0."}));
-    QCOMPARE(tutor.continueClick(problem, {"3", "1", "9"}).logLine, "Cannot divide by a rate of 0.");
-}
+    void submitAndTutorJudgeAlike()
+    {
+        QFETCH(Stage, stage);
+        QFETCH(QString, text);
+        QFETCH(float, value);
+        QFETCH(Kind, kind);
+        const bool isK = stage == Stage::RateConstant;
+        Problem problem = sample();
+        (isK ? problem.k : problem.orderA) = value;
+        problem.orderB = 1.0f;
+        const Answers typed = isK ? Answers{"1", "1", text} : Answers{text, "1", QString::number(problem.k)};
+        const SubmitResult result = submitAnswers(problem, typed, 0);
+        if (kind == Kind::Refused) {
+            QCOMPARE(result.outcome, SubmitOutcome::DecimalComma);
+        } else {
+            const Verdict expected = kind == Kind::Right ? Verdict::Right : Verdict::Wrong;
+            QCOMPARE(isK ? result.grading.k : result.grading.orderA, expected);
+        }
+        GuidedTutor tutor = tutorAt(stage, isK ? QList<int>{0} : QList<int>{0, 1}, problem);
+        QCOMPARE(tutor.continueClick(problem, typed).kind, kind);
+    }
+
+    // The count of attempts goes on past 32767 and stops at the largest int.
+    void attemptsNeverWrap()
+    {
+        QCOMPARE(countAttempt(32767), 32768);
+        QCOMPARE(countAttempt(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
+    }
+
+    // Trial 1's rate of 0 (cut from a very small one) is never divided by.
+    void zeroRateGivesANoteNotARatio()
+    {
+        Problem problem = sample();
+        problem.rate[1] = 0.0f;
+        GuidedTutor tutor = tutorAt(Stage::OrderA, {0, 1}, problem);
+        const ContinueOutcome first = tutor.continueClick(problem, {"2", "1", "9"});
+        QVERIFY(!first.orderWork->ratioShown);
+        QCOMPARE(first.orderWork->ratesel2, "0");
+        QCOMPARE(first.orderWork->raterat, "Cannot divide by a rate of 0.");
+        QCOMPARE(tutor.continueClick(problem, {"3", "1", "9"}).logLine, "Cannot divide by a rate of 0.");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTutor)
 #include "test_tutor.moc"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Judging typed rate laws, as the writingratelaws screen shows the verdict.
 #include "ratelaws/ratelawproblem.h"
 #include "screens.h"
 #include "shell/screens.h"
@@ -22,56 +23,62 @@ private slots:
     }
     void cleanup() { unloadAll(); }
 
-    // Only the left column until a problem is chosen.
-    void opensWithTheProblemsOnly()
-    {
-        QCOMPARE(shown(), QStringList({"problemnumber_0", "problemnumber_1", "problemnumber_2", "report1"}));
-    }
-
-    // Each row first leaves a wrong answer with its comments on the problem
-    // chosen before, then chooses a problem (which must clear them and show
-    // only that problem), answers it wrong once and then as the row says.
+    // Problems 0: NO2 + CO, both first order; 1: NO + H2, second and first
+    // order; 2: N2O5 alone, first order.
     void answering_data()
     {
-        QTest::addColumn<int>("before");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("byEnter");
-        QTest::addColumn<QString>("verdict");
-        QTest::addColumn<QString>("comments");
-        QTest::newRow("NO after NO2: blanks and a lower-case r")
-            << 0 << 1 << "rate = k [NO]^2^ [H_2_]" << false << "Correct" << "";
-        QTest::newRow("NO2 after pentoxide: ^1^ for one reactant only, by Enter")
-            << 2 << 0 << "Rate=k[NO_2_]^1^[CO]" << true << "Correct"
-            << "When the order with respect to a reactant is 1, the number 1 does not need to be written as a "
-               "superscript following that reactant's concentration.";
-        QTest::newRow("NO again: empty answer, five lines in order")
-            << 1 << 1 << "" << false << "Incorrect"
-            << "\nThe rate law must contain the variable for the rate constant, k."
-               "\nThe rate law should begin with 'Rate ='."
-               "\nThe compound [NO] should be in your rate law."
-               "\nThe compound [H_2_] should be in your rate law."
-               "\nThe order with respect to [NO] is not correct.";
-        QTest::newRow("NO: no closing caret, the general comment")
-            << 0 << 1 << "Rate=k[NO]^2[H_2_]" << true << "Incorrect"
-            << "\nCheck how the rate law is written: each order goes between two carets right after its "
-               "concentration, and nothing else belongs in the rate law.";
-        QTest::newRow("pentoxide after NO: NO's fourth answer")
-            << 1 << 2 << "Rate=k[H_2_]^1^[NO]^2^" << false << "Incorrect"
-            << "\nThe compound [N_2_O_5_] should be in your rate law.";
+        QTest::addColumn<QString>("comments"); // empty or the note: judged Correct
+        // The comment lines, each after a line break, in the order they are shown.
+        const QString noK = QStringLiteral("\nThe rate law must contain the variable for the rate constant, k.");
+        const QString noRate = QStringLiteral("\nThe rate law should begin with 'Rate ='.");
+        const QString missing = QStringLiteral("\nThe compound %1 should be in your rate law.");
+        const QString wrongOrder = QStringLiteral("\nThe order with respect to %1 is not correct.");
+        // Where no rule finds anything, the general comment says what to check.
+        const QString checkNotation = QStringLiteral("\nCheck how the rate law is written: each order goes between "
+                                                     "two carets right after its concentration, and nothing else "
+                                                     "belongs in the rate law.");
+        // A right answer that writes an order of 1 gets this note instead.
+        const QString note = QStringLiteral("When the order with respect to a reactant is 1, the number 1 does not "
+                                            "need to be written as a superscript following that reactant's "
+                                            "concentration.");
+        const QString allForNO = noK + noRate + missing.arg("[NO]") + missing.arg("[H_2_]") + wrongOrder.arg("[NO]");
+        QTest::newRow("NO: blanks, tab, no-break space, lower-case r")
+            << 1 << QStringLiteral("rate = k [NO]^2^\t[H_2_]\u00a0") << false << "";
+        QTest::newRow("NO: hydrogen first, by Enter") << 1 << "Rate=k[H_2_][NO]^2^" << true << "";
+        QTest::newRow("NO: superscript 2 left out") << 1 << "Rate=k[NO][H_2_]" << false << wrongOrder.arg("[NO]");
+        QTest::newRow("NO: wrong order for hydrogen") << 1 << "Rate=k[NO]^2^[H_2_]^2^" << false << wrongOrder.arg("[H_2_]");
+        QTest::newRow("NO: capital K") << 1 << "Rate=K[NO]^2^[H_2_]" << false << noK;
+        QTest::newRow("NO: empty answer, five lines in order") << 1 << "" << false << allForNO;
+        QTest::newRow("NO: no closing caret, by Enter") << 1 << "Rate=k[NO]^2[H_2_]" << true << checkNotation;
+        QTest::newRow("NO: a box full of brackets") << 1 << QString(32767, u'[') << false << allForNO;
+        // Either order of 1 may be written on its own.
+        QTest::newRow("NO2: ^1^ for the first reactant only, by Enter") << 0 << "Rate=k[NO_2_]^1^[CO]" << true << note;
+        QTest::newRow("NO2: swapped, ^1^ for the second") << 0 << "Rate=k[CO][NO_2_]^1^" << false << note;
+        QTest::newRow("NO2: empty answer asks for no order")
+            << 0 << "" << false << noK + noRate + missing.arg("[NO_2_]") + missing.arg("[CO]");
+        QTest::newRow("N2O5: ^1^ written") << 2 << "Rate=k[N_2_O_5_]^1^" << false << note;
+        // No second reactant: nothing is said of one.
+        QTest::newRow("N2O5: NO's fourth answer") << 2 << "Rate=k[H_2_]^1^[NO]^2^" << false << missing.arg("[N_2_O_5_]");
     }
 
+    // Each row opens with the left column only, leaves a wrong answer with
+    // its comments on another problem, then chooses its problem (which must
+    // clear them and show only that problem), answers it wrong once and then
+    // as the row says.
     void answering()
     {
-        QFETCH(int, before);
         QFETCH(int, index);
         QFETCH(QString, typed);
         QFETCH(bool, byEnter);
-        QFETCH(QString, verdict);
         QFETCH(QString, comments);
-        const QStringList problem{"problemnumber_0", "problemnumber_1", "problemnumber_2", "description", "Label2",
-                                  QStringLiteral("rxnimage0_%1").arg(index), "answer", "submitbtn"};
-        choose(before);
+        const QStringList problems{"problemnumber_0", "problemnumber_1", "problemnumber_2"};
+        const QStringList problem = problems + QStringList{"description", "Label2",
+                                    QStringLiteral("rxnimage0_%1").arg(index), "answer", "submitbtn"};
+        QCOMPARE(shown(), problems + QStringList{"report1"});
+        choose((index + 1) % ratelaws::ProblemCount);
         answer(QStringLiteral("Rate=K"));
         QVERIFY(shown().contains("feedback") && !text("report1").isEmpty());
         choose(index);
@@ -81,9 +88,10 @@ private slots:
         QCOMPARE(text("report1"), QString());
         answer(QStringLiteral("Rate=K"));
         answer(typed, byEnter);
-        QCOMPARE(text("report"), verdict);
-        QCOMPARE(shown(), problem + (verdict == "Correct" ? QStringList{"report", "report1"}
-                                                          : QStringList{"report", "feedback", "report1"}));
+        const bool correct = !comments.startsWith(u'\n');
+        QCOMPARE(text("report"), correct ? "Correct" : "Incorrect");
+        QCOMPARE(shown(), problem + (correct ? QStringList{"report", "report1"}
+                                             : QStringList{"report", "feedback", "report1"}));
         QCOMPARE(text("report1"), comments);
         QCOMPARE(text("answer"), typed);
     }
@@ -114,11 +122,11 @@ private:
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
 
+    // Typed or pasted: the text, tabs and all, lands in the box at once.
     void answer(const QString &typed, bool byEnter = false)
     {
         auto *box = qobject_cast<QLineEdit *>(control(QStringLiteral("answer")));
-        box->clear();
-        QTest::keyClicks(box, typed);
+        box->setText(typed);
         if (byEnter)
             QTest::keyClick(box, Qt::Key_Return);
         else
