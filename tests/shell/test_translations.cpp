@@ -17,10 +17,9 @@
 #include "scripted.h"
 #include "shell/screens.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QFile>
-#include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,8 +39,7 @@ namespace {
 struct Message {
     QString context;
     QString source;
-    QString translation;
-    bool finished{false};
+    QString translation; // empty while unfinished
 };
 
 QList<Message> readCatalogue(const QString &path)
@@ -55,58 +53,54 @@ QList<Message> readCatalogue(const QString &path)
     while (!xml.atEnd()) {
         if (!xml.readNextStartElement())
             continue;
-        if (xml.name() == u"name") {
+        if (xml.name() == u"name")
             context = xml.readElementText();
-        } else if (xml.name() == u"message") {
-            messages.append({context, {}, {}, false});
-        } else if (xml.name() == u"source") {
+        else if (xml.name() == u"message")
+            messages.append({context, {}, {}});
+        else if (xml.name() == u"source")
             messages.last().source = xml.readElementText();
-        } else if (xml.name() == u"translation") {
-            messages.last().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+        else if (xml.name() == u"translation" && xml.attributes().value(QStringLiteral("type")).isEmpty())
             messages.last().translation = xml.readElementText();
-        }
     }
     return messages;
 }
 
-// The pseudo catalogue, built from the texts extracted from the sources: a
-// text the extraction misses stays English and is caught.
+// Swaps each letter of the texts extracted from the sources for an accented
+// one: a text the extraction misses stays English and is caught.
 class PseudoCatalogue : public QTranslator
 {
 public:
     explicit PseudoCatalogue(const QString &extracted)
     {
-        static const QString lower = QStringLiteral("àƀçđèƒĝĥìĵķĺḿñòƥʠŕšţùṽŵẋýž");
-        static const QString upper = QStringLiteral("ÀƁÇĐÈƑĜĤÌĴĶĹḾÑÒƤɊŔŠŢÙṼŴẊÝŽ");
-        for (const Message &m : readCatalogue(extracted)) {
-            QString marked = m.source;
-            for (QChar &c : marked) {
-                if (c >= u'a' && c <= u'z')
-                    c = lower[c.unicode() - u'a'];
-                else if (c >= u'A' && c <= u'Z')
-                    c = upper[c.unicode() - u'A'];
-            }
-            m_texts.insert(m.context + u'\x4' + m.source, marked);
-        }
+        for (const Message &m : readCatalogue(extracted))
+            m_extracted.insert(m.context + u'\x4' + m.source);
     }
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char *, int) const override
     {
-        return m_texts.value(QString::fromUtf8(context) + u'\x4' + QString::fromUtf8(source));
+        static const QString accented = QStringLiteral("àƀçđèƒĝĥìĵķĺḿñòƥʠŕšţùṽŵẋýžÀƁÇĐÈƑĜĤÌĴĶĹḾÑÒƤɊŔŠŢÙṼŴẊÝŽ");
+        QString text = QString::fromUtf8(source);
+        if (!m_extracted.contains(QString::fromUtf8(context) + u'\x4' + text))
+            return {};
+        for (QChar &c : text) {
+            if (c >= u'a' && c <= u'z')
+                c = accented[c.unicode() - u'a'];
+            else if (c >= u'A' && c <= u'Z')
+                c = accented[26 + c.unicode() - u'A'];
+        }
+        return text;
     }
 
 private:
-    QHash<QString, QString> m_texts;
+    QSet<QString> m_extracted;
 };
 
-// A paint device that keeps the text drawn on it.
-class TextRecorder : public QPaintDevice
+// A paint device, its own paint engine, that keeps the text drawn on it.
+class TextRecorder : public QPaintDevice, public QPaintEngine
 {
 public:
     QStringList texts;
-    QPaintEngine *paintEngine() const override { return &m_engine; }
-
-protected:
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
     int metric(PaintDeviceMetric metric) const override
     {
         if (metric == PdmDevicePixelRatioScaled)
@@ -115,25 +109,14 @@ protected:
             return 2000;
         return metric >= PdmDpiX && metric <= PdmPhysicalDpiY ? 96 : metric == PdmDepth ? 32 : 1;
     }
-
-private:
-    struct Engine : QPaintEngine {
-        explicit Engine(TextRecorder *device)
-            : QPaintEngine(AllFeatures)
-            , device(device)
-        {
-        }
-        bool begin(QPaintDevice *) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState &) override {}
-        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-        void drawPath(const QPainterPath &) override {}
-        void drawTextItem(const QPointF &, const QTextItem &item) override { device->texts.append(item.text()); }
-        Type type() const override { return User; }
-        TextRecorder *device;
-    };
-    mutable Engine m_engine{this};
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { texts.append(item.text()); }
+    Type type() const override { return User; }
 };
 
 // Left once the marked letters are gone: numbers (" .405", "1.2E-05") and
@@ -161,17 +144,6 @@ QPalette darkPalette()
     return p;
 }
 
-bool showsText(const QWidget *w)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(w))
-        return !label->text().trimmed().isEmpty();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return !button->text().isEmpty();
-    if (const auto *box = qobject_cast<const QLineEdit *>(w))
-        return !box->text().isEmpty();
-    return qobject_cast<const pictures::Picture *>(w) || qobject_cast<const QMenuBar *>(w);
-}
-
 // The contrast of a control's text against its own ground, from the rendered
 // pixels: the ground is the commonest colour in its box, the text the pixel
 // that stands out from it most.
@@ -195,8 +167,20 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        runtime::initialiseApplication();
+        registerScreens();
+        runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
+    }
+    void cleanup()
+    {
+        runtime::installTranslations(QLocale::c());
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        unloadAll();
+        unloadAll(); // closing a module brings the start screen back
+    }
     void germanTranslatesEveryText_data();
     void germanTranslatesEveryText();
     void languageFollowsTheLocale_data();
@@ -215,22 +199,6 @@ private:
     MessageBoxes *m_boxes{nullptr};
     QStringList m_faults;
 };
-
-void TestTranslations::initTestCase()
-{
-    QLocale::setDefault(QLocale::c());
-    runtime::initialiseApplication();
-    registerScreens();
-    runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
-}
-
-void TestTranslations::cleanup()
-{
-    runtime::installTranslations(QLocale::c());
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    unloadAll();
-    unloadAll(); // closing a module brings the start screen back
-}
 
 void TestTranslations::germanTranslatesEveryText_data()
 {
@@ -252,7 +220,7 @@ void TestTranslations::germanTranslatesEveryText()
         return m.context == context && m.source == source;
     });
     QVERIFY2(found != german.end(), "missing: run `make translations` and translate it");
-    QVERIFY2(found->finished && !found->translation.isEmpty(), "unfinished");
+    QVERIFY2(!found->translation.isEmpty(), "unfinished");
 }
 
 void TestTranslations::languageFollowsTheLocale_data()
@@ -260,9 +228,7 @@ void TestTranslations::languageFollowsTheLocale_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("submit");
-    QTest::newRow("German") << "de_DE" << "de" << "&Abgeben";
     QTest::newRow("Austrian German") << "de_AT" << "de" << "&Abgeben";
-    QTest::newRow("English") << "en_GB" << "" << "&Submit";
     QTest::newRow("no catalogue: English") << "fr_FR" << "" << "&Submit";
 }
 
@@ -276,24 +242,23 @@ void TestTranslations::languageFollowsTheLocale()
 
 void TestTranslations::act(const QString &step)
 {
-    const QStringList words = step.split(u' ');
     if (step.contains(u'=')) {
         auto *box = m_form->findChild<QLineEdit *>(step.section(u'=', 0, 0));
         QVERIFY2(box, qPrintable(step));
         box->setText(step.section(u'=', 1));
-    } else if (words[0] == u"open") {
+    } else if (step.startsWith(u"open ")) {
         // Initial rates: orders 1 and 2, k 3.47; trials 1 and 2 share [B],
         // trials 0 and 2 [A]. Graphical: first order, k .58.
         m_draws = script({});
         for (int i = 0; i < 4; ++i) {
-            if (words[1] == u"ratetutor")
+            if (step == u"open ratetutor")
                 pushKnownProblem(m_draws);
             else
                 m_draws->insert(m_draws->end(), {0.5f, 0.85f, 0.3f});
         }
         unloadAll();
         unloadAll(); // closing a module brings the start screen back
-        m_form = runtime::showForm(words[1]);
+        m_form = runtime::showForm(step.sliced(5));
     } else {
         // With no calculator to start, the student is told so.
         const QByteArray path = qgetenv("PATH");
@@ -305,11 +270,8 @@ void TestTranslations::act(const QString &step)
         qputenv("PATH", path);
     }
     settle();
-    // "Approach" swaps in the explanation screen.
-    for (runtime::Form *shown : runtime::loadedForms()) {
-        if (shown->isVisible() && !m_form->isVisible())
-            m_form = shown;
-    }
+    if (!m_form->isVisible()) // "Approach" swaps in the explanation screen
+        m_form = runtime::loadedForm(visibleScreens().value(0));
 }
 
 void TestTranslations::check(const QString &where)
@@ -325,13 +287,14 @@ void TestTranslations::check(const QString &where)
     QList<QWidget *> widgets = m_form->findChildren<QWidget *>();
     widgets.prepend(m_form);
     add(QStringLiteral("window title"), m_form->windowTitle());
+    for (QAction *action : m_form->findChildren<QAction *>()) // menus and their items
+        add(QStringLiteral("menu"), action->text());
     for (QWidget *w : widgets) {
         if (!w->isVisible())
             continue;
         const QString name = w->objectName();
-        add(name + QStringLiteral(" accessible name"), w->accessibleName());
-        add(name + QStringLiteral(" accessible description"), w->accessibleDescription());
-        add(name + QStringLiteral(" tool tip"), w->toolTip());
+        add(name + QStringLiteral(" accessible name, description or tool tip"),
+            w->accessibleName() + u' ' + w->accessibleDescription() + u' ' + w->toolTip());
         // What a screen reader hears: pictures are named images, the plot an
         // image, panels groups; areas and boxes are named, and a label-button
         // says its caption without the mark of its mnemonic.
@@ -350,13 +313,6 @@ void TestTranslations::check(const QString &where)
         }
         if (name == u"test")
             continue; // the label that repeats the student's typed rate law
-        if (auto *menu = qobject_cast<QMenuBar *>(w)) {
-            for (QAction *action : menu->actions()) {
-                add(QStringLiteral("menu"), action->text());
-                for (QAction *item : action->menu() ? action->menu()->actions() : QList<QAction *>{})
-                    add(QStringLiteral("menu item"), item->text());
-            }
-        }
         TextRecorder recorder;
         w->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
         for (const QString &text : std::as_const(recorder.texts))
@@ -366,7 +322,9 @@ void TestTranslations::check(const QString &where)
     // Inactive controls are exempt from the contrast rule, as in WCAG.
     const QImage image = m_form->grab().toImage();
     for (QWidget *w : std::as_const(widgets)) {
-        if (!w->isVisible() || !w->isEnabled() || w->isWindow() || !showsText(w))
+        const bool showsText = !w->property("text").toString().trimmed().isEmpty()
+            || qobject_cast<pictures::Picture *>(w) || qobject_cast<QMenuBar *>(w);
+        if (!w->isVisible() || !w->isEnabled() || w->isWindow() || !showsText)
             continue;
         const auto *frame = qobject_cast<const QFrame *>(w);
         const QRect inner = frame ? frame->contentsRect() : w->rect();
