@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/controls.h"
 #include "runtime/forms.h"
 #include "runtime/labelbutton.h"
 #include "runtime/picturebox.h"
 
 #include <QImage>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -52,28 +50,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), second);
     }
 
-    // Enter in an answer box presses the first of its buttons (Submit, then
-    // "continue") that is shown and enabled: never Submit while a tutoring
-    // stage has it disabled.
-    void enterInABoxPressesItsButton()
-    {
-        QWidget window;
-        auto *box = new QLineEdit(&window);
-        auto *submit = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("&Submit"), 0, 600, 975, 255);
-        auto *next = new LabelButton(&window, QStringLiteral("continueAbtn"), QStringLiteral("&continue"), 0, 900, 975, 255);
-        pressOnEnter(box, {submit, next});
-        window.show();
-        QSignalSpy submitted(submit, &LabelButton::clicked);
-        QSignalSpy continued(next, &LabelButton::clicked);
-        QTest::keyClick(box, Qt::Key_Return);
-        submit->setEnabled(false);
-        QTest::keyClick(box, Qt::Key_Return);
-        next->hide();
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(submitted.count(), 1);
-        QCOMPARE(continued.count(), 1);
-    }
-
     // A plot that maps y downwards when the top edge is the larger, loses its
     // points on a repaint, or keeps them after cls; a scale without height or
     // a point that is not a number draws nothing and must not trip painting.
@@ -103,40 +79,6 @@ private slots:
             QVERIFY(box.shapes().empty());
             box.grab();
         }
-    }
-
-    // A caption keeps its designed font size; where it needs more room, its
-    // box takes free space: to the right for one line, downwards when it wraps.
-    void captionsGrowIntoFreeSpace_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QSize>("box");
-        QTest::addColumn<qreal>("pointSize");
-        QTest::addColumn<QString>("grows");
-        const QString wide = QStringLiteral("For an overall reaction, and more");
-        QTest::newRow("fits as it is") << "Submit" << QSize(975, 255) << 8.0 << "";
-        QTest::newRow("one line too wide grows right") << wide << QSize(1620, 195) << 8.0 << "right";
-        QTest::newRow("wrapping box grows down") << "Determining Rate Laws by the Method of Initial Rates"
-                                                 << QSize(3135, 700) << 14.0 << "down";
-    }
-
-    void captionsGrowIntoFreeSpace()
-    {
-        QFETCH(QString, caption);
-        QFETCH(QSize, box);
-        QFETCH(qreal, pointSize);
-        QFETCH(QString, grows);
-        QWidget screen;
-        setDesignSize(&screen, QSize(9000, 3000));
-        screen.resize(twipsRect(0, 0, 9000, 3000).size());
-        QLabel *label = makeLabel(&screen, QStringLiteral("caption"), caption, 0, 0, box.width(), box.height(), pointSize);
-        applyZoom(&screen);
-        const QSize designed = twipsRect(0, 0, box.width(), box.height()).size();
-        QCOMPARE(label->font().pointSizeF(), pointSize);
-        QCOMPARE(label->width() > designed.width(), grows == "right");
-        QCOMPARE(label->height() > designed.height(), grows == "down");
-        const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap, caption);
-        QVERIFY(label->contentsRect().contains(needed));
     }
 };
 
