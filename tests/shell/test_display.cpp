@@ -28,8 +28,7 @@ private slots:
     }
     void screensScaleAsOnePiece_data();
     void screensScaleAsOnePiece();
-    void keysAndResizingZoom();
-    void oversizeScreenOpensWhole();
+    void keysResizingAndOversizeZoom();
 };
 
 void TestDisplay::screensScaleAsOnePiece_data()
@@ -79,7 +78,7 @@ void TestDisplay::screensScaleAsOnePiece()
     }
 }
 
-void TestDisplay::keysAndResizingZoom()
+void TestDisplay::keysResizingAndOversizeZoom()
 {
     runtime::Form *start = runtime::showForm(QStringLiteral("ratestart"));
     settle();
@@ -110,12 +109,9 @@ void TestDisplay::keysAndResizingZoom()
     QCOMPARE(tutor->size(), tutor->naturalSize());
     QCOMPARE(tutor->width(), runtime::scaled(9480));
     QVERIFY(tutor->width() > runtime::toPixels(9480) * 1.15);
-}
 
-void TestDisplay::oversizeScreenOpensWhole()
-{
-    // At a zoom too large for the screen, the window opens zoomed down to
-    // fit the available area, title bar and all.
+    // At a zoom too large for the screen, a window opens zoomed down to fit
+    // the available area, title bar and all.
     runtime::setZoom(3.0);
     runtime::Form *form = runtime::showForm(QStringLiteral("writingratelaws"));
     settle();

@@ -104,12 +104,9 @@ void TestRandomInput::step(runtime::Form *form)
         }
     } else if (choice < 80) {
         QList<QAction *> actions;
-        for (QMenu *menu : form->findChildren<QMenu *>()) {
-            for (QAction *a : menu->actions()) {
-                if (a->isEnabled() && !a->menu() && !a->isSeparator())
-                    actions.append(a);
-            }
-        }
+        for (QMenu *menu : form->findChildren<QMenu *>())
+            actions += menu->actions();
+        actions.removeIf([](QAction *a) { return !a->isEnabled() || a->menu() || a->isSeparator(); });
         if (!actions.isEmpty()) {
             QAction *action = actions.at(pick(int(actions.size())));
             m_last = QStringLiteral("menu ") + action->objectName();
