@@ -149,8 +149,7 @@ QString TestRandomInput::check()
     // answer box takes input. Where the work area is always shown, its
     // tutoring box tells.
     QWidget *tutoring = form->findChild<QWidget *>(QStringLiteral("tutorbox"));
-    if (!tutoring)
-        tutoring = form->findChild<QWidget *>(QStringLiteral("orderAtutor"));
+    tutoring = tutoring ? tutoring : form->findChild<QWidget *>(QStringLiteral("orderAtutor"));
     auto *submit = form->findChild<QWidget *>(QStringLiteral("submitbtn"));
     if (!tutoring || !submit || !tutoring->isVisible())
         return {};

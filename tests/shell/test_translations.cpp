@@ -120,16 +120,6 @@ public:
     Type type() const override { return User; }
 };
 
-// Left once the marked letters are gone: numbers (" .405", "1.2E-05") and
-// formulas in the typed notation ("[NO_2_]") read alike in every language.
-bool unmarked(QString text)
-{
-    static const QRegularExpression formula(QStringLiteral("\\[[A-Za-z0-9_^]+\\]"));
-    static const QRegularExpression number(QStringLiteral("(\\d+\\.?\\d*|\\.\\d+)(E[-+]\\d+)?"));
-    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
-    return text.remove(formula).remove(number).contains(letter);
-}
-
 QPalette darkPalette()
 {
     const QColor ink(235, 235, 235), ground(45, 45, 48), grey(130, 130, 130);
@@ -255,26 +245,30 @@ void TestTranslations::act(const QString &step)
 
 void TestTranslations::check(const QString &where)
 {
+    // Left once the marked letters are gone: numbers (" .405", "1.2E-05") and
+    // formulas in the typed notation ("[NO_2_]") read alike in every language.
+    static const QRegularExpression formula(QStringLiteral("\\[[A-Za-z0-9_^]+\\]"));
+    static const QRegularExpression number(QStringLiteral("(\\d+\\.?\\d*|\\.\\d+)(E[-+]\\d+)?"));
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
     const auto add = [&](const QString &what, const QString &text) {
-        if (unmarked(text))
+        if (QString(text).remove(formula).remove(number).contains(letter))
             m_faults.append(QStringLiteral("%1 - %2 not translated: %3").arg(where, what, text));
     };
     for (const QString &text : m_boxes.texts())
         add(QStringLiteral("message"), text);
     m_faults << m_boxes.problems();
     m_boxes.clear();
-    QList<QWidget *> widgets = m_form->findChildren<QWidget *>();
-    widgets.prepend(m_form);
     const QImage grabbed = m_form->grab().toImage();
     add(QStringLiteral("window title"), m_form->windowTitle());
     for (QAction *action : m_form->findChildren<QAction *>()) // menus and their items
         add(QStringLiteral("menu"), action->text());
-    for (QWidget *w : widgets) {
+    for (QWidget *w : QList<QWidget *>{m_form} + m_form->findChildren<QWidget *>()) {
         if (!w->isVisible())
             continue;
         const QString name = w->objectName();
-        add(name + QStringLiteral(" accessible name, description or tool tip"),
-            w->accessibleName() + u' ' + w->accessibleDescription() + u' ' + w->toolTip());
+        add(name + QStringLiteral(" accessible name, description, tool tip or placeholder"),
+            QStringList{w->accessibleName(), w->accessibleDescription(), w->toolTip(),
+                        w->property("placeholderText").toString()}.join(u' '));
         // What a screen reader hears: pictures are named images, the plot an
         // image, panels groups; areas and boxes are named, and a label-button
         // says its caption without the mark of its mnemonic.
@@ -296,12 +290,9 @@ void TestTranslations::check(const QString &where)
         const double ratio = showsText && w->isEnabled() && !w->isWindow() && !shown.isEmpty() ? measuredContrast(grabbed, shown) : 21;
         if (ratio < 4.5)
             m_faults.append(QStringLiteral("%1 - %2 hard to read: %3").arg(where, name).arg(ratio, 0, 'f', 2));
-        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-            add(name + QStringLiteral(" placeholder"), edit->placeholderText());
-            continue; // the student's own input
-        }
-        if (name == u"test")
-            continue; // the label that repeats the student's typed rate law
+        // Not the student's own input, nor the label that repeats the typed rate law.
+        if (qobject_cast<QLineEdit *>(w) || name == u"test")
+            continue;
         TextRecorder recorder;
         w->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
         for (const QString &text : std::as_const(recorder.texts))
