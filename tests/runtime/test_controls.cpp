@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/controls.h"
 #include "runtime/forms.h"
 #include "runtime/labelbutton.h"
 #include "runtime/picturebox.h"
 
 #include <QImage>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,61 +15,32 @@ class TestControls : public QObject
 private slots:
     void initTestCase() { initialiseApplication(); }
 
-    // Clicked by mouse and keys unless disabled, placed in twips (15 to a
-    // pixel, rounded) and reached with Tab.
+    // Clicked by the mouse, Space, Return and keypad Enter, placed in twips
+    // (15 to a pixel, rounded) and reached with Tab.
     void labelButtonIsAButton_data()
     {
         QTest::addColumn<int>("key"); // 0: the mouse
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("mouse") << 0 << true;
-        QTest::newRow("space") << int(Qt::Key_Space) << true;
-        QTest::newRow("return") << int(Qt::Key_Return) << true;
-        QTest::newRow("enter") << int(Qt::Key_Enter) << true;
-        QTest::newRow("disabled: mouse") << 0 << false;
-        QTest::newRow("disabled: return") << int(Qt::Key_Return) << false;
+        QTest::newRow("mouse") << 0;
+        QTest::newRow("space") << int(Qt::Key_Space);
+        QTest::newRow("return") << int(Qt::Key_Return);
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter);
     }
 
     void labelButtonIsAButton()
     {
         QFETCH(int, key);
-        QFETCH(bool, enabled);
         QWidget window;
         auto *button = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("Submit"), 0, 0, 975, 255);
         auto *second = new LabelButton(&window, QStringLiteral("b"), QStringLiteral("B"), -150, 308, 600, 255);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        button->setEnabled(enabled);
         button->setFocus();
         QSignalSpy clicks(button, &LabelButton::clicked);
         key ? QTest::keyClick(button, Qt::Key(key)) : QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(clicks.count(), enabled ? 1 : 0);
+        QCOMPARE(clicks.count(), 1);
         QCOMPARE(second->geometry(), QRect(-10, 21, 40, 17));
-        button->setEnabled(true);
-        button->setFocus();
         QTest::keyClick(&window, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), second);
-    }
-
-    // Enter in an answer box presses the first of its buttons (Submit, then
-    // "continue") that is shown and enabled: never Submit while a tutoring
-    // stage has it disabled.
-    void enterInABoxPressesItsButton()
-    {
-        QWidget window;
-        auto *box = new QLineEdit(&window);
-        auto *submit = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("&Submit"), 0, 600, 975, 255);
-        auto *next = new LabelButton(&window, QStringLiteral("continueAbtn"), QStringLiteral("&continue"), 0, 900, 975, 255);
-        pressOnEnter(box, {submit, next});
-        window.show();
-        QSignalSpy submitted(submit, &LabelButton::clicked);
-        QSignalSpy continued(next, &LabelButton::clicked);
-        QTest::keyClick(box, Qt::Key_Return);
-        submit->setEnabled(false);
-        QTest::keyClick(box, Qt::Key_Return);
-        next->hide();
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(submitted.count(), 1);
-        QCOMPARE(continued.count(), 1);
     }
 
     // A plot that maps y downwards when the top edge is the larger, loses its
@@ -103,40 +72,6 @@ private slots:
             QVERIFY(box.shapes().empty());
             box.grab();
         }
-    }
-
-    // A caption keeps its designed font size; where it needs more room, its
-    // box takes free space: to the right for one line, downwards when it wraps.
-    void captionsGrowIntoFreeSpace_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QSize>("box");
-        QTest::addColumn<qreal>("pointSize");
-        QTest::addColumn<QString>("grows");
-        const QString wide = QStringLiteral("For an overall reaction, and more");
-        QTest::newRow("fits as it is") << "Submit" << QSize(975, 255) << 8.0 << "";
-        QTest::newRow("one line too wide grows right") << wide << QSize(1620, 195) << 8.0 << "right";
-        QTest::newRow("wrapping box grows down") << "Determining Rate Laws by the Method of Initial Rates"
-                                                 << QSize(3135, 700) << 14.0 << "down";
-    }
-
-    void captionsGrowIntoFreeSpace()
-    {
-        QFETCH(QString, caption);
-        QFETCH(QSize, box);
-        QFETCH(qreal, pointSize);
-        QFETCH(QString, grows);
-        QWidget screen;
-        setDesignSize(&screen, QSize(9000, 3000));
-        screen.resize(twipsRect(0, 0, 9000, 3000).size());
-        QLabel *label = makeLabel(&screen, QStringLiteral("caption"), caption, 0, 0, box.width(), box.height(), pointSize);
-        applyZoom(&screen);
-        const QSize designed = twipsRect(0, 0, box.width(), box.height()).size();
-        QCOMPARE(label->font().pointSizeF(), pointSize);
-        QCOMPARE(label->width() > designed.width(), grows == "right");
-        QCOMPARE(label->height() > designed.height(), grows == "down");
-        const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap, caption);
-        QVERIFY(label->contentsRect().contains(needed));
     }
 };
 

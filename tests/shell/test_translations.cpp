@@ -17,10 +17,9 @@
 #include "scripted.h"
 #include "shell/screens.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QFile>
-#include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,8 +39,8 @@ namespace {
 struct Message {
     QString context;
     QString source;
-    QString translation;
-    bool finished{false};
+    QString translation; // empty while unfinished
+    QString key() const { return context + u'\x4' + source; }
 };
 
 QList<Message> readCatalogue(const QString &path)
@@ -55,58 +54,54 @@ QList<Message> readCatalogue(const QString &path)
     while (!xml.atEnd()) {
         if (!xml.readNextStartElement())
             continue;
-        if (xml.name() == u"name") {
+        if (xml.name() == u"name")
             context = xml.readElementText();
-        } else if (xml.name() == u"message") {
-            messages.append({context, {}, {}, false});
-        } else if (xml.name() == u"source") {
+        else if (xml.name() == u"message")
+            messages.append({context, {}, {}});
+        else if (xml.name() == u"source")
             messages.last().source = xml.readElementText();
-        } else if (xml.name() == u"translation") {
-            messages.last().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+        else if (xml.name() == u"translation" && xml.attributes().value(QStringLiteral("type")).isEmpty())
             messages.last().translation = xml.readElementText();
-        }
     }
     return messages;
 }
 
-// The pseudo catalogue, built from the texts extracted from the sources: a
-// text the extraction misses stays English and is caught.
+// Swaps each letter of the texts extracted from the sources for an accented
+// one: a text the extraction misses stays English and is caught.
 class PseudoCatalogue : public QTranslator
 {
 public:
     explicit PseudoCatalogue(const QString &extracted)
     {
-        static const QString lower = QStringLiteral("àƀçđèƒĝĥìĵķĺḿñòƥʠŕšţùṽŵẋýž");
-        static const QString upper = QStringLiteral("ÀƁÇĐÈƑĜĤÌĴĶĹḾÑÒƤɊŔŠŢÙṼŴẊÝŽ");
-        for (const Message &m : readCatalogue(extracted)) {
-            QString marked = m.source;
-            for (QChar &c : marked) {
-                if (c >= u'a' && c <= u'z')
-                    c = lower[c.unicode() - u'a'];
-                else if (c >= u'A' && c <= u'Z')
-                    c = upper[c.unicode() - u'A'];
-            }
-            m_texts.insert(m.context + u'\x4' + m.source, marked);
-        }
+        for (const Message &m : readCatalogue(extracted))
+            m_extracted.insert(m.key());
     }
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char *, int) const override
     {
-        return m_texts.value(QString::fromUtf8(context) + u'\x4' + QString::fromUtf8(source));
+        static const QString accented = QStringLiteral("àƀçđèƒĝĥìĵķĺḿñòƥʠŕšţùṽŵẋýžÀƁÇĐÈƑĜĤÌĴĶĹḾÑÒƤɊŔŠŢÙṼŴẊÝŽ");
+        QString text = QString::fromUtf8(source);
+        if (!m_extracted.contains(Message{QString::fromUtf8(context), text, {}}.key()))
+            return {};
+        for (QChar &c : text) {
+            if (c >= u'a' && c <= u'z')
+                c = accented[c.unicode() - u'a'];
+            else if (c >= u'A' && c <= u'Z')
+                c = accented[26 + c.unicode() - u'A'];
+        }
+        return text;
     }
 
 private:
-    QHash<QString, QString> m_texts;
+    QSet<QString> m_extracted;
 };
 
-// A paint device that keeps the text drawn on it.
-class TextRecorder : public QPaintDevice
+// A paint device, its own paint engine, that keeps the text drawn on it.
+class TextRecorder : public QPaintDevice, public QPaintEngine
 {
 public:
     QStringList texts;
-    QPaintEngine *paintEngine() const override { return &m_engine; }
-
-protected:
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
     int metric(PaintDeviceMetric metric) const override
     {
         if (metric == PdmDevicePixelRatioScaled)
@@ -115,61 +110,25 @@ protected:
             return 2000;
         return metric >= PdmDpiX && metric <= PdmPhysicalDpiY ? 96 : metric == PdmDepth ? 32 : 1;
     }
-
-private:
-    struct Engine : QPaintEngine {
-        explicit Engine(TextRecorder *device)
-            : QPaintEngine(AllFeatures)
-            , device(device)
-        {
-        }
-        bool begin(QPaintDevice *) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState &) override {}
-        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-        void drawPath(const QPainterPath &) override {}
-        void drawTextItem(const QPointF &, const QTextItem &item) override { device->texts.append(item.text()); }
-        Type type() const override { return User; }
-        TextRecorder *device;
-    };
-    mutable Engine m_engine{this};
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { texts.append(item.text()); }
+    Type type() const override { return User; }
 };
-
-// Left once the marked letters are gone: numbers (" .405", "1.2E-05") and
-// formulas in the typed notation ("[NO_2_]") read alike in every language.
-bool unmarked(QString text)
-{
-    static const QRegularExpression formula(QStringLiteral("\\[[A-Za-z0-9_^]+\\]"));
-    static const QRegularExpression number(QStringLiteral("(\\d+\\.?\\d*|\\.\\d+)(E[-+]\\d+)?"));
-    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
-    return text.remove(formula).remove(number).contains(letter);
-}
 
 QPalette darkPalette()
 {
-    QPalette p;
-    for (auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase})
-        p.setColor(role, QColor(45, 45, 48));
-    p.setColor(QPalette::Base, QColor(30, 30, 30));
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
-        p.setColor(role, QColor(235, 235, 235));
+    const QColor ink(235, 235, 235), ground(45, 45, 48), grey(130, 130, 130);
+    QPalette p(ink, ground, ground.lighter(), ground.darker(), ground, ink, ink, QColor(30, 30, 30), ground);
     p.setColor(QPalette::Highlight, QColor(42, 130, 218));
     p.setColor(QPalette::HighlightedText, Qt::black);
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    p.setColor(QPalette::Disabled, QPalette::Text, grey);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
     return p;
-}
-
-bool showsText(const QWidget *w)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(w))
-        return !label->text().trimmed().isEmpty();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return !button->text().isEmpty();
-    if (const auto *box = qobject_cast<const QLineEdit *>(w))
-        return !box->text().isEmpty();
-    return qobject_cast<const pictures::Picture *>(w) || qobject_cast<const QMenuBar *>(w);
 }
 
 // The contrast of a control's text against its own ground, from the rendered
@@ -195,12 +154,32 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        qputenv("PATH", "/nonexistent"); // with no calculator to start, the student is told so
+        runtime::initialiseApplication();
+        registerScreens();
+        runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
+    }
+    void cleanup()
+    {
+        runtime::installTranslations(QLocale::c());
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        unloadAll();
+        unloadAll(); // closing a module brings the start screen back
+    }
     void germanTranslatesEveryText_data();
     void germanTranslatesEveryText();
-    void languageFollowsTheLocale_data();
-    void languageFollowsTheLocale();
+    // The catalogue is built into the program and found from the locale; a
+    // language without one stays English.
+    void languageFollowsTheLocale()
+    {
+        QCOMPARE(runtime::installTranslations(QLocale(QStringLiteral("de_AT"))), QStringLiteral("de"));
+        QCOMPARE(QCoreApplication::translate("RateTutor", "&Submit"), QStringLiteral("&Abgeben"));
+        QCOMPARE(runtime::installTranslations(QLocale(QStringLiteral("fr_FR"))), QString());
+        QCOMPARE(QCoreApplication::translate("RateTutor", "&Submit"), QStringLiteral("&Submit"));
+    }
     void everyStateIsTranslatedAndReadable_data();
     void everyStateIsTranslatedAndReadable();
 
@@ -212,126 +191,84 @@ private:
 
     runtime::ScriptedRandom::Script m_draws{script({})};
     runtime::Form *m_form{nullptr};
-    MessageBoxes *m_boxes{nullptr};
+    MessageBoxes m_boxes;
     QStringList m_faults;
 };
 
-void TestTranslations::initTestCase()
-{
-    QLocale::setDefault(QLocale::c());
-    runtime::initialiseApplication();
-    registerScreens();
-    runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
-}
-
-void TestTranslations::cleanup()
-{
-    runtime::installTranslations(QLocale::c());
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    unloadAll();
-    unloadAll(); // closing a module brings the start screen back
-}
-
 void TestTranslations::germanTranslatesEveryText_data()
 {
-    QTest::addColumn<QString>("context");
-    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("translated");
+    QSet<QString> german;
+    for (const Message &m : readCatalogue(QStringLiteral(VELOMIRA_GERMAN_TS)))
+        german.insert(m.translation.isEmpty() ? QString() : m.key());
     for (const Message &m : readCatalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS)))
         QTest::newRow(qPrintable(m.context + QStringLiteral(": ") + QString(m.source).replace(u'\n', u' ')))
-            << m.context << m.source;
+            << german.contains(m.key());
 }
 
 // A text new in the sources must be in the German catalogue, translated and
 // no longer marked unfinished.
 void TestTranslations::germanTranslatesEveryText()
 {
-    QFETCH(QString, context);
-    QFETCH(QString, source);
-    static const QList<Message> german = readCatalogue(QStringLiteral(VELOMIRA_GERMAN_TS));
-    const auto found = std::find_if(german.begin(), german.end(), [&](const Message &m) {
-        return m.context == context && m.source == source;
-    });
-    QVERIFY2(found != german.end(), "missing: run `make translations` and translate it");
-    QVERIFY2(found->finished && !found->translation.isEmpty(), "unfinished");
-}
-
-void TestTranslations::languageFollowsTheLocale_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("submit");
-    QTest::newRow("German") << "de_DE" << "de" << "&Abgeben";
-    QTest::newRow("Austrian German") << "de_AT" << "de" << "&Abgeben";
-    QTest::newRow("English") << "en_GB" << "" << "&Submit";
-    QTest::newRow("no catalogue: English") << "fr_FR" << "" << "&Submit";
-}
-
-// The catalogue is built into the program and found from the locale.
-void TestTranslations::languageFollowsTheLocale()
-{
-    QFETCH(QString, locale);
-    QTEST(runtime::installTranslations(QLocale(locale)), "language");
-    QTEST(QCoreApplication::translate("RateTutor", "&Submit"), "submit");
+    QFETCH(bool, translated);
+    QVERIFY2(translated, "missing or unfinished: run `make translations` and translate it");
 }
 
 void TestTranslations::act(const QString &step)
 {
-    const QStringList words = step.split(u' ');
     if (step.contains(u'=')) {
         auto *box = m_form->findChild<QLineEdit *>(step.section(u'=', 0, 0));
         QVERIFY2(box, qPrintable(step));
         box->setText(step.section(u'=', 1));
-    } else if (words[0] == u"open") {
+    } else if (step.startsWith(u"open ")) {
         // Initial rates: orders 1 and 2, k 3.47; trials 1 and 2 share [B],
         // trials 0 and 2 [A]. Graphical: first order, k .58.
         m_draws = script({});
         for (int i = 0; i < 4; ++i) {
-            if (words[1] == u"ratetutor")
+            if (step == u"open ratetutor")
                 pushKnownProblem(m_draws);
             else
                 m_draws->insert(m_draws->end(), {0.5f, 0.85f, 0.3f});
         }
         unloadAll();
         unloadAll(); // closing a module brings the start screen back
-        m_form = runtime::showForm(words[1]);
+        m_form = runtime::showForm(step.sliced(5));
     } else {
-        // With no calculator to start, the student is told so.
-        const QByteArray path = qgetenv("PATH");
-        if (step == u"calculator")
-            qputenv("PATH", "/nonexistent");
         auto *widget = m_form->findChild<QWidget *>(step);
         QVERIFY2(widget && widget->isVisible(), qPrintable(step));
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, widget->height() / 2));
-        qputenv("PATH", path);
     }
     settle();
-    // "Approach" swaps in the explanation screen.
-    for (runtime::Form *shown : runtime::loadedForms()) {
-        if (shown->isVisible() && !m_form->isVisible())
-            m_form = shown;
-    }
+    if (!m_form->isVisible()) // "Approach" swaps in the explanation screen
+        m_form = runtime::loadedForm(visibleScreens().value(0));
 }
 
 void TestTranslations::check(const QString &where)
 {
+    // Left once the marked letters are gone: numbers (" .405", "1.2E-05") and
+    // formulas in the typed notation ("[NO_2_]") read alike in every language.
+    static const QRegularExpression formula(QStringLiteral("\\[[A-Za-z0-9_^]+\\]"));
+    static const QRegularExpression number(QStringLiteral("(\\d+\\.?\\d*|\\.\\d+)(E[-+]\\d+)?"));
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
     const auto add = [&](const QString &what, const QString &text) {
-        if (unmarked(text))
+        if (QString(text).remove(formula).remove(number).contains(letter))
             m_faults.append(QStringLiteral("%1 - %2 not translated: %3").arg(where, what, text));
     };
-    for (const QString &text : m_boxes->texts())
+    for (const QString &text : m_boxes.texts())
         add(QStringLiteral("message"), text);
-    m_faults << m_boxes->problems();
-    m_boxes->clear();
-    QList<QWidget *> widgets = m_form->findChildren<QWidget *>();
-    widgets.prepend(m_form);
+    m_faults << m_boxes.problems();
+    m_boxes.clear();
+    const QImage grabbed = m_form->grab().toImage();
     add(QStringLiteral("window title"), m_form->windowTitle());
-    for (QWidget *w : widgets) {
+    for (QAction *action : m_form->findChildren<QAction *>()) // menus and their items
+        add(QStringLiteral("menu"), action->text());
+    for (QWidget *w : QList<QWidget *>{m_form} + m_form->findChildren<QWidget *>()) {
         if (!w->isVisible())
             continue;
         const QString name = w->objectName();
-        add(name + QStringLiteral(" accessible name"), w->accessibleName());
-        add(name + QStringLiteral(" accessible description"), w->accessibleDescription());
-        add(name + QStringLiteral(" tool tip"), w->toolTip());
+        add(name + QStringLiteral(" accessible name, description, tool tip or placeholder"),
+            QStringList{w->accessibleName(), w->accessibleDescription(), w->toolTip(),
+                        w->property("placeholderText").toString()}.join(u' '));
         // What a screen reader hears: pictures are named images, the plot an
         // image, panels groups; areas and boxes are named, and a label-button
         // says its caption without the mark of its mnemonic.
@@ -344,38 +281,22 @@ void TestTranslations::check(const QString &where)
             || (qobject_cast<runtime::PictureBox *>(w) && !image && face->role() != QAccessible::Grouping)
             || (qobject_cast<runtime::LabelButton *>(w) && (face->role() != QAccessible::Button || heard.contains(u'&'))))
             m_faults.append(QStringLiteral("%1 - %2 badly told to a screen reader: %3").arg(where, name, heard));
-        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-            add(name + QStringLiteral(" placeholder"), edit->placeholderText());
-            continue; // the student's own input
-        }
-        if (name == u"test")
-            continue; // the label that repeats the student's typed rate law
-        if (auto *menu = qobject_cast<QMenuBar *>(w)) {
-            for (QAction *action : menu->actions()) {
-                add(QStringLiteral("menu"), action->text());
-                for (QAction *item : action->menu() ? action->menu()->actions() : QList<QAction *>{})
-                    add(QStringLiteral("menu item"), item->text());
-            }
-        }
+        // Inactive controls are exempt from the contrast rule, as in WCAG.
+        const bool showsText = !w->property("text").toString().trimmed().isEmpty()
+            || qobject_cast<pictures::Picture *>(w) || qobject_cast<QMenuBar *>(w);
+        const auto *frame = qobject_cast<const QFrame *>(w);
+        const QRect box = w->visibleRegion().boundingRect().intersected(frame ? frame->contentsRect() : w->rect());
+        const QRect shown = box.translated(w->mapTo(m_form, QPoint())).intersected(grabbed.rect());
+        const double ratio = showsText && w->isEnabled() && !w->isWindow() && !shown.isEmpty() ? measuredContrast(grabbed, shown) : 21;
+        if (ratio < 4.5)
+            m_faults.append(QStringLiteral("%1 - %2 hard to read: %3").arg(where, name).arg(ratio, 0, 'f', 2));
+        // Not the student's own input, nor the label that repeats the typed rate law.
+        if (qobject_cast<QLineEdit *>(w) || name == u"test")
+            continue;
         TextRecorder recorder;
         w->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
         for (const QString &text : std::as_const(recorder.texts))
             add(name, text);
-    }
-
-    // Inactive controls are exempt from the contrast rule, as in WCAG.
-    const QImage image = m_form->grab().toImage();
-    for (QWidget *w : std::as_const(widgets)) {
-        if (!w->isVisible() || !w->isEnabled() || w->isWindow() || !showsText(w))
-            continue;
-        const auto *frame = qobject_cast<const QFrame *>(w);
-        const QRect inner = frame ? frame->contentsRect() : w->rect();
-        const QRect box = w->visibleRegion().boundingRect().intersected(inner).translated(w->mapTo(m_form, QPoint()));
-        if (box.isEmpty())
-            continue;
-        const double ratio = measuredContrast(image, box.intersected(image.rect()));
-        if (ratio < 4.5)
-            m_faults.append(QStringLiteral("%1 - %2 hard to read: %3").arg(where, w->objectName()).arg(ratio, 0, 'f', 2));
     }
 }
 
@@ -413,8 +334,7 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
         "submitbtn;problemnumber_2;answer=Rat=[X]^1^;submitbtn;answer=Rate=k[N_2_O_5_];submitbtn");
     PseudoCatalogue catalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS));
     QCoreApplication::installTranslator(&catalogue);
-    MessageBoxes boxes;
-    m_boxes = &boxes;
+    m_boxes.clear();
     m_faults.clear();
     for (const QString &step : walk.split(u';')) {
         act(step);
