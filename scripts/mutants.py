@@ -172,8 +172,10 @@ class Runner:
             self.child.wait()
 
     def configure(self):
+        # Always configure again: tests added or removed since the last run
+        # must be known before they are listed.
         if (self.build / "CMakeCache.txt").is_file():
-            return True
+            return self.run(["cmake", "-S", str(ROOT), "-B", str(self.build)]) == 0
         # Light optimisation and no debug information: every fault recompiles a
         # file and relinks every test, and that is most of a run's time.
         command = ["cmake", "-S", str(ROOT), "-B", str(self.build), "-DCMAKE_BUILD_TYPE=Release",
