@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The graphical-method screen, worked with the mouse and Enter, and with
 // the keyboard alone as a screen-reader user would.
+#include "driver.h"
 #include "messageboxes.h"
 #include "runtime/controls.h"
 #include "runtime/labelbutton.h"
@@ -18,7 +19,7 @@
 using namespace testing;
 using Shape = runtime::PictureBox::Shape;
 
-class TestRateTutor2 : public QObject
+class TestRateTutor2 : public QObject, ScreenDriver
 {
     Q_OBJECT
 private slots:
@@ -39,14 +40,6 @@ private:
         m_form = runtime::showForm(QStringLiteral("ratetutor2"));
         settle();
     }
-    template<typename T = QWidget>
-    T *find(const QString &name) const { return m_form->findChild<T *>(name); }
-    void click(const QString &name)
-    {
-        QVERIFY2(find(name)->isVisible(), qPrintable(name));
-        QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(5, find(name)->height() / 2));
-        settle();
-    }
     void plot(int type, bool fit = false)
     {
         click(QStringLiteral("plottype_%1").arg(type));
@@ -54,31 +47,8 @@ private:
         if (fit)
             click("lstsquares");
     }
-    void type(const QString &box, const QString &text, bool enter = false)
-    {
-        find<QLineEdit>(box)->clear();
-        QTest::keyClicks(find<QLineEdit>(box), text);
-        if (enter)
-            QTest::keyClick(find<QLineEdit>(box), Qt::Key_Return);
-        settle();
-    }
-    const std::vector<Shape> &shapes() const { return find<runtime::PictureBox>("plot")->shapes(); }
-    QString caption(const QString &label) const { return find<QLabel>(label)->text(); }
-    bool shown(const QString &name) const { return find(name)->isVisibleTo(m_form); }
-    bool enabled(const QString &name) const { return find(name)->isEnabled(); }
-    QAccessibleInterface *of(const QString &name) const { return QAccessible::queryAccessibleInterface(find(name)); }
-    QString focusName() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        // A button's mnemonic presses it the way a click looks: down, then
-        // up a moment later.
-        if (modifiers & Qt::AltModifier)
-            QTest::qWait(150);
-        settle();
-    }
+    const std::vector<Shape> &shapes() const { return get<runtime::PictureBox>("plot")->shapes(); }
 
-    runtime::Form *m_form{nullptr};
     runtime::ScriptedRandom::Script m_script{std::make_shared<std::deque<float>>()};
 };
 
@@ -119,7 +89,7 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     plot((order + 1) % 3, true);
     plot((order + 2) % 3, true);
     plot(order);
-    const auto *chosen = find<runtime::LabelButton>(QStringLiteral("plottype_%1").arg(order));
+    const auto *chosen = get<runtime::LabelButton>(QStringLiteral("plottype_%1").arg(order));
     QVERIFY(chosen->backgroundColor() == runtime::grey() && shown(QStringLiteral("ylabel_%1").arg(order)));
     QCOMPARE(int(shapes().size()), 9);
     for (int t = 0; t < 9; ++t)
@@ -131,7 +101,7 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     const Shape line = shapes().back();
     QVERIFY(line.a.x() == 0.0 && line.b.x() == 1.0 && qAbs(line.a.y() - shapes()[0].a.y()) < 0.01
             && qAbs(line.a.y() + (line.b.y() - line.a.y()) * 8 / 9 - shapes()[8].a.y()) < 0.01);
-    QCOMPARE(caption("labslope") + caption("labintercept"), "Slope: " + slope + "Intercept: " + intercept);
+    QCOMPARE(text("labslope") + text("labintercept"), "Slope: " + slope + "Intercept: " + intercept);
     click(QStringLiteral("plottype_%1").arg(order));
     QVERIFY(shapes().empty() && !shown("labslope"));
 
@@ -140,7 +110,7 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     type("orderAinput", QString::number(order));
     click("submitbtn");
     type("kinput", "1e40", true);
-    QCOMPARE(caption("numattempts_0") + caption("tutortitle"), QStringLiteral("1Determining the Rate Constant, k."));
+    QCOMPARE(text("numattempts_0") + text("tutortitle"), QStringLiteral("1Determining the Rate Constant, k."));
     QVERIFY(shown("tutorbox") && shown("workbelow") && !enabled("submitbtn") && !enabled("kinput"));
     plot(order);
     click("continueAbtn");
@@ -155,7 +125,7 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     click("lstsquares");
     type("kinput", QString(slope).remove(u'-') + u'0'); // the refused value was kept: a new one
     click("continueAbtn");
-    QCOMPARE(caption("atutorlab"), QStringLiteral("Good. This is the correct value of k."));
+    QCOMPARE(text("atutorlab"), QStringLiteral("Good. This is the correct value of k."));
     click("continueAbtn");
     QVERIFY(!shown("tutorbox") && shapes().empty() && enabled("orderAinput") && enabled("submitbtn"));
 
@@ -165,27 +135,27 @@ void TestRateTutor2::worksAProblemOfEachOrder()
     QCOMPARE(boxes.texts(), (QStringList{"Select one of the plot types below.", "Please fill in both answers.",
                                          "Get the least squares information by clicking on lst. squares button.",
                                          "Problem complete.", "Please choose a Problem to solve."}));
-    QCOMPARE(caption("Aresponse") + caption("kresponse") + caption("probcomplete_0") + caption("numattempts_0"),
+    QCOMPARE(text("Aresponse") + text("kresponse") + text("probcomplete_0") + text("numattempts_0"),
              QStringLiteral("Correct order.Correct k.Yes2"));
-    QVERIFY(!find<QRadioButton>("problem_0")->isChecked());
+    QVERIFY(!get<QRadioButton>("problem_0")->isChecked());
 
     // The same slot again: a new problem with no plot to fit; the slot's marks stay.
     click("problem_0");
     click("lstsquares");
     QCOMPARE(boxes.texts().last(), QStringLiteral("No graph made."));
-    QCOMPARE(caption("labconcA_1") + caption("probcomplete_0") + caption("numattempts_0"), QStringLiteral(" .4759Yes2"));
-    QVERIFY(find<QLineEdit>("kinput")->text().isEmpty() && caption("Aresponse").isEmpty() && shapes().empty());
+    QCOMPARE(text("labconcA_1") + text("probcomplete_0") + text("numattempts_0"), QStringLiteral(" .4759Yes2"));
+    QVERIFY(get<QLineEdit>("kinput")->text().isEmpty() && text("Aresponse").isEmpty() && shapes().empty());
 
     // Problem 5 grades without tutoring; a decimal comma grades nothing.
     click("problem_4");
     type("orderAinput", "2");
     type("kinput", "0,58");
     click("submitbtn");
-    QVERIFY(boxes.texts().last().contains("decimal point") && caption("numattempts_4") == "0");
+    QVERIFY(boxes.texts().last().contains("decimal point") && text("numattempts_4") == "0");
     type("kinput", "1e40");
     click("submitbtn");
-    QCOMPARE(caption("Aresponse") + caption("kresponse"), QStringLiteral("Incorrect order.Incorrect k."));
-    QVERIFY(caption("numattempts_4") == "1" && shown("lblnotutor") && !shown("tutorbox") && enabled("submitbtn"));
+    QCOMPARE(text("Aresponse") + text("kresponse"), QStringLiteral("Incorrect order.Incorrect k."));
+    QVERIFY(text("numattempts_4") == "1" && shown("lblnotutor") && !shown("tutorbox") && enabled("submitbtn"));
 }
 
 // A first-order problem answered with the wrong order, and its tutoring,
@@ -197,15 +167,15 @@ void TestRateTutor2::tutorsTheOrderByKeyboard()
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     // The arrows move within the problems and choose one, new each time.
-    find("problem_0")->setFocus();
+    get("problem_0")->setFocus();
     press(Qt::Key_Down);
     press(Qt::Key_Up);
-    QVERIFY(find<QRadioButton>("problem_0")->isChecked());
+    QVERIFY(get<QRadioButton>("problem_0")->isChecked());
     press(Qt::Key_Tab);
     QCOMPARE(focusName(), "kinput");
     type("kinput", "0.58");
     type("orderAinput", "2", true);
-    QCOMPARE(caption("numattempts_0") + caption("tutortitle"), "1Determining Reaction Order.");
+    QCOMPARE(text("numattempts_0") + text("tutortitle"), "1Determining Reaction Order.");
     QCOMPARE(focusName(), "tutorbox");
 
     // Back to the plot types, [A]; Alt+P plots, Alt+L fits, and the plot
@@ -240,7 +210,7 @@ void TestRateTutor2::tutorsTheOrderByKeyboard()
     type("orderAinput", "0", true);
     QVERIFY(shown("ordertable"));
     type("orderAinput", "1", true);
-    QCOMPARE(caption("atutorlab"), "Good. This is the correct order for A.");
+    QCOMPARE(text("atutorlab"), "Good. This is the correct order for A.");
     QVERIFY(!shown("ordertable"));
     press(Qt::Key_Return);
     QVERIFY(!shown("tutorbox"));

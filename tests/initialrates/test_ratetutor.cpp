@@ -3,6 +3,7 @@
 // and partly with the keyboard alone (Tab, Space, Enter, Alt and the
 // underlined letter), and what a screen reader learns on the way: names,
 // selected states and the announced verdicts.
+#include "driver.h"
 #include "messageboxes.h"
 #include "runtime/controls.h"
 #include "runtime/forms.h"
@@ -39,7 +40,7 @@ void record(QAccessibleEvent *event)
 
 } // namespace
 
-class TestRateTutor : public QObject
+class TestRateTutor : public QObject, ScreenDriver
 {
     Q_OBJECT
 private slots:
@@ -51,66 +52,11 @@ private slots:
     void refusalsAndTheSlotsWithoutTutoring();
 
 private:
-    template<typename T = QWidget>
-    T *get(const QString &name)
-    {
-        T *widget = m_form->findChild<T *>(name);
-        return widget ? widget : (qFatal("no control %s", qPrintable(name)), nullptr);
-    }
-    // The caption of a label or button, or the contents of a text box.
-    QString text(const QString &name) { return get(name)->property("text").toString(); }
-    QStringList texts(const QStringList &names)
-    {
-        QStringList result;
-        for (const QString &name : names)
-            result.append(text(name));
-        return result;
-    }
-    bool shown(const QString &name) { return get(name)->isVisible(); }
-    bool enabled(const QString &name) { return get(name)->isEnabled(); }
     QColor rowColour(int trial) { return get<runtime::LabelButton>(QStringLiteral("Trial_%1").arg(trial))->backgroundColor(); }
-    // What a screen reader is told of a control.
-    QAccessibleInterface *of(const QString &name) { return QAccessible::queryAccessibleInterface(get(name)); }
-    QString said(const QString &name, QAccessible::Text kind = QAccessible::Name) { return of(name)->text(kind); }
-    void click(const QString &name)
-    {
-        QWidget *widget = get(name);
-        QVERIFY2(widget->isVisible(), qPrintable(name));
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        settle();
-    }
-    // Types into an answer box, and presses Enter there if asked.
-    void type(const QString &box, const QString &text, bool enter = false)
-    {
-        get<QLineEdit>(box)->clear();
-        QTest::keyClicks(get(box), text);
-        if (enter)
-            QTest::keyClick(get(box), Qt::Key_Return);
-        settle();
-    }
     // Clicks one of the row's labels: its Trial label or a value in front.
     void pickRow(int trial, const QString &label = "Trial") { click(label + u'_' + QString::number(trial)); }
-    QString focusName()
-    {
-        // A dismissed message box hands the window its activation back, as
-        // the desktop does.
-        m_form->activateWindow();
-        (void)QTest::qWaitForWindowActive(m_form);
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        focusName();
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        // A button's mnemonic presses it the way a click looks: down, then
-        // up a moment later.
-        if (modifiers & Qt::AltModifier)
-            QTest::qWait(150);
-        settle();
-    }
 
     runtime::ScriptedRandom::Script m_draws;
-    runtime::Form *m_form{nullptr};
 };
 
 void TestRateTutor::initTestCase()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Judging typed rate laws, as the writingratelaws screen shows the verdict.
+#include "driver.h"
 #include "ratelaws/ratelawproblem.h"
 #include "screens.h"
 #include "shell/screens.h"
@@ -10,16 +11,16 @@
 
 using namespace testing;
 
-class TestWritingRateLaws : public QObject
+class TestWritingRateLaws : public QObject, ScreenDriver
 {
     Q_OBJECT
 private slots:
     void initTestCase() { runtime::initialiseApplication(); registerScreens(); }
     void init()
     {
-        m_screen = runtime::showForm(QStringLiteral("writingratelaws"));
+        m_form = runtime::showForm(QStringLiteral("writingratelaws"));
         settle();
-        QVERIFY(m_screen);
+        QVERIFY(m_form);
     }
     void cleanup() { unloadAll(); }
 
@@ -97,12 +98,6 @@ private slots:
     }
 
 private:
-    QWidget *control(const QString &name) const
-    {
-        auto *found = m_screen->findChild<QWidget *>(name);
-        return found ? found : (qFatal("no control %s", qPrintable(name)), nullptr);
-    }
-    QString text(const char *name) const { return control(QString::fromLatin1(name))->property("text").toString(); }
     // The controls of this screen that are shown, in the order of the layout.
     QStringList shown() const
     {
@@ -110,30 +105,17 @@ private:
         for (const char *name : {"problemnumber_0", "problemnumber_1", "problemnumber_2", "description", "Label2",
                                  "rxnimage0_0", "rxnimage0_1", "rxnimage0_2", "answer", "submitbtn", "report",
                                  "feedback", "report1", "test"})
-            if (control(QString::fromLatin1(name))->isVisible())
+            if (get(QString::fromLatin1(name))->isVisible())
                 names.append(QString::fromLatin1(name));
         return names;
     }
-
-    void choose(int index)
-    {
-        auto *option = qobject_cast<QRadioButton *>(control(QStringLiteral("problemnumber_%1").arg(index)));
-        // On the round indicator, which is always part of the clickable area.
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-    }
-
+    void choose(int index) { click(QStringLiteral("problemnumber_%1").arg(index)); }
     // Typed or pasted: the text, tabs and all, lands in the box at once.
     void answer(const QString &typed, bool byEnter = false)
     {
-        auto *box = qobject_cast<QLineEdit *>(control(QStringLiteral("answer")));
-        box->setText(typed);
-        if (byEnter)
-            QTest::keyClick(box, Qt::Key_Return);
-        else
-            QTest::mouseClick(control(QStringLiteral("submitbtn")), Qt::LeftButton);
+        get<QLineEdit>(QStringLiteral("answer"))->setText(typed);
+        byEnter ? QTest::keyClick(get(QStringLiteral("answer")), Qt::Key_Return) : click(QStringLiteral("submitbtn"));
     }
-
-    runtime::Form *m_screen{nullptr};
 };
 
 QTEST_MAIN(TestWritingRateLaws)

@@ -5,9 +5,11 @@
 #include "runtime/forms.h"
 #include "screens.h"
 #include "shell/screens.h"
+#include "textrecorder.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace testing;
@@ -77,7 +79,6 @@ class TestPictures : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void scriptsSitAboveAndBelowTheBaseline_data();
     void scriptsSitAboveAndBelowTheBaseline();
     void partsAddUpAcrossScriptsAndArrows_data();
     void partsAddUpAcrossScriptsAndArrows();
@@ -85,6 +86,7 @@ private slots:
     void everyPictureFillsItsBox();
     void drawingsLandInsideTheirBoxes();
     void partsStandOneBelowAnother();
+    void picturesShowWhatTheyDescribe();
 };
 
 void TestPictures::initTestCase()
@@ -93,37 +95,19 @@ void TestPictures::initTestCase()
     registerScreens();
 }
 
-void TestPictures::scriptsSitAboveAndBelowTheBaseline_data()
-{
-    QTest::addColumn<double>("scale");
-    QTest::newRow("100 %") << 1.0;
-    QTest::newRow("200 %") << 2.0;
-}
-
 void TestPictures::scriptsSitAboveAndBelowTheBaseline()
 {
-    // "H" alone gives the letter's ink; the script after it must stand
-    // clear of the baseline: a superscript's foot above the letter's middle,
-    // a subscript's foot below the letter's foot.
-    QFETCH(double, scale);
-    const QImage letter = render(pictures::formula(QStringLiteral("H")), scale);
-    const QRect h = inkBounds(letter);
-    const int scriptFrom = h.right() + 1;
-
-    const QImage sup = render(pictures::formula(QStringLiteral("H^2^")), scale);
-    const QImage sub = render(pictures::formula(QStringLiteral("H_2_")), scale);
-    // Both drawings put the letter's baseline at their ascent, which grows with
-    // a superscript; compare against the letter drawn in the same picture.
-    const QRect supLetter = inkBounds(sup, 0, scriptFrom);
-    const QRect supScript = inkBounds(sup, scriptFrom);
-    const QRect subLetter = inkBounds(sub, 0, scriptFrom);
-    const QRect subScript = inkBounds(sub, scriptFrom);
-    QVERIFY(!supScript.isEmpty() && !subScript.isEmpty());
-    QVERIFY2(supScript.bottom() < supLetter.center().y(), "superscript not raised");
-    QVERIFY2(supScript.top() < supLetter.top(), "superscript not above the letter");
-    QVERIFY2(subScript.bottom() > subLetter.bottom(), "subscript not lowered");
-    QVERIFY2(subScript.top() > subLetter.top(), "subscript not below the letter's top");
-    QVERIFY(supScript.height() < supLetter.height());
+    // Left of where "H" alone ends is the letter, right of it the script: a
+    // superscript's foot above the letter's middle, a subscript's foot below
+    // the letter's foot, each smaller than the letter.
+    const int scriptFrom = inkBounds(render(pictures::formula(QStringLiteral("H")), 2.0)).right() + 1;
+    const QImage sup = render(pictures::formula(QStringLiteral("H^2^")), 2.0);
+    const QImage sub = render(pictures::formula(QStringLiteral("H_2_")), 2.0);
+    const QRect supLetter = inkBounds(sup, 0, scriptFrom), supScript = inkBounds(sup, scriptFrom);
+    const QRect subLetter = inkBounds(sub, 0, scriptFrom), subScript = inkBounds(sub, scriptFrom);
+    QVERIFY2(!supScript.isEmpty() && supScript.bottom() < supLetter.center().y(), "superscript not raised");
+    QVERIFY2(!subScript.isEmpty() && subScript.bottom() > subLetter.bottom(), "subscript not lowered");
+    QVERIFY(supScript.height() < supLetter.height() && subScript.height() < subLetter.height());
 }
 
 void TestPictures::partsAddUpAcrossScriptsAndArrows_data()
@@ -196,6 +180,27 @@ void TestPictures::partsStandOneBelowAnother()
     QCOMPARE(inkBands(render(formula(fraction(text(QStringLiteral("rate")), text(QStringLiteral("k")))), 2.0)), 3);
     OrderTableLabel table(nullptr, QStringLiteral("ordertable"), 480, 1050, 2175, 645);
     QCOMPARE(inkBands(table.grab().toImage()), 3);
+}
+
+void TestPictures::picturesShowWhatTheyDescribe()
+{
+    using namespace pictures;
+    // A + B -> C draws the second reactant that A -> C has not.
+    QVERIFY(reactionAB().drawing->size().width() > reactionA().drawing->size().width() + 10);
+    // The rate-ratio equation compares the trials it names, the rates as
+    // the concentrations.
+    TextRecorder recorder;
+    QPainter painter(&recorder);
+    rateRatioEquation(1, 2).drawing->paint(painter);
+    painter.end();
+    QCOMPARE(recorder.texts.filter(QRegularExpression(QStringLiteral("^\\d$"))), (QStringList{"1", "2", "1", "2"}));
+    // The example table shades trials 1 and 4: its first row, under the
+    // heads, and its last, down to the table's foot.
+    const QImage table = render(initialRatesExampleTable().drawing, 1.0);
+    int lowest = 0;
+    for (int y = 0; y < table.height(); ++y)
+        lowest = table.pixel(0, y) == qRgb(255, 255, 255) ? lowest : y;
+    QVERIFY(lowest > table.height() - 10);
 }
 
 QTEST_MAIN(TestPictures)
