@@ -209,17 +209,17 @@ class Runner:
         before = self.log.tell()
         code = self.run(["ctest", "--stop-on-failure", "-j", self.jobs, "-R", pattern, "--output-on-failure"],
                         cwd=self.build, timeout=self.timeout, env=env)
-        if code is None:
-            return "timeout"
         if code == 0:
             return ""
+        # A test that failed before the run was stopped for taking too long
+        # names the catch better than the timeout does.
         self.log.flush()
         with open(self.log.name, encoding="utf-8", errors="replace") as log:
             log.seek(before)
             for line in log:
                 if "***Failed" in line or "***Exception" in line or "***Timeout" in line or "Not Run" in line:
                     return line.split(":", 1)[1].split()[0] if ":" in line else "a test"
-        return "a test"
+        return "timeout" if code is None else "a test"
 
 
 def select(faults, words):
