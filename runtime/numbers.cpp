@@ -3,14 +3,10 @@
 
 #include <QCoreApplication>
 
-#include <cerrno>
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
-#include <locale.h>
 #include <string>
+#include <string_view>
 
 namespace runtime {
 
@@ -26,16 +22,54 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// Parses an ASCII number text in the C locale, whatever the user's locale.
-NumberReading parseClean(const std::string &clean)
+// Whether a number text beyond double precision's range is too large rather
+// than too small: written as 0.ddd x 10^n, its n is above 0.
+bool isTooLarge(std::string_view clean)
 {
-    static locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
-    errno = 0;
-    const double v = strtod_l(clean.c_str(), nullptr, cLocale);
-    if (errno == ERANGE && std::isinf(v))
-        return {v, true};
-    // Underflow quietly reads as the nearest representable value (often 0).
-    return {v, false};
+    const std::size_t e = clean.find('e');
+    long long digits = 0;
+    long long wholeDigits = -1;
+    long long firstSignificant = -1;
+    for (const char c : clean.substr(0, e)) {
+        if (c == '.') {
+            wholeDigits = digits;
+        } else if (c >= '0' && c <= '9') {
+            if (firstSignificant < 0 && c != '0')
+                firstSignificant = digits;
+            ++digits;
+        }
+    }
+    if (wholeDigits < 0)
+        wholeDigits = digits;
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        const std::string_view written = clean.substr(e + 1);
+        for (const char c : written) {
+            // Far beyond any double; saturating keeps the sum in range.
+            if (c >= '0' && c <= '9' && exponent < 1'000'000'000)
+                exponent = exponent * 10 + (c - '0');
+        }
+        if (written.starts_with('-'))
+            exponent = -exponent;
+    }
+    return wholeDigits - firstSignificant + exponent > 0;
+}
+
+// Parses a clean ASCII number text (sign, digits, point, exponent) with the
+// standard library's locale-free reading, whatever the user's locale.
+NumberReading parseClean(std::string_view clean)
+{
+    const bool negative = clean.starts_with('-');
+    if (clean.starts_with('+') || negative)
+        clean.remove_prefix(1);
+    double value = 0.0;
+    if (std::from_chars(clean.data(), clean.data() + clean.size(), value).ec == std::errc::result_out_of_range) {
+        if (isTooLarge(clean))
+            return {negative ? -HUGE_VAL : HUGE_VAL, true};
+        // Underflow quietly reads as zero.
+        value = 0.0;
+    }
+    return {negative ? -value : value, false};
 }
 
 } // namespace

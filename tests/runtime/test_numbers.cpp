@@ -29,6 +29,8 @@ private slots:
         QTest::newRow("tiny underflows quietly") << "1e-400" << 0.0 << true;
         QTest::newRow("1e40 beyond single") << "1e40" << 1e40 << false;
         QTest::newRow("1e400 beyond double") << "1e400" << qInf() << false;
+        QTest::newRow("beyond double by its point") << "-0.0001e313" << -qInf() << false;
+        QTest::newRow("underflow with a long whole part") << "1000e-330" << 0.0 << true;
     }
 
     void readsTypedText()
@@ -37,6 +39,7 @@ private slots:
         QFETCH(double, value);
         const NumberReading reading = readNumber(text);
         QCOMPARE(reading.outOfRange, std::isinf(value));
+        QCOMPARE(std::signbit(reading.value), std::signbit(value));
         if (!reading.outOfRange)
             QCOMPARE(reading.value, value);
         QTEST(textToSingle(text).has_value(), "single");
