@@ -1,27 +1,33 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# make run   installs what the build needs, builds and starts Velomira
-# make test  the same set-up, then the whole test suite, headless
+# make run   installs what building and running need, builds and starts Velomira
+# make test  installs what testing needs too, builds, runs the whole suite headless
+# Each target installs only the Debian packages its own work needs.
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+DEPS = bash scripts/install-deps.sh
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-sanitized fuzz mutants build setup clean translations
+.PHONY: run test test-sanitized fuzz mutants build deb clean translations
 
-setup:
-	@bash scripts/install-deps.sh
-
-build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The program, its translations and its data files, without the tests.
+build:
+	$(DEPS) run
+	$(CONFIGURE) -DBUILD_TESTING=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	./$(BUILD)/velomira
 
-test: build
+test:
+	$(DEPS) test
+	$(CONFIGURE) -DBUILD_TESTING=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-sanitized: setup
+test-sanitized:
+	$(DEPS) test
 	cmake -S . -B $(BUILD)-sanitized -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_SANITIZE=ON
 	cmake --build $(BUILD)-sanitized -j $(JOBS)
 	cd $(BUILD)-sanitized && QT_QPA_PLATFORM=offscreen \
@@ -30,21 +36,30 @@ test-sanitized: setup
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) -E test_install
 
+# The Debian package, built with its test suite and checked by lintian; the
+# package and its build records are left in dist/.
+deb:
+	$(DEPS) deb
+	bash scripts/package.sh
+
 # Refreshes translations/*.ts from the texts in the sources; new texts come
 # in unfinished, for a translator to fill in with Qt Linguist.
-translations: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+translations:
+	$(DEPS) run
+	$(CONFIGURE) -DBUILD_TESTING=OFF
 	cmake --build $(BUILD) --target update_translations
 
 # Each fuzzer for a bounded time (FUZZ_SECONDS, 30 by default).
-fuzz: setup
+fuzz:
+	$(DEPS) fuzz
 	BUILD=$(BUILD) bash scripts/fuzz.sh
 
 # Small faults put into the code one at a time: does the suite catch each?
 # ONLY="id file folder ..." runs a part of the list; MUTANTS_FLAGS=--check
 # only checks that every fault still finds its text. Slow: not part of CI.
 mutants:
+	$(DEPS) test
 	python3 scripts/mutants.py --build-dir $(BUILD)-mutants --jobs $(JOBS) $(MUTANTS_FLAGS) $(ONLY)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-fuzz $(BUILD)-mutants
+	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-fuzz $(BUILD)-mutants dist

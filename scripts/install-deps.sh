@@ -1,12 +1,36 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages that building and testing Velomira need,
-# when any is missing. Uses sudo when not run as root.
+# Installs the Debian packages one kind of work needs, when any is missing,
+# through sudo when not run as root:
+#   run   building and running the program
+#   test  the above, and running the test suite
+#   fuzz  the above, and building the fuzzers with clang
+#   deb   the package's build dependencies, and building and checking it
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
-          qt6-base-private-dev libqt6svg6 qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
-          desktop-file-utils appstream clang libclang-rt-14-dev)
+run=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2)
+test=("${run[@]}" qt6-base-private-dev fonts-dejavu-core desktop-file-utils appstream man-db)
+fuzz=("${test[@]}" clang libclang-rt-14-dev)
+deb=(dpkg-dev debhelper lintian man-db)
+
+case "${1:-}" in
+    run) packages=("${run[@]}") ;;
+    test) packages=("${test[@]}") ;;
+    fuzz) packages=("${fuzz[@]}") ;;
+    deb) packages=("${deb[@]}") ;;
+    *) echo "usage: $0 run|test|fuzz|deb" >&2; exit 2 ;;
+esac
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+updated=no
+apt_install() {
+    [ $updated = yes ] || "${sudo[@]}" apt-get update -qq
+    updated=yes
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$@"
+}
 
 missing=()
 for package in "${packages[@]}"; do
@@ -14,11 +38,14 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt_install "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The package is built with exactly what debian/control declares.
+if [ "$1" = deb ] && ! dpkg-checkbuilddeps >/dev/null 2>&1; then
+    echo "Installing the build dependencies in debian/control"
+    [ $updated = yes ] || "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get build-dep -y -qq --no-install-recommends ./
+fi

@@ -85,7 +85,7 @@ void TestKeyboard::commandLineAnswersWithoutADisplay_data()
     QTest::addColumn<QString>("err");
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: velomira [options]" << "";
     QTest::newRow("short help") << QStringList{"-h"} << 0 << "--version" << "";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "velomira 0.1.0" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "velomira 0.2.0" << "";
     QTest::newRow("Qt's option before help") << QStringList{"-style", "fusion", "--help"} << 0 << "Usage:" << "";
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 1 << "" << "Usage: velomira [options]";
     QTest::newRow("stray argument") << QStringList{"file.txt"} << 1 << "" << "unknown option 'file.txt'";
