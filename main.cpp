@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/forms.h"
-#include "runtime/translations.h"
 #include "shell/commandline.h"
 #include "shell/screens.h"
 
@@ -20,9 +18,6 @@ int main(int argc, char *argv[])
         return *status;
 
     QApplication app(argc, argv);
-    runtime::initialiseApplication();
-    runtime::installTranslations();
-    registerScreens();
-    runtime::showForm(QStringLiteral("ratestart"));
+    showStartScreen();
     return app.exec();
 }

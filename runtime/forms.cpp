@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -36,6 +38,35 @@ QRect twipsRect(int left, int top, int width, int height)
 }
 
 namespace {
+
+// Gives the application its icon once the first window has painted.
+class IconAfterFirstPaint : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow()) {
+            qApp->removeEventFilter(this);
+            // Queued, so that the paint finishes first.
+            QTimer::singleShot(0, this, [this] {
+                // Read as PNG outright: a reader that may guess the format
+                // loads every image plugin Qt has, SVG's among them.
+                QIcon icon;
+                for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+                    QImageReader reader(QStringLiteral(":/icons/%1x%1/org.velomira.Velomira.png").arg(size), "png");
+                    reader.setAutoDetectImageFormat(false);
+                    icon.addPixmap(QPixmap::fromImage(reader.read()));
+                }
+                QApplication::setWindowIcon(icon);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
 
 struct Registry {
     QHash<QString, FormFactory> factories;
@@ -152,9 +183,12 @@ void Form::zoomTo(double factor)
     setZoom(std::min(factor, std::max(MinZoom, fittingZoom())));
     m_resizing = true;
     relayout();
+    const QSize before = size();
     resize(naturalSize());
     m_resizing = false;
-    relayout();
+    // A second pass only when the new size moves the centred content.
+    if (size() != before)
+        relayout();
 }
 
 void Form::fitToScreen()
@@ -366,7 +400,9 @@ void initialiseApplication()
     QApplication::setFont(font);
     QApplication::setApplicationName(QStringLiteral("velomira"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velomira.Velomira"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.velomira.Velomira.svg")));
+    // Reading the icon's images takes longer than drawing the whole start
+    // screen; it waits until the first window has been painted.
+    qApp->installEventFilter(new IconAfterFirstPaint(qApp));
     installAccessibility();
 }
 

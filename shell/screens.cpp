@@ -6,6 +6,7 @@
 #include "initialrates/ratetutor.h"
 #include "ratelaws/writingratelaws.h"
 #include "ratestart.h"
+#include "runtime/translations.h"
 
 void registerScreens()
 {
@@ -15,4 +16,12 @@ void registerScreens()
     runtime::registerForm(QStringLiteral("writingratelaws"), [] { return new WritingRateLaws; });
     runtime::registerForm(QStringLiteral("approachform"), [] { return new ApproachForm; });
     runtime::registerForm(QStringLiteral("approachform2"), [] { return new ApproachForm2; });
+}
+
+void showStartScreen()
+{
+    runtime::initialiseApplication();
+    runtime::installTranslations();
+    registerScreens();
+    runtime::showForm(QStringLiteral("ratestart"));
 }
