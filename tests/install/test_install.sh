@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix, as the README says, and checks
-# that the binary is stripped, that the desktop entry, the icon and the
-# AppStream metainfo land where desktops look for them, and that Debian's
-# validators accept the two files.
+# that the binary is stripped, that the desktop entry, the icons, the manual
+# page and the AppStream metainfo land where desktops look for them, that
+# Debian's validators accept them, and that the program, the metainfo and the
+# Debian package agree on the version.
 set -euo pipefail
 build="$1"
 prefix="$(mktemp -d)"
@@ -18,6 +19,20 @@ if readelf -S "$prefix/bin/velomira" | grep -qE '\.(debug_|symtab)'; then
     exit 1
 fi
 test -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
+for size in 16 22 24 32 48 64 128 256; do
+    png="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    # The PNG header's width and height, each four bytes big-endian.
+    read -r -a header < <(od -An -tu1 -j16 -N8 "$png")
+    width=$(( (header[2] << 8) + header[3] )) height=$(( (header[6] << 8) + header[7] ))
+    [ "$width" -eq "$size" ] && [ "$height" -eq "$size" ] || { echo "$png is ${width}x$height" >&2; exit 1; }
+done
+page="$prefix/share/man/man1/velomira.1"
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "$warnings" >&2; exit 1; }
+version=$("$prefix/bin/velomira" --version)
+source=$(dirname "$0")/../..
+[ "$version" = "velomira $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$prefix/share/metainfo/$id.metainfo.xml" | head -1)" ]
+[ "$version" = "velomira $(sed -n '1s/^velomira (\([^)]*\)).*/\1/p' "$source/debian/changelog")" ]
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 grep -q '^Exec=velomira$' "$prefix/share/applications/$id.desktop"
