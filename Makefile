@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEPS = bash scripts/install-deps.sh
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-sanitized fuzz mutants build deb clean translations
+.PHONY: run test test-sanitized golden fuzz mutants build deb clean translations
 
 # The program, its translations and its data files, without the tests.
 build:
@@ -24,6 +24,16 @@ test:
 	$(CONFIGURE) -DBUILD_TESTING=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Approves what every picture and screen state looks like now: after a
+# change meant to alter what students see, look at the new images, then
+# commit them with the change.
+golden:
+	$(DEPS) test
+	$(CONFIGURE) -DBUILD_TESTING=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && VELOMIRA_GOLDEN=update QT_QPA_PLATFORM=offscreen ctest -j $(JOBS)
+	git status --short tests/golden
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitized:

@@ -79,29 +79,47 @@ void TestKeyboard::tabReachesEveryControl()
 
 void TestKeyboard::commandLineAnswersWithoutADisplay_data()
 {
+    // A status of -1: the program starts, on the offscreen platform, and
+    // keeps running until it is stopped.
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: velomira [options]" << "";
-    QTest::newRow("short help") << QStringList{"-h"} << 0 << "--version" << "";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "velomira 0.2.0" << "";
-    QTest::newRow("Qt's option before help") << QStringList{"-style", "fusion", "--help"} << 0 << "Usage:" << "";
-    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 1 << "" << "Usage: velomira [options]";
-    QTest::newRow("stray argument") << QStringList{"file.txt"} << 1 << "" << "unknown option 'file.txt'";
+    QTest::newRow("help") << QStringList{"--help"} << "en" << 0 << "Usage: velomira [options]" << "";
+    QTest::newRow("help on a German desktop") << QStringList{"--help"} << "de" << 0 << "Aufruf: velomira [Optionen]" << "";
+    QTest::newRow("short help") << QStringList{"-h"} << "en" << 0 << "--version" << "";
+    QTest::newRow("version") << QStringList{"--version"} << "en" << 0 << "velomira 0.2.0" << "";
+    QTest::newRow("Qt's option before help") << QStringList{"-style", "fusion", "--help"} << "en" << 0 << "Usage:" << "";
+    QTest::newRow("-style fusion starts") << QStringList{"-style", "fusion"} << "en" << -1 << "" << "";
+    QTest::newRow("-style=fusion starts") << QStringList{"-style=fusion"} << "en" << -1 << "" << "";
+    QTest::newRow("--style=fusion starts") << QStringList{"--style=fusion"} << "en" << -1 << "" << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "en" << 1 << "" << "Usage: velomira [options]";
+    QTest::newRow("stray argument") << QStringList{"file.txt"} << "en" << 1 << "" << "unknown option 'file.txt'";
 }
 
 void TestKeyboard::commandLineAnswersWithoutADisplay()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
+    QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANGUAGE"), language);
+    if (status < 0)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(VELOMIRA_BINARY), arguments);
+    if (status < 0) {
+        QVERIFY2(!program.waitForFinished(1500), program.readAllStandardError().constData());
+        program.kill();
+        program.waitForFinished();
+        return;
+    }
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QTEST(program.exitCode(), "status");

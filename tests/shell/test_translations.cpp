@@ -6,6 +6,7 @@
 // may be left, and every enabled text must stand out from its ground by
 // 4.5 : 1, and a screen reader must be told what each control is. And the
 // German catalogue translates every text the sources hold.
+#include "golden.h"
 #include "messageboxes.h"
 #include "pictures/picture.h"
 #include "runtime/colours.h"
@@ -96,17 +97,6 @@ private:
     QSet<QString> m_extracted;
 };
 
-QPalette darkPalette()
-{
-    const QColor ink(235, 235, 235), ground(45, 45, 48), grey(130, 130, 130);
-    QPalette p(ink, ground, ground.lighter(), ground.darker(), ground, ink, ink, QColor(30, 30, 30), ground);
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    p.setColor(QPalette::Disabled, QPalette::Text, grey);
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
-    return p;
-}
-
 // The contrast of a control's text against its own ground, from the rendered
 // pixels: the ground is the commonest colour in its box, the text the pixel
 // that stands out from it most.
@@ -142,6 +132,7 @@ private slots:
     {
         runtime::installTranslations(QLocale::c());
         QApplication::setPalette(QApplication::style()->standardPalette());
+        runtime::setZoom(1.0);
         unloadAll();
         unloadAll(); // closing a module brings the start screen back
     }
@@ -278,45 +269,73 @@ void TestTranslations::check(const QString &where)
 
 void TestTranslations::everyStateIsTranslatedAndReadable_data()
 {
+    // Pseudo-translated, every state is checked for texts left English, for
+    // screen-reader names and for contrast; in English, the states marked
+    // with "@" must look as approved.
+    QTest::addColumn<bool>("pseudo");
     QTest::addColumn<bool>("dark");
-    QTest::newRow("light") << false;
-    QTest::newRow("dark") << true;
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("pseudo-translated, light") << true << false << 1.0;
+    QTest::newRow("pseudo-translated, dark") << true << true << 1.0;
+    QTest::newRow("as approved, light") << false << false << 1.0;
+    QTest::newRow("as approved, dark") << false << true << 1.0;
+    QTest::newRow("as approved, zoomed") << false << false << 1.25;
 }
 
 void TestTranslations::everyStateIsTranslatedAndReadable()
 {
+    QFETCH(bool, pseudo);
     QFETCH(bool, dark);
+    QFETCH(double, zoom);
     QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
     QCOMPARE(runtime::darkScheme(), dark);
+    runtime::setZoom(zoom);
     // A name alone is a click; "box=text" types into a box.
     QString walk = QStringLiteral(
-        "open ratestart;"
+        "open ratestart;@start;"
         // Initial rates: refusals (a decimal comma), then every tutoring stage.
-        "open ratetutor;submitbtn;orderAinput=2;orderBinput=1;kinput=0,5;submitbtn;kinput=1;submitbtn;Trial_0;"
-        "Trial_2;continueAbtn;Trial_2;Trial_1;continueAbtn;orderAinput=3;continueAbtn;continueAbtn;orderAinput=2;"
-        "continueAbtn;orderAinput=1;continueAbtn;continueAbtn;submitbtn;Trial_0;Trial_2;continueAbtn;"
-        "orderBinput=2;continueAbtn;continueAbtn;submitbtn;continueAbtn;Trial_3;continueAbtn;kinput=2;"
-        "continueAbtn;kinput=2.5;continueAbtn;kinput=3.47;continueAbtn;continueAbtn;submitbtn;problem_4;"
-        "orderAinput=2;orderBinput=1;kinput=1;submitbtn;calculator;approach;"
+        "open ratetutor;@ir-problem;submitbtn;orderAinput=2;orderBinput=1;kinput=0,5;submitbtn;kinput=1;submitbtn;"
+        "@ir-tutor-a;Trial_0;Trial_2;@ir-a-trials;continueAbtn;@ir-a-other-trials;Trial_2;Trial_1;continueAbtn;"
+        "@ir-a-ratio;orderAinput=3;continueAbtn;@ir-a-wrong-order;continueAbtn;orderAinput=2;continueAbtn;"
+        "orderAinput=1;continueAbtn;@ir-a-order;continueAbtn;submitbtn;@ir-tutor-b;Trial_0;Trial_2;continueAbtn;"
+        "orderBinput=2;continueAbtn;@ir-b-order;continueAbtn;submitbtn;@ir-tutor-k;continueAbtn;Trial_3;"
+        "continueAbtn;@ir-k-trial;kinput=2;continueAbtn;kinput=2.5;continueAbtn;@ir-k-wrong;kinput=3.47;"
+        "continueAbtn;@ir-k-right;continueAbtn;submitbtn;@ir-completed;problem_4;orderAinput=2;orderBinput=1;"
+        "kinput=1;submitbtn;@ir-alone-wrong;calculator;approach;@ir-approach;"
         // Graphical: refusals, the three plots, order and rate-constant tutoring.
-        "open ratetutor2;submitbtn;lstsquares;orderAinput=1,0;kinput=1;submitbtn;orderAinput=2;submitbtn;"
-        "continueAbtn;plottype_0;plotbtn;lstsquares;plottype_1;plotbtn;lstsquares;plottype_2;plotbtn;lstsquares;"
-        "plottype_1;plotbtn;continueAbtn;orderAinput=0;continueAbtn;orderAinput=1;continueAbtn;continueAbtn;"
-        "submitbtn;plottype_0;plotbtn;continueAbtn;plottype_1;plotbtn;continueAbtn;kinput=2;continueAbtn;"
-        "kinput=3;continueAbtn;lstsquares;kinput=4;continueAbtn;problem_5;orderAinput=2;kinput=1;submitbtn;"
-        "approach;"
+        "open ratetutor2;@gr-problem;submitbtn;lstsquares;orderAinput=1,0;kinput=1;submitbtn;orderAinput=2;"
+        "submitbtn;@gr-tutor;continueAbtn;@gr-tutor-plots;plottype_0;plotbtn;@gr-plot-0;lstsquares;@gr-fit-0;"
+        "plottype_1;plotbtn;lstsquares;@gr-fit-1;plottype_2;plotbtn;lstsquares;@gr-fit-2;plottype_1;plotbtn;"
+        "@gr-plot-1-again;continueAbtn;@gr-order-asked;orderAinput=0;continueAbtn;@gr-order-wrong;orderAinput=1;"
+        "continueAbtn;@gr-order-right;continueAbtn;submitbtn;@gr-k-stage;plottype_0;plotbtn;continueAbtn;"
+        "plottype_1;plotbtn;continueAbtn;@gr-k-asked;kinput=2;continueAbtn;kinput=3;continueAbtn;@gr-k-wrong;"
+        "lstsquares;kinput=4;continueAbtn;@gr-k-after-fit;problem_5;@gr-new-problem;orderAinput=2;kinput=1;"
+        "submitbtn;@gr-alone-wrong;approach;@gr-approach;"
         // Writing rate laws: wrong answers to each reaction, then a right one.
-        "open writingratelaws;problemnumber_0;answer=Rat=[X]^1^;submitbtn;problemnumber_1;answer=Rat=[X]^1^;"
-        "submitbtn;problemnumber_2;answer=Rat=[X]^1^;submitbtn;answer=Rate=k[N_2_O_5_];submitbtn");
+        "open writingratelaws;@rl-start;problemnumber_0;answer=Rat=[X]^1^;submitbtn;@rl-0-wrong;problemnumber_1;"
+        "answer=Rat=[X]^1^;submitbtn;@rl-1-wrong;problemnumber_2;answer=Rat=[X]^1^;submitbtn;@rl-2-wrong;"
+        "answer=Rate=k[N_2_O_5_];submitbtn;@rl-2-right");
     PseudoCatalogue catalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS));
-    QCoreApplication::installTranslator(&catalogue);
+    if (pseudo)
+        QCoreApplication::installTranslator(&catalogue);
     m_boxes.clear();
     m_faults.clear();
+    const QString variant = QStringLiteral("%1-%2").arg(dark ? "dark" : "light").arg(int(zoom * 100));
     for (const QString &step : walk.split(u';')) {
+        if (step.startsWith(u'@')) {
+            if (!pseudo) {
+                const QString difference = differenceFromApproved(
+                    m_form->grab().toImage(), QStringLiteral("screens/%1-%2").arg(step.sliced(1), variant));
+                if (!difference.isEmpty())
+                    m_faults.append(difference);
+            }
+            continue;
+        }
         act(step);
         if (QTest::currentTestFailed())
             break;
-        check(m_form->objectName() + u' ' + step);
+        if (pseudo)
+            check(m_form->objectName() + u' ' + step);
     }
     QCoreApplication::removeTranslator(&catalogue);
     QVERIFY2(m_faults.isEmpty(), qPrintable(m_faults.join(u'\n')));

@@ -4,6 +4,7 @@
 #include "runtime/forms.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QScreen>
 #include <QTest>
 
@@ -53,6 +54,18 @@ inline void doubleClick(QWidget *widget)
     QTest::mouseRelease(widget, Qt::LeftButton);
     QTest::mouseDClick(widget, Qt::LeftButton);
     QTest::mouseRelease(widget, Qt::LeftButton);
+}
+
+// A desktop's dark colour scheme.
+inline QPalette darkPalette()
+{
+    const QColor ink(235, 235, 235), ground(45, 45, 48), grey(130, 130, 130);
+    QPalette p(ink, ground, ground.lighter(), ground.darker(), ground, ink, ink, QColor(30, 30, 30), ground);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::Text, grey);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
+    return p;
 }
 
 // Closes every loaded form, as if the program had just started afresh.

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "golden.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace testing {
+
+namespace {
+
+// A pixel that moved this much in any channel is ink that changed, not
+// antialiasing: thin strokes shift their edge pixels by less.
+constexpr int StrongChange = 160;
+// Softer changes are tolerated on a few pixels only.
+constexpr int SoftChange = 40;
+constexpr int SoftPixelsAllowed = 6;
+
+int channelChange(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)),
+                     std::abs(qAlpha(a) - qAlpha(b))});
+}
+
+} // namespace
+
+QString differenceFromApproved(const QImage &rendered, const QString &name)
+{
+    const QString base = QStringLiteral(VELOMIRA_GOLDEN_DIR "/") + name;
+    const QImage image = rendered.convertToFormat(QImage::Format_ARGB32);
+    QFile::remove(base + QStringLiteral(".actual.png"));
+    QFile::remove(base + QStringLiteral(".diff.png"));
+    if (qgetenv("VELOMIRA_GOLDEN") == "update") {
+        QDir().mkpath(QFileInfo(base).absolutePath());
+        return image.save(base + QStringLiteral(".png")) ? QString() : QStringLiteral("cannot write ") + base;
+    }
+    const QImage approved = QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_ARGB32);
+    QString difference;
+    QImage diff;
+    if (approved.isNull()) {
+        difference = QStringLiteral("%1: no approved image; look at it, then run `make golden`").arg(name);
+    } else if (approved.size() != image.size()) {
+        difference = QStringLiteral("%1: %2x%3 instead of the approved %4x%5")
+                         .arg(name)
+                         .arg(image.width())
+                         .arg(image.height())
+                         .arg(approved.width())
+                         .arg(approved.height());
+    } else {
+        // The difference in red over a faded copy of the approved image.
+        diff = approved;
+        QPainter fade(&diff);
+        fade.fillRect(diff.rect(), QColor(255, 255, 255, 200));
+        fade.end();
+        int strong = 0;
+        int soft = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *a = reinterpret_cast<const QRgb *>(approved.constScanLine(y));
+            const auto *b = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int change = channelChange(a[x], b[x]);
+                strong += change >= StrongChange;
+                soft += change >= SoftChange;
+                if (change >= SoftChange)
+                    diff.setPixel(x, y, qRgb(255, 0, 0));
+            }
+        }
+        if (strong > 0 || soft > SoftPixelsAllowed)
+            difference = QStringLiteral("%1: %2 pixels differ from the approved image, %3 of them strongly")
+                             .arg(name)
+                             .arg(soft)
+                             .arg(strong);
+    }
+    if (!difference.isEmpty()) {
+        QDir().mkpath(QFileInfo(base).absolutePath());
+        image.save(base + QStringLiteral(".actual.png"));
+        if (!diff.isNull())
+            diff.save(base + QStringLiteral(".diff.png"));
+    }
+    return difference;
+}
+
+} // namespace testing
