@@ -170,6 +170,8 @@ private slots:
             << GraphicalTutor::Kind::Order << P::Logarithm << "Determining Reaction Order. The plot you have is correct"
             << Walk{{P::Reciprocal, false, "2", "0.3", {}, "Make a plot that is linear.", 0},
                     {P::Logarithm, false, "2", "0.3", "This plot is linear.", {}, 1, AnswerBox::Order},
+                    // The answers submitted, unchanged.
+                    {P::Logarithm, false, "2", "0.3", {}, "same answer", 1},
                     {P::Logarithm, false, "1,0", "0.3", {}, "decimal point", 1},
                     {P::Logarithm, false, "0", "0.3", "Incorrect. The reaction order", {}, 2, none, TableChange::Show},
                     {P::Logarithm, false, "0", "0.3", {}, "same answer", 2},

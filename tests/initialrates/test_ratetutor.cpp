@@ -84,31 +84,12 @@ void TestRateTutor::opensOnProblemOneAndLevelsApplyToTheNextChoice()
     QVERIFY(get<QRadioButton>("problem_0")->isChecked());
     for (const char *hidden : {"responseframe", "workbelow", "lblnotutor", "orderAtutor"})
         QVERIFY2(!shown(hidden), hidden);
-    // The client area keeps its full design size below the menu bar.
-    QWidget *client = get("directions1")->parentWidget();
-    QVERIFY(client->y() > 0);
-    QCOMPARE(client->geometry().bottomRight(), QPoint(runtime::toPixels(9480), m_form->height()) - QPoint(1, 1));
-    // The known problem on Relatively Easy; each row's labels at its shuffled top.
-    const QStringList rows[] = {{"Trial 1", " .405", " .645", " .5846"},
-                                {"Trial 3", " .81", " .645", " 1.169"},
-                                {"Trial 4", " .405", " 1.29", " 2.338"},
-                                {"Trial 2", " .183", " .981", " .6111"}};
-    const int tops[] = {4680, 5640, 6120, 5160};
-    for (int i = 0; i < 4; ++i) {
-        QStringList names;
-        for (const char *prefix : {"Trial_", "labconcA_", "LabconcB_", "Labrate_"})
-            names << prefix + QString::number(i);
-        QCOMPARE(texts(names), rows[i]);
-        for (const QString &name : names)
-            QCOMPARE(get(name)->mapTo(client, QPoint()).y(), runtime::toPixels(tops[i]));
-    }
-
-    // To a screen reader each row is one item that says its trial and its
+    // The table as shown is pinned by the approved images. To a screen reader each row is one item that says its trial and its
     // values, listed as the screen shows them, with no loose value labels.
     QCOMPARE(said("Trial_0"), "Trial 1: [A] 0.405 mol/L, [B] 0.645 mol/L, rate 0.5846 mol/L-min");
     QCOMPARE(said("Trial_3"), "Trial 2: [A] 0.183 mol/L, [B] 0.981 mol/L, rate 0.6111 mol/L-min");
     QCOMPARE(of("Trial_0")->childCount(), 0);
-    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(client);
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(get("directions1")->parentWidget());
     QStringList listed;
     for (int i = 0; i < area->childCount(); ++i)
         listed << area->child(i)->object()->objectName();

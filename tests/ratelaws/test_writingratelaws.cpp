@@ -57,7 +57,9 @@ private slots:
         QTest::newRow("NO: a box full of brackets") << 1 << QString(32767, u'[') << false << allForNO;
         // Either order of 1 may be written on its own.
         QTest::newRow("NO2: ^1^ for the first reactant only, by Enter") << 0 << "Rate=k[NO_2_]^1^[CO]" << true << note;
-        QTest::newRow("NO2: swapped, ^1^ for the second") << 0 << "Rate=k[CO][NO_2_]^1^" << false << note;
+        QTest::newRow("NO2: swapped, ^1^ for the first written second") << 0 << "Rate=k[CO][NO_2_]^1^" << false << note;
+        QTest::newRow("NO2: ^1^ for the second reactant only") << 0 << "Rate=k[NO_2_][CO]^1^" << false << note;
+        QTest::newRow("NO2: ^1^ for both") << 0 << "Rate=k[NO_2_]^1^[CO]^1^" << false << note;
         QTest::newRow("NO2: empty answer asks for no order")
             << 0 << "" << false << noK + noRate + missing.arg("[NO_2_]") + missing.arg("[CO]");
         QTest::newRow("N2O5: ^1^ written") << 2 << "Rate=k[N_2_O_5_]^1^" << false << note;

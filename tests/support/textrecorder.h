@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QPaintEngine>
 #include <QStringList>
 
 namespace testing {
 
-// A paint device, its own paint engine, that keeps the text drawn on it.
+// A paint device, its own paint engine, that keeps the text drawn on it and
+// the colour of each.
 class TextRecorder : public QPaintDevice, public QPaintEngine
 {
 public:
     QStringList texts;
+    QList<QColor> colours;
     QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
     int metric(PaintDeviceMetric metric) const override
     {
@@ -27,7 +31,11 @@ public:
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
     void drawPath(const QPainterPath &) override {}
-    void drawTextItem(const QPointF &, const QTextItem &item) override { texts.append(item.text()); }
+    void drawTextItem(const QPointF &, const QTextItem &item) override
+    {
+        texts.append(item.text());
+        colours.append(painter()->pen().color());
+    }
     Type type() const override { return User; }
 };
 
