@@ -66,10 +66,13 @@ fuzz:
 
 # Small faults put into the code one at a time: does the suite catch each?
 # ONLY="id file folder ..." runs a part of the list; MUTANTS_FLAGS=--check
-# only checks that every fault still finds its text. Slow: not part of CI.
+# only checks that every fault still finds its text. SAMPLE=n runs n faults
+# made at random from the code instead (SEED, 1 by default, picks which).
+# Slow: not part of CI.
 mutants:
 	$(DEPS) test
-	python3 scripts/mutants.py --build-dir $(BUILD)-mutants --jobs $(JOBS) $(MUTANTS_FLAGS) $(ONLY)
+	python3 scripts/mutants.py --build-dir $(BUILD)-mutants --jobs $(JOBS) \
+		$(if $(SAMPLE),--sample $(SAMPLE) --seed $(or $(SEED),1)) $(MUTANTS_FLAGS) $(ONLY)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-fuzz $(BUILD)-mutants dist
