@@ -73,6 +73,13 @@ QString normalizedAnswer(const QString &typed)
         if (!c.isSpace())
             answer.append(c);
     }
+    // Screens that write the rate with a symbol of their own ("v" in German)
+    // teach students to type it.
+    const QString symbol = Texts::tr("Rate", "the symbol for the rate that begins a typed rate law, as this "
+                                             "language's pictures write it (German: v)")
+                           + QLatin1Char('=');
+    if (symbol != u"Rate=" && answer.startsWith(symbol))
+        answer.replace(0, symbol.size(), QStringLiteral("Rate="));
     if (answer.startsWith(QLatin1Char('r')))
         answer[0] = QLatin1Char('R');
     return answer;

@@ -41,7 +41,9 @@ struct Judgement {
 };
 
 // White space (blanks, tabs, no-break spaces) carries no meaning and goes; a
-// leading lower-case r becomes R. Letter case matters everywhere else.
+// leading lower-case r becomes R, and a leading "v=" where the screens write
+// the rate as v (the symbol comes from the catalogue) reads as "Rate=".
+// Letter case matters everywhere else.
 QString normalizedAnswer(const QString &typed);
 
 // Judges a typed rate law against the problem's accepted answers: exactly

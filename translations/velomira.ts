@@ -286,6 +286,11 @@
         <source>Check how the rate law is written: each order goes between two carets right after its concentration, and nothing else belongs in the rate law.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rate</source>
+        <comment>the symbol for the rate that begins a typed rate law, as this language&apos;s pictures write it (German: v)</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RateLawProblem</name>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>The rate constant is determined by plugging reaction trial data, and solving for k. Data from any of the reaction trials can be used. Because each trial should give the same value of k, it is often best to calculate k for each trial, and report the average of those values.</source>
-        <translation>Man setzt die Daten eines Versuchs ein und löst nach k auf. Die Daten jedes Versuchs sind dafür geeignet. Da jeder Versuch denselben Wert für k ergeben sollte, berechnet man k am besten für jeden Versuch und gibt den Mittelwert an.</translation>
+        <translation>Man setzt die Daten eines Versuchs ein und löst nach k auf. Jeder Versuch ist dafür geeignet. Da jeder Versuch denselben Wert für k ergeben sollte, berechnet man k am besten für jeden Versuch und gibt den Mittelwert an.</translation>
     </message>
 </context>
 <context>
@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>The reaction order for a reactant is determined by constructing three plots of the experimental concentration-time data. The reaction order is determined by seeing which of the three plots gives a straight line.</source>
-        <translation>Zur Bestimmung der Reaktionsordnung trägt man die gemessenen Konzentrations-Zeit-Daten auf drei Arten auf. Welche der drei Auftragungen eine Gerade ergibt, zeigt die Reaktionsordnung.</translation>
+        <translation>Zur Bestimmung der Reaktionsordnung trägt man die gemessenen Konzentrations-Zeit-Daten auf drei Arten auf. Die Reaktionsordnung erkennt man daran, welche der drei Auftragungen eine Gerade ergibt.</translation>
     </message>
     <message>
         <source>Reaction order     Straight-line plot</source>
-        <translation>Ordnung             Gerade Auftragung</translation>
+        <translation>Ordnung             Lineare Auftragung</translation>
     </message>
     <message>
         <source>For example, a first-order reaction will give a straight-line plot of ln[A] vs. time, but curved plots of [A] vs. time and of 1/[A] vs. time. </source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Once the appropriate linear plot is constructed, the rate constant is obtained from the slope of the line. The absolute value of the slope directly gives the rate constant.</source>
-        <translation>Aus der Steigung der passenden linearen Auftragung erhält man die Geschwindigkeitskonstante: Der Betrag der Steigung ist direkt die Geschwindigkeitskonstante.</translation>
+        <translation>Aus der passenden linearen Auftragung erhält man direkt die Geschwindigkeitskonstante: Sie ist der Betrag der Steigung.</translation>
     </message>
     <message>
         <source>For a first-order reaction, the rate constant is equal to the absolute value of the slope of the straight line obtained for the plot of ln[A] vs. time. For a second-order reaction, the slope of the 1/[A] vs. time plot is used. For a zero-order reaction, the plot of [A] vs. time slope gives the rate constant. Remember, the rate constant is always a positive number.</source>
@@ -114,23 +114,23 @@
     </message>
     <message>
         <source>The plot you have is correct for showing the reaction order.</source>
-        <translation>Ihre Auftragung ist die richtige, um die Reaktionsordnung zu zeigen.</translation>
+        <translation>Richtig: Diese Auftragung zeigt die Reaktionsordnung.</translation>
     </message>
     <message>
         <source>Make the plot that shows the order for the reaction. Then continue.</source>
-        <translation>Erstellen Sie die Auftragung, die die Reaktionsordnung zeigt. Klicken Sie dann auf weiter.</translation>
+        <translation>Erstellen Sie die Auftragung, die die Reaktionsordnung zeigt. Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
         <source>This is the same answer as before. Please input a new answer.</source>
-        <translation>Das ist dieselbe Antwort wie zuvor. Bitte geben Sie eine neue Antwort ein.</translation>
+        <translation>Das ist dieselbe Antwort wie zuvor. Bitte geben Sie eine neue ein.</translation>
     </message>
     <message>
         <source>Make a plot that is linear.</source>
-        <translation>Erstellen Sie eine Auftragung, die eine Gerade ergibt.</translation>
+        <translation>Erstellen Sie eine lineare Auftragung.</translation>
     </message>
     <message>
         <source>Good. This plot is linear. This indicates the reaction order. Enter a new reaction order.</source>
-        <translation>Gut. Diese Auftragung ist linear. Sie zeigt die Reaktionsordnung. Geben Sie eine neue Reaktionsordnung ein.</translation>
+        <translation>Gut. Diese Auftragung ist linear. Sie zeigt die Reaktionsordnung. Geben Sie eine neue Ordnung ein.</translation>
     </message>
     <message>
         <source>Good. This is the correct order for A.</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Incorrect. The reaction order is determined by which plot gives a linear graph. The type of linear graph expected for each reaction order is below. Try again.</source>
-        <translation>Falsch. Die Ordnung zeigt die Auftragung, die eine Gerade ergibt. Welche das bei welcher Ordnung ist, steht unten. Versuchen Sie es noch einmal.</translation>
+        <translation>Falsch. Die Ordnung erkennt man daran, welche Auftragung eine Gerade ergibt. Welche Auftragung zu welcher Ordnung gehört, steht unten. Versuchen Sie es noch einmal.</translation>
     </message>
     <message>
         <source>Good. This plot can be used to determine k. Enter a value above.</source>
@@ -162,11 +162,11 @@
     </message>
     <message>
         <source>This is not correct. Perform the least squares analysis on the plot. Enter the rate constant above.</source>
-        <translation>Das ist nicht richtig. Berechnen Sie die Ausgleichsgerade der Auftragung. Geben Sie oben die Geschwindigkeitskonstante ein.</translation>
+        <translation>Falsch. Berechnen Sie die Ausgleichsgerade der Auftragung. Geben Sie oben k ein.</translation>
     </message>
     <message>
         <source>Get the least squares information by clicking on lst. squares button.</source>
-        <translation>Klicken Sie auf „Ausgleich“, um die Werte der Ausgleichsgeraden zu erhalten.</translation>
+        <translation>Klicken Sie auf „Regression“, um die Werte der Ausgleichsgeraden zu erhalten.</translation>
     </message>
     <message>
         <source>The rate constant for a zero-order reaction is equal to the absolute value of the slope of a plot of [A] vs. time.</source>
@@ -185,7 +185,7 @@
     <name>GuidedTutor</name>
     <message>
         <source>This is the same answer as before. Please input a new answer.</source>
-        <translation>Das ist dieselbe Antwort wie zuvor. Bitte geben Sie eine neue Antwort ein.</translation>
+        <translation>Das ist dieselbe Antwort wie zuvor. Bitte geben Sie eine neue ein.</translation>
     </message>
     <message>
         <source>Determining Order with Respect to [A]</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Choose two reactions from those to the left that can be used to determine the order with respect to [A]. Click continue when ready.</source>
-        <translation>Wählen Sie links zwei Versuche, mit denen sich die Ordnung bezüglich [A] bestimmen lässt. Klicken Sie dann auf weiter.</translation>
+        <translation>Wählen Sie links zwei Versuche, mit denen sich die Ordnung bezüglich [A] bestimmen lässt. Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
         <source>Determining Order with Respect to [B]</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Choose two reactions from those to the left that can be used to determine the order with respect to [B]. Click continue when ready.</source>
-        <translation>Wählen Sie links zwei Versuche, mit denen sich die Ordnung bezüglich [B] bestimmen lässt. Klicken Sie dann auf weiter.</translation>
+        <translation>Wählen Sie links zwei Versuche, mit denen sich die Ordnung bezüglich [B] bestimmen lässt. Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
         <source>Determining the rate constant, k.</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Select one reaction from those to the left to use to determine the rate constant.</source>
-        <translation>Wählen Sie links einen Versuch, mit dem Sie die Geschwindigkeitskonstante bestimmen.</translation>
+        <translation>Wählen Sie links einen Versuch, um k zu bestimmen.</translation>
     </message>
     <message>
         <source>Choose two reactions that have equal [B].</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>This is not correct. Here is more detail on how the math works.</source>
-        <translation>Das ist nicht richtig. Hier ist die Rechnung ausführlicher.</translation>
+        <translation>Falsch. Hier ist die Rechnung ausführlicher.</translation>
     </message>
     <message>
         <source>Choose a reaction from the list to the left. Any one will do.</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>log(%1) = order x log(%2)</source>
-        <translation>lg(%1) = Ordnung x lg(%2)</translation>
+        <translation>lg(%1) = Ordnung · lg(%2)</translation>
     </message>
 </context>
 <context>
@@ -268,23 +268,28 @@
     </message>
     <message>
         <source>The rate law should begin with &apos;Rate =&apos;.</source>
-        <translation>Das Geschwindigkeitsgesetz sollte mit &apos;Rate =&apos; beginnen.</translation>
+        <translation>Das Geschwindigkeitsgesetz muss mit „v =“ beginnen.</translation>
     </message>
     <message>
         <source>The compound %1 should be in your rate law.</source>
-        <translation>Der Stoff %1 sollte in Ihrem Geschwindigkeitsgesetz vorkommen.</translation>
+        <translation>Der Stoff %1 fehlt in Ihrem Geschwindigkeitsgesetz.</translation>
     </message>
     <message>
         <source>The order with respect to %1 is not correct.</source>
-        <translation>Die Ordnung bezüglich %1 ist nicht richtig.</translation>
+        <translation>Die Ordnung bezüglich %1 ist falsch.</translation>
     </message>
     <message>
         <source>When the order with respect to a reactant is 1, the number 1 does not need to be written as a superscript following that reactant&apos;s concentration.</source>
-        <translation>Ist die Ordnung bezüglich eines Edukts 1, muss die 1 nicht als Exponent hinter die Konzentration des Edukts geschrieben werden.</translation>
+        <translation>Ist die Ordnung bezüglich eines Edukts 1, muss die 1 nicht als Exponent hinter seiner Konzentration stehen.</translation>
     </message>
     <message>
         <source>Check how the rate law is written: each order goes between two carets right after its concentration, and nothing else belongs in the rate law.</source>
-        <translation>Prüfen Sie die Schreibweise: Jede Ordnung steht zwischen zwei Zirkumflexen (^) direkt hinter ihrer Konzentration, und sonst gehört nichts ins Geschwindigkeitsgesetz.</translation>
+        <translation>Prüfen Sie die Schreibweise: Jede Ordnung steht zwischen zwei Zirkumflexen direkt hinter ihrer Konzentration, und sonst gehört nichts ins Geschwindigkeitsgesetz.</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <comment>the symbol for the rate that begins a typed rate law, as this language&apos;s pictures write it (German: v)</comment>
+        <translation>v</translation>
     </message>
 </context>
 <context>
@@ -369,11 +374,11 @@
     </message>
     <message>
         <source>&amp;Difficulty</source>
-        <translation>&amp;Schwierigkeitsgrad</translation>
+        <translation>&amp;Schwierigkeit</translation>
     </message>
     <message>
         <source>Relatively Easy</source>
-        <translation>Relativ leicht</translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Moderately Difficult</source>
@@ -425,7 +430,7 @@
     </message>
     <message>
         <source>Complete the rate law below by filling in each of the three boxes:</source>
-        <translation>Vervollständigen Sie das Geschwindigkeitsgesetz, indem Sie alle drei Felder ausfüllen:</translation>
+        <translation>Ergänzen Sie alle drei Felder im Geschwindigkeitsgesetz:</translation>
     </message>
     <message>
         <source>Rate = </source>
@@ -453,7 +458,7 @@
     </message>
     <message>
         <source>Work in the tutoring area below.</source>
-        <translation>Arbeiten Sie unten im Übungsbereich.</translation>
+        <translation>Arbeiten Sie unten in der Anleitung.</translation>
     </message>
     <message>
         <source>order</source>
@@ -465,7 +470,7 @@
     </message>
     <message>
         <source>No tutoring available for last two problems. Use the first four problems as a guide to how to solve these problems.</source>
-        <translation>Für die letzten beiden Aufgaben gibt es keine Anleitung. Lösen Sie sie wie die ersten vier Aufgaben.</translation>
+        <translation>Für die letzten beiden Aufgaben gibt es keine Anleitung. Lösen Sie sie wie die ersten vier.</translation>
     </message>
     <message>
         <source>Please choose a Problem to solve.</source>
@@ -501,11 +506,11 @@
     </message>
     <message>
         <source>Correct rate constant.</source>
-        <translation>Geschwindigkeitskonstante richtig.</translation>
+        <translation>k richtig.</translation>
     </message>
     <message>
         <source>Incorrect rate constant.</source>
-        <translation>Geschwindigkeitskonstante falsch.</translation>
+        <translation>k falsch.</translation>
     </message>
     <message>
         <source>No calculator program was found on this computer.</source>
@@ -537,7 +542,7 @@
     </message>
     <message>
         <source>&amp;continue</source>
-        <translation>&amp;weiter</translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min</source>
@@ -612,7 +617,7 @@
     </message>
     <message>
         <source>Work in the tutoring area below.</source>
-        <translation>Arbeiten Sie unten im Übungsbereich.</translation>
+        <translation>Arbeiten Sie unten in der Anleitung.</translation>
     </message>
     <message>
         <source>Choose a plot type to plot the data.</source>
@@ -648,7 +653,7 @@
     </message>
     <message>
         <source>No tutoring available for last two problems. Use the first four problems as a guide to how to solve these problems.</source>
-        <translation>Für die letzten beiden Aufgaben gibt es keine Anleitung. Lösen Sie sie wie die ersten vier Aufgaben.</translation>
+        <translation>Für die letzten beiden Aufgaben gibt es keine Anleitung. Lösen Sie sie wie die ersten vier.</translation>
     </message>
     <message>
         <source>Determining Reaction Order</source>
@@ -728,11 +733,11 @@
     </message>
     <message>
         <source>&amp;plot</source>
-        <translation>&amp;zeichnen</translation>
+        <translation>&amp;Zeichnen</translation>
     </message>
     <message>
         <source>&amp;lst. squares</source>
-        <translation>Aus&amp;gleich</translation>
+        <translation>&amp;Regression</translation>
     </message>
     <message>
         <source>Tutoring</source>
@@ -740,7 +745,7 @@
     </message>
     <message>
         <source>&amp;continue</source>
-        <translation>&amp;weiter</translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Least-squares line: slope %1, intercept %2.</source>
@@ -787,7 +792,7 @@
     </message>
     <message>
         <source>Write the rate law for this reaction below. Place subscript numbers between underscores, and superscripts between carets. For example, sulfate ion is entered as SO_4_^2-^. Start your answer with  &quot;Rate =&quot;.</source>
-        <translation>Schreiben Sie unten das Geschwindigkeitsgesetz. Tiefgestellte Zahlen stehen zwischen Unterstrichen, hochgestellte zwischen Zirkumflexen (^), z. B. Sulfat-Ion: SO_4_^2-^. Beginnen Sie mit  &quot;Rate =&quot;.</translation>
+        <translation>Schreiben Sie unten das Geschwindigkeitsgesetz. Tiefgestellte Zahlen stehen zwischen Unterstrichen, hochgestellte zwischen Zirkumflexen, z. B. Sulfat-Ion: SO_4_^2-^. Beginnen Sie mit „v =“.</translation>
     </message>
     <message>
         <source>enter the rate law here</source>
@@ -1096,7 +1101,7 @@ Qts eigene Optionen wie -platform, -style und -reverse werden ebenfalls angenomm
     </message>
     <message>
         <source>velomira: unknown option &apos;%1&apos;</source>
-        <translation>velomira: unbekannte Option &apos;%1&apos;</translation>
+        <translation>velomira: unbekannte Option „%1“</translation>
     </message>
 </context>
 </TS>

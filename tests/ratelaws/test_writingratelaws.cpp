@@ -2,6 +2,7 @@
 // Judging typed rate laws, as the writingratelaws screen shows the verdict.
 #include "driver.h"
 #include "ratelaws/ratelawproblem.h"
+#include "runtime/translations.h"
 #include "screens.h"
 #include "shell/screens.h"
 
@@ -22,7 +23,11 @@ private slots:
         settle();
         QVERIFY(m_form);
     }
-    void cleanup() { unloadAll(); }
+    void cleanup()
+    {
+        unloadAll();
+        runtime::installTranslations(QLocale::c());
+    }
 
     // Problems 0: NO2 + CO, both first order; 1: NO + H2, second and first
     // order; 2: N2O5 alone, first order.
@@ -63,6 +68,9 @@ private slots:
         QTest::newRow("NO2: empty answer asks for no order")
             << 0 << "" << false << noK + noRate + missing.arg("[NO_2_]") + missing.arg("[CO]");
         QTest::newRow("N2O5: ^1^ written") << 2 << "Rate=k[N_2_O_5_]^1^" << false << note;
+        // German screens write the rate as v: there, and only there, it may begin the answer.
+        QTest::newRow("de: v = for Rate =") << 1 << "v = k[NO]^2^[H_2_]" << false << "";
+        QTest::newRow("v = where the screens write Rate") << 1 << "v=k[NO]^2^[H_2_]" << false << noRate;
         // No second reactant: nothing is said of one.
         QTest::newRow("N2O5: NO's fourth answer") << 2 << "Rate=k[H_2_]^1^[NO]^2^" << false << missing.arg("[N_2_O_5_]");
     }
@@ -77,6 +85,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, byEnter);
         QFETCH(QString, comments);
+        if (QByteArray(QTest::currentDataTag()).startsWith("de:")) {
+            runtime::installTranslations(QLocale(QStringLiteral("de")));
+            unloadAll();
+            m_form = runtime::showForm(QStringLiteral("writingratelaws"));
+        }
         const QStringList problems{"problemnumber_0", "problemnumber_1", "problemnumber_2"};
         const QStringList problem = problems + QStringList{"description", "Label2",
                                     QStringLiteral("rxnimage0_%1").arg(index), "answer", "submitbtn"};
@@ -92,7 +105,7 @@ private slots:
         answer(QStringLiteral("Rate=K"));
         answer(typed, byEnter);
         const bool correct = !comments.startsWith(u'\n');
-        QCOMPARE(text("report"), correct ? "Correct" : "Incorrect");
+        QCOMPARE(text("report"), QCoreApplication::translate("WritingRateLaws", correct ? "Correct" : "Incorrect"));
         QCOMPARE(shown(), problem + (correct ? QStringList{"report", "report1"}
                                              : QStringList{"report", "feedback", "report1"}));
         QCOMPARE(text("report1"), comments);

@@ -20,6 +20,7 @@
 #include "textrecorder.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QLabel>
@@ -131,8 +132,8 @@ private slots:
         unloadAll();
         unloadAll(); // closing a module brings the start screen back
     }
-    void germanTranslatesEveryText_data();
-    void germanTranslatesEveryText();
+    void everyCatalogueTranslatesEveryText_data();
+    void everyCatalogueTranslatesEveryText();
     // The catalogue is built into the program and found from the locale; a
     // language without one stays English.
     void languageFollowsTheLocale()
@@ -157,20 +158,24 @@ private:
     QStringList m_faults;
 };
 
-void TestTranslations::germanTranslatesEveryText_data()
+void TestTranslations::everyCatalogueTranslatesEveryText_data()
 {
     QTest::addColumn<bool>("translated");
-    QSet<QString> german;
-    for (const Message &m : readCatalogue(QStringLiteral(VELOMIRA_GERMAN_TS)))
-        german.insert(m.translation.isEmpty() ? QString() : m.key());
-    for (const Message &m : readCatalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS)))
-        QTest::newRow(qPrintable(m.context + QStringLiteral(": ") + QString(m.source).replace(u'\n', u' ')))
-            << german.contains(m.key());
+    const QList<Message> extracted = readCatalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS));
+    const QDir folder(QStringLiteral(VELOMIRA_TRANSLATIONS));
+    for (const QString &file : folder.entryList({QStringLiteral("velomira_*.ts")})) {
+        QSet<QString> done;
+        for (const Message &m : readCatalogue(folder.filePath(file)))
+            done.insert(m.translation.isEmpty() ? QString() : m.key());
+        for (const Message &m : extracted)
+            QTest::newRow(qPrintable(file + u' ' + m.context + QStringLiteral(": ") + QString(m.source).replace(u'\n', u' ')))
+                << done.contains(m.key());
+    }
 }
 
-// A text new in the sources must be in the German catalogue, translated and
-// no longer marked unfinished.
-void TestTranslations::germanTranslatesEveryText()
+// A text new in the sources must be in every catalogue, translated and no
+// longer marked unfinished.
+void TestTranslations::everyCatalogueTranslatesEveryText()
 {
     QFETCH(bool, translated);
     QVERIFY2(translated, "missing or unfinished: run `make translations` and translate it");
