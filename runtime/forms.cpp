@@ -138,7 +138,7 @@ int Form::menuBarHeight() const
 
 QSize Form::contentSize() const
 {
-    return {scaled(m_designSize.width()), scaled(m_designSize.height())};
+    return {scaled(m_designSize.width()), scaled(m_designSize.height()) + m_grown};
 }
 
 QSize Form::naturalSize() const
@@ -158,7 +158,24 @@ void Form::relayout()
     const QSize content = contentSize();
     const QPoint offset(std::max(0, (width() - content.width()) / 2),
                         bar + std::max(0, (height() - bar - content.height()) / 2));
-    applyZoom(this, offset);
+    const int grown = applyZoom(this, offset);
+    // Whatever a caption changes later (a new text, a control shown or
+    // hidden) asks its container for a new layout.
+    for (QWidget *container : findChildren<QWidget *>()) {
+        if (!container->isWindow() && !container->children().isEmpty())
+            container->installEventFilter(this);
+    }
+    if (grown != m_grown) {
+        // The content grew or shrank below its designed size: so does the window.
+        m_grown = grown;
+        if (!m_resizing && !isMaximized() && !isFullScreen()) {
+            m_resizing = true;
+            resize(naturalSize());
+            m_resizing = false;
+            relayout();
+            return;
+        }
+    }
     const double least = MinZoom / zoom();
     setMinimumSize(int(content.width() * least), int(content.height() * least) + bar);
 }
@@ -198,6 +215,34 @@ void Form::fitToScreen()
         zoomTo(fittingZoom());
         m_fitted = true;
     }
+}
+
+bool Form::event(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        requestRelayout();
+    return QWidget::event(event);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        requestRelayout();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::requestRelayout()
+{
+    if (m_relayoutRequested)
+        return;
+    m_relayoutRequested = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_relayoutRequested = false;
+            relayout();
+        },
+        Qt::QueuedConnection);
 }
 
 void Form::resizeEvent(QResizeEvent *event)

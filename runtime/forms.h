@@ -66,6 +66,8 @@ public:
     virtual void formUnload() {}
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -76,6 +78,8 @@ protected:
 private:
     // Lays the content out at the current zoom, centred in the window.
     void relayout();
+    // Lays it out again once the events of the moment are handled.
+    void requestRelayout();
     QSize contentSize() const;
     int menuBarHeight() const;
     // The largest zoom at which the window fits the available area.
@@ -85,6 +89,10 @@ private:
     QMenuBar *m_menuBar{nullptr};
     double m_appliedZoom{0.0};
     bool m_resizing{false};
+    bool m_relayoutRequested{false};
+    // Pixels the content has grown below its designed height to show every
+    // caption whole.
+    int m_grown{0};
     bool m_fitted{false};
     bool m_unloading{false};
     friend void unloadForm(Form *form);

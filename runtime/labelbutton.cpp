@@ -95,7 +95,8 @@ bool LabelButton::hasHeightForWidth() const
 int LabelButton::heightForWidth(int width) const
 {
     const QRect area(0, 0, std::max(1, width - 2), 10000);
-    return fontMetrics().boundingRect(area, int(m_alignment) | Qt::TextWordWrap, text()).height();
+    // Measured as painted: the mnemonic's & takes no room.
+    return fontMetrics().boundingRect(area, int(m_alignment) | Qt::TextWordWrap | Qt::TextShowMnemonic, text()).height();
 }
 
 void LabelButton::paintEvent(QPaintEvent *)

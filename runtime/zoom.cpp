@@ -201,7 +201,93 @@ QRect designRect(const QWidget *widget)
                  QSize(int(unscaled(widget->width())), int(unscaled(widget->height()))));
 }
 
-void applyZoom(QWidget *root, QPoint offset)
+namespace {
+
+// How many pixels taller than its box a wrapping caption must be to be read
+// whole at the box's width.
+int shortfall(const QWidget *widget, QSize size)
+{
+    if (widget->isHidden() || !widget->hasHeightForWidth()
+        || !(qobject_cast<const QLabel *>(widget) || widget->inherits("QAbstractButton")))
+        return 0;
+    return std::max(0, widget->heightForWidth(size.width()) - size.height());
+}
+
+struct Placed {
+    QWidget *widget;
+    QRect design;
+    QRect pixels;
+    int extra;
+};
+
+// Places the controls placed on a container, each at its designed rectangle
+// grown into free room. Where a caption needs more height than that, its
+// box grows and the controls below it (those it stands above, and those
+// they stand above in turn) move down by as much. Returns how many pixels
+// taller than designed the container must be for all of it to be seen.
+int layOut(QWidget *container, QPoint offset)
+{
+    std::vector<Placed> placed;
+    for (QObject *object : container->children()) {
+        auto *widget = qobject_cast<QWidget *>(object);
+        if (!widget || widget->isWindow() || !isPlaced(widget))
+            continue;
+        const QRect design = designRect(widget);
+        if (isSelfSizing(widget)) {
+            widget->move(QPoint(scaled(design.left()), scaled(design.top())) + offset);
+            widget->adjustSize();
+            continue;
+        }
+        QRect pixels = pixelRect(design);
+        int extra = 0;
+        if (design.width() > 0 && design.height() > 0) {
+            pixels.setSize(grownSize(widget, design, pixels.size()));
+            // A caption that needs more than the free room below it keeps the
+            // designed gap: its box grows from its designed height, and what
+            // stands below moves by all of the difference.
+            if (shortfall(widget, pixels.size()) > 0)
+                pixels.setHeight(pixelRect(design).height());
+            extra = std::max(layOut(widget, {}), shortfall(widget, pixels.size()));
+        }
+        placed.push_back({widget, design, pixels, extra});
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Placed &a, const Placed &b) { return a.design.top() < b.design.top(); });
+    int before = 0;
+    for (const Placed &p : placed)
+        before = std::max(before, p.widget->isHidden() ? 0 : p.pixels.bottom() + 1);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const int extra = placed[i].extra;
+        if (extra <= 0 || placed[i].widget->isHidden())
+            continue;
+        // A pixel's overlap by design does not make a control stand below.
+        const int below = placed[i].design.top() + placed[i].design.height() - int(TwipsPerPixelAtFull);
+        std::vector<std::pair<int, int>> columns{{placed[i].pixels.left(), placed[i].pixels.right()}};
+        placed[i].pixels.setHeight(placed[i].pixels.height() + extra);
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            Placed &other = placed[j];
+            const bool underneath = std::any_of(columns.begin(), columns.end(), [&other](const auto &column) {
+                return other.pixels.left() <= column.second && other.pixels.right() >= column.first;
+            });
+            if (other.design.top() >= below && underneath) {
+                other.pixels.translate(0, extra);
+                columns.emplace_back(other.pixels.left(), other.pixels.right());
+            }
+        }
+    }
+    int after = 0;
+    for (Placed &p : placed) {
+        p.widget->setGeometry(p.pixels.translated(offset));
+        after = std::max(after, p.widget->isHidden() ? 0 : p.pixels.bottom() + 1);
+    }
+    const QVariant design = container->property(DesignRectKey);
+    const int designed = design.isValid() ? scaled(design.toRect().height()) : container->height();
+    return std::max(0, after - std::max(before, designed));
+}
+
+} // namespace
+
+int applyZoom(QWidget *root, QPoint offset)
 {
     const QList<QWidget *> widgets = root->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
@@ -217,21 +303,7 @@ void applyZoom(QWidget *root, QPoint offset)
         if (font != widget->font())
             widget->setFont(font);
     }
-    for (QWidget *widget : widgets) {
-        if (widget->isWindow() || !isPlaced(widget))
-            continue;
-        const QRect design = designRect(widget);
-        const QPoint shift = widget->parentWidget() == root ? offset : QPoint();
-        if (isSelfSizing(widget)) {
-            widget->move(QPoint(scaled(design.left()), scaled(design.top())) + shift);
-            widget->adjustSize();
-            continue;
-        }
-        QRect pixels = pixelRect(design);
-        if (design.width() > 0 && design.height() > 0)
-            pixels.setSize(grownSize(widget, design, pixels.size()));
-        widget->setGeometry(pixels.translated(shift));
-    }
+    return layOut(root, offset);
 }
 
 } // namespace runtime

@@ -42,7 +42,10 @@ QRect designRect(const QWidget *widget);
 
 // Re-applies the designed geometry and font sizes to a widget and every
 // control inside it, moving the controls placed directly on it by an offset
-// (the margin that centres a screen in a larger window).
-void applyZoom(QWidget *root, QPoint offset = {});
+// (the margin that centres a screen in a larger window). A caption that
+// needs more room than its box and the free space beside it give makes its
+// box taller and moves what stands below it; returns how many pixels taller
+// than designed the widget's content has grown.
+int applyZoom(QWidget *root, QPoint offset = {});
 
 } // namespace runtime
