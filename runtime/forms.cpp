@@ -233,16 +233,13 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
 
 void Form::requestRelayout()
 {
-    if (m_relayoutRequested)
+    // Qt gathers the requests of one container into one event; a request
+    // raised by the layout itself is already answered.
+    if (m_relayouting)
         return;
-    m_relayoutRequested = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_relayoutRequested = false;
-            relayout();
-        },
-        Qt::QueuedConnection);
+    m_relayouting = true;
+    relayout();
+    m_relayouting = false;
 }
 
 void Form::resizeEvent(QResizeEvent *event)

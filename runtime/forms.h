@@ -78,7 +78,7 @@ protected:
 private:
     // Lays the content out at the current zoom, centred in the window.
     void relayout();
-    // Lays it out again once the events of the moment are handled.
+    // Lays it out again when a caption or a control's visibility changed.
     void requestRelayout();
     QSize contentSize() const;
     int menuBarHeight() const;
@@ -89,7 +89,7 @@ private:
     QMenuBar *m_menuBar{nullptr};
     double m_appliedZoom{0.0};
     bool m_resizing{false};
-    bool m_relayoutRequested{false};
+    bool m_relayouting{false};
     // Pixels the content has grown below its designed height to show every
     // caption whole.
     int m_grown{0};
