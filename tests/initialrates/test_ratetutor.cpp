@@ -285,6 +285,10 @@ void TestRateTutor::refusalsAndTheSlotsWithoutTutoring()
     QTest::keyClick(get("orderAinput"), Qt::Key_Return);
     settle();
     QCOMPARE(text("numattempts_0"), "1");
+    // A click in the tutoring area takes the keys there.
+    get("problem_0")->setFocus();
+    QTest::mouseClick(get("orderAtutor"), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(focusName(), "orderAtutor");
 
     // Problem 5 tutors nothing; a double click on Submit is one attempt.
     pushKnownProblem(m_draws);
