@@ -235,7 +235,7 @@ void Form::requestRelayout()
 {
     // Qt gathers the requests of one container into one event; a request
     // raised by the layout itself is already answered.
-    if (m_relayouting)
+    if (m_relayouting || m_unloading)
         return;
     m_relayouting = true;
     relayout();
