@@ -58,7 +58,6 @@ public:
     bool tutorA() const { return m_tutorA; }
     bool tutork() const { return m_tutork; }
     int tutorstep() const { return m_tutorstep; }
-    bool sameanswer() const { return m_sameanswer; }
 
     static QString sameAnswerMessage();
 

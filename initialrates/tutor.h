@@ -78,16 +78,9 @@ public:
 
     Stage stage() const { return m_stage; }
     bool tutorA() const { return m_stage == Stage::OrderA; }
-    bool tutorB() const { return m_stage == Stage::OrderB; }
     bool tutork() const { return m_stage == Stage::RateConstant; }
     TutorStep tutorstep() const { return m_tutorstep; }
-    int numsel() const { return m_numsel; }
-    // n is 1 or 2.
-    int seltrial(int n) const { return m_seltrial.at(n); }
     bool trialselected(int index) const { return m_trialselected.at(index); }
-    bool sameanswer() const { return m_sameanswer; }
-    // n is 1 (order in A), 2 (order in B) or 3 (k).
-    QString oldanswer(int n) const { return m_oldanswer.at(n); }
 
     static OrderWork orderWork(const Problem &problem, Stage stage, int s1, int s2);
     static QString logLine(const Problem &problem, Stage stage, int s1, int s2);
