@@ -23,6 +23,7 @@ public:
     void setBackgroundColor(const QColor &colour);
     QColor backgroundColor() const;
     void setAlignment(Qt::Alignment alignment);
+    Qt::Alignment alignment() const { return m_alignment; }
     void setBorder(bool border);
 
     // A button that stands for something the student picks (a table row, a

@@ -226,6 +226,29 @@ void TestTranslations::check(const QString &where)
     m_faults << m_boxes.problems();
     m_boxes.clear();
     const QImage grabbed = m_form->grab().toImage();
+    // Every caption whole: all its lines inside its box, its box inside the
+    // window, and no two captions' text on the same pixels.
+    QList<QPair<QString, QRect>> written;
+    for (QWidget *w : m_form->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(w);
+        const auto *button = qobject_cast<runtime::LabelButton *>(w);
+        const QString caption = label ? label->text() : button ? button->text() : QString();
+        if (!w->isVisible() || caption.trimmed().isEmpty())
+            continue;
+        const QRect inside = label ? label->contentsRect() : w->rect().adjusted(1, 0, -1, 0);
+        const int flags = (label && !label->wordWrap() ? 0 : int(Qt::TextWordWrap)) | Qt::TextShowMnemonic
+                        | int(label ? label->alignment() : button->alignment());
+        const QRect text = w->fontMetrics().boundingRect(inside, flags, caption);
+        const QRect shown = QRect(w->mapTo(m_form, text.topLeft()), text.size());
+        if (text.height() > inside.height() + 1 || text.width() > inside.width() + 1
+            || !m_form->rect().adjusted(0, 0, 1, 1).contains(shown))
+            m_faults.append(QStringLiteral("%1 - %2 cut: %3").arg(where, w->objectName(), caption));
+        for (const auto &[other, place] : std::as_const(written)) {
+            if (place.intersects(shown.adjusted(1, 1, -1, -1)))
+                m_faults.append(QStringLiteral("%1 - %2 drawn over %3").arg(where, w->objectName(), other));
+        }
+        written.append({w->objectName(), shown});
+    }
     add(QStringLiteral("window title"), m_form->windowTitle());
     for (QAction *action : m_form->findChildren<QAction *>()) // menus and their items
         add(QStringLiteral("menu"), action->text());
