@@ -140,6 +140,8 @@ private slots:
     {
         QCOMPARE(runtime::installTranslations(QLocale(QStringLiteral("de_AT"))), QStringLiteral("de"));
         QCOMPARE(QCoreApplication::translate("RateTutor", "&Submit"), QStringLiteral("&Abgeben"));
+        // Qt's own texts too, such as an answer box's context menu.
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Kopieren"));
         QCOMPARE(runtime::installTranslations(QLocale(QStringLiteral("it_IT"))), QString());
         QCOMPARE(QCoreApplication::translate("RateTutor", "&Submit"), QStringLiteral("&Submit"));
     }
