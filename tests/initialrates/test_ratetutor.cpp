@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -52,7 +53,14 @@ private slots:
     void refusalsAndTheSlotsWithoutTutoring();
 
 private:
-    QColor rowColour(int trial) { return get<runtime::LabelButton>(QStringLiteral("Trial_%1").arg(trial))->backgroundColor(); }
+    // A row's colour as the window shows it now: repainted, not only set.
+    QColor rowColour(int trial)
+    {
+        QWidget *row = get(QStringLiteral("Trial_%1").arg(trial));
+        QCoreApplication::processEvents(); // the repaints asked for so far
+        const QImage shown = m_form->screen()->grabWindow(m_form->winId()).toImage();
+        return shown.pixelColor(row->mapTo(m_form, QPoint(0, 0)));
+    }
     // Clicks one of the row's labels: its Trial label or a value in front.
     void pickRow(int trial, const QString &label = "Trial") { click(label + u'_' + QString::number(trial)); }
 
