@@ -78,8 +78,9 @@ QSize roomToGrow(const QWidget *widget, const QRect &design)
 // caption, the box grows as far as the free space allows: a box one line high
 // to the right, a wrapping box of several lines down. The font itself never
 // shrinks.
-QSize grownSize(const QWidget *widget, const QRect &design, QSize size)
+QSize grownSize(const QWidget *widget, const QRect &design, QSize size, bool *whole)
 {
+    *whole = false;
     const auto *label = qobject_cast<const QLabel *>(widget);
     const bool wraps = label ? label->wordWrap() : widget->hasHeightForWidth();
     const bool button = widget->inherits("QAbstractButton");
@@ -91,19 +92,23 @@ QSize grownSize(const QWidget *widget, const QRect &design, QSize size)
     QSize needed = size;
     if (wraps) {
         const bool singleLineBox = size.height() < 2 * metrics.lineSpacing();
-        if (widget->heightForWidth(size.width()) > size.height()) {
+        const int tall = widget->heightForWidth(size.width());
+        if (tall > size.height()) {
             if (singleLineBox)
                 needed.setWidth(oneLine.width());
             else
-                needed.setHeight(widget->heightForWidth(size.width()));
+                needed.setHeight(tall);
         }
     } else {
         needed.setWidth(oneLine.width());
     }
     if (label)
         needed.setHeight(std::max(needed.height(), std::min(oneLine.height(), metrics.height() + frame)));
-    if (needed.width() <= size.width() && needed.height() <= size.height())
+    if (needed.width() <= size.width() && needed.height() <= size.height()) {
+        // Measured at this very size: nothing more to make room for.
+        *whole = true;
         return size;
+    }
     return size.expandedTo(needed.boundedTo(roomToGrow(widget, design)));
 }
 
@@ -241,13 +246,15 @@ int layOut(QWidget *container, QPoint offset)
         QRect pixels = pixelRect(design);
         int extra = 0;
         if (design.width() > 0 && design.height() > 0) {
-            pixels.setSize(grownSize(widget, design, pixels.size()));
+            bool whole = false;
+            pixels.setSize(grownSize(widget, design, pixels.size(), &whole));
             // A caption that needs more than the free room below it keeps the
             // designed gap: its box grows from its designed height, and what
             // stands below moves by all of the difference.
-            if (shortfall(widget, pixels.size()) > 0)
+            const int missing = whole ? 0 : shortfall(widget, pixels.size());
+            if (missing > 0)
                 pixels.setHeight(pixelRect(design).height());
-            extra = std::max(layOut(widget, {}), shortfall(widget, pixels.size()));
+            extra = std::max(layOut(widget, {}), missing > 0 ? shortfall(widget, pixels.size()) : 0);
         }
         placed.push_back({widget, design, pixels, extra});
     }
