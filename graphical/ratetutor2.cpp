@@ -11,6 +11,7 @@
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
 #include "runtime/random.h"
+#include "runtime/sessionrecord.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QShortcut>
 
 using graphical::PlotType;
+using Module = runtime::SessionRecord::Module;
 using runtime::makeLabel;
 
 RateTutor2::RateTutor2()
@@ -223,6 +225,7 @@ void RateTutor2::setupproblem()
 {
     m_lblnotutor->hide();
     problem = graphical::generateProblem(*m_random);
+    runtime::sessionRecord().problemDrawn(Module::Graphical, currentproblem);
     m_orderAinput->setText(QString());
     m_kinput->setText(QString());
     m_Aresponse->setText(QString());
@@ -360,6 +363,7 @@ void RateTutor2::submitbtn_Click()
     }
     attempts[currentproblem] = graphical::nextAttemptCount(attempts[currentproblem]);
     m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem]));
+    runtime::sessionRecord().attempted(Module::Graphical);
     nameSlotCells(currentproblem);
     grade = graphical::checkanswer(m_orderAinput->text(), m_kinput->text(), problem.orderA, problem.k);
     reportanswer();
@@ -368,6 +372,8 @@ void RateTutor2::submitbtn_Click()
     case graphical::AfterSubmit::Complete:
         m_probcomplete[currentproblem]->setText(tr("Yes"));
         nameSlotCells(currentproblem);
+        runtime::sessionRecord().completed(
+            Module::Graphical, tr("order with respect to A: %1; k: %2").arg(m_orderAinput->text(), m_kinput->text()));
         unselectProblem(currentproblem);
         problem.k = 0.0f;
         runtime::messageBox(this, tr("Problem complete."));
@@ -377,6 +383,7 @@ void RateTutor2::submitbtn_Click()
         return;
     case graphical::AfterSubmit::OrderTutoring:
     case graphical::AfterSubmit::RateConstantTutoring: {
+        runtime::sessionRecord().tutored(Module::Graphical);
         numsel = 0;
         const auto kind = grade.order == graphical::Verdict::Incorrect ? graphical::GraphicalTutor::Kind::Order
                                                                         : graphical::GraphicalTutor::Kind::RateConstant;

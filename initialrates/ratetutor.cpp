@@ -10,6 +10,7 @@
 #include "runtime/labelbutton.h"
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
+#include "runtime/sessionrecord.h"
 
 #include <QAccessible>
 #include <QActionGroup>
@@ -22,6 +23,7 @@
 #include <algorithm>
 
 using namespace initialrates;
+using Module = runtime::SessionRecord::Module;
 using pictures::Picture;
 using runtime::makeLabel;
 
@@ -344,6 +346,10 @@ void RateTutor::problem_Click(int index)
     deselect();
     currentproblem = index;
     m_problem = generateProblem(*m_random, difficulty);
+    const QAction *level = difficulty == Difficulty::RelativelyEasy        ? m_mnueasy
+                         : difficulty == Difficulty::ModeratelyDifficult ? m_mnumoderate
+                                                                          : m_mnudifficult;
+    runtime::sessionRecord().problemDrawn(Module::InitialRates, index, level->text());
     setupproblem();
 }
 
@@ -444,6 +450,7 @@ void RateTutor::submitbtn_Click()
     }
     attempts[currentproblem] = countAttempt(attempts[currentproblem]);
     m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem], runtime::Precision::Double));
+    runtime::sessionRecord().attempted(Module::InitialRates);
     nameSlotCells(currentproblem);
     m_grading = result.grading;
     reportanswer();
@@ -452,6 +459,9 @@ void RateTutor::submitbtn_Click()
     case SubmitOutcome::Completed: {
         m_probcomplete[currentproblem]->setText(tr("Yes"));
         nameSlotCells(currentproblem);
+        runtime::sessionRecord().completed(
+            Module::InitialRates, tr("order with respect to A: %1; order with respect to B: %2; k: %3")
+                                      .arg(m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()));
         runtime::messageBox(this, tr("Problem Complete."));
         // An exclusive group keeps one button checked; lift that for a moment.
         m_problemGroup->setExclusive(false);
@@ -464,6 +474,7 @@ void RateTutor::submitbtn_Click()
         m_lblnotutor->show();
         break;
     case SubmitOutcome::Tutoring:
+        runtime::sessionRecord().tutored(Module::InitialRates);
         // The stage takes the focus before the answer area is locked, so
         // that the focus does not wander through other controls on its way.
         beginStage(result.stage);

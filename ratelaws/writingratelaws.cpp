@@ -9,6 +9,7 @@
 #include "pictures/ratelawspictures.h"
 #include "runtime/controls.h"
 #include "runtime/labelbutton.h"
+#include "runtime/sessionrecord.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -135,6 +136,7 @@ void WritingRateLaws::submitbtn_Click()
     studentanswer = judgement.studentanswer;
     m_test->setText(studentanswer);
     iscorrect = judgement.verdict == ratelaws::Verdict::Correct;
+    runtime::sessionRecord().reactionJudged(*problemtype, iscorrect);
     comments = judgement.commentLines;
     m_report1->setText(runtime::captionText(judgement.report()));
     m_report->setText(iscorrect ? tr("Correct") : tr("Incorrect"));

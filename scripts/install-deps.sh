@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 run=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2
      fonts-wqy-microhei)
 test=("${run[@]}" qt6-base-private-dev fonts-dejavu-core desktop-file-utils appstream man-db
-      xvfb xauth xdotool imagemagick)
+      xvfb xauth xdotool imagemagick poppler-utils)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 deb=(dpkg-dev debhelper lintian man-db)
 

@@ -6,21 +6,38 @@
 #include "initialrates/ratetutor.h"
 #include "ratelaws/writingratelaws.h"
 #include "ratestart.h"
+#include "record.h"
+#include "runtime/sessionrecord.h"
 #include "runtime/translations.h"
+
+namespace {
+
+// Every screen offers the session's record.
+template<typename Screen> runtime::FormFactory withRecord()
+{
+    return [] {
+        auto *form = new Screen;
+        addRecordCommands(form);
+        return form;
+    };
+}
+
+} // namespace
 
 void registerScreens()
 {
-    runtime::registerForm(QStringLiteral("ratestart"), [] { return new RateStart; });
-    runtime::registerForm(QStringLiteral("ratetutor"), [] { return new RateTutor; });
-    runtime::registerForm(QStringLiteral("ratetutor2"), [] { return new RateTutor2; });
-    runtime::registerForm(QStringLiteral("writingratelaws"), [] { return new WritingRateLaws; });
-    runtime::registerForm(QStringLiteral("approachform"), [] { return new ApproachForm; });
-    runtime::registerForm(QStringLiteral("approachform2"), [] { return new ApproachForm2; });
+    runtime::registerForm(QStringLiteral("ratestart"), withRecord<RateStart>());
+    runtime::registerForm(QStringLiteral("ratetutor"), withRecord<RateTutor>());
+    runtime::registerForm(QStringLiteral("ratetutor2"), withRecord<RateTutor2>());
+    runtime::registerForm(QStringLiteral("writingratelaws"), withRecord<WritingRateLaws>());
+    runtime::registerForm(QStringLiteral("approachform"), withRecord<ApproachForm>());
+    runtime::registerForm(QStringLiteral("approachform2"), withRecord<ApproachForm2>());
 }
 
 void showStartScreen()
 {
     runtime::initialiseApplication();
+    runtime::sessionRecord(); // the session starts now
     runtime::installTranslations();
     registerScreens();
     runtime::showForm(QStringLiteral("ratestart"));

@@ -556,6 +556,10 @@
         <source>Problem %1 attempts: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
@@ -769,6 +773,134 @@
     </message>
     <message>
         <source>Problem %1 attempts: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>order with respect to A: %1; k: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guided tutoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer submitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems completed: %1 of %2. Attempts: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record could not be saved as %1: %2
+Please choose another place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomira session record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomira %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been attempted in this session yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Record…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Record…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save or print a record of this session</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -556,6 +556,10 @@
         <source>Problem %1 attempts: %2</source>
         <translation>Aufgabe %1 Abgaben: %2</translation>
     </message>
+    <message>
+        <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
+        <translation>Ordnung bezüglich A: %1; Ordnung bezüglich B: %2; k: %3</translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
@@ -770,6 +774,135 @@
     <message>
         <source>Problem %1 attempts: %2</source>
         <translation>Aufgabe %1 Abgaben: %2</translation>
+    </message>
+    <message>
+        <source>order with respect to A: %1; k: %2</source>
+        <translation>Ordnung bezüglich A: %1; k: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation>Reaktion</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Abgaben</translation>
+    </message>
+    <message>
+        <source>Last verdict</source>
+        <translation>Letzte Bewertung</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>Guided tutoring</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Answer submitted</source>
+        <translation>Abgegebene Antwort</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
+        <translation>Richtig geschriebene Reaktionen: %1 von %2. Abgaben: %3.</translation>
+    </message>
+    <message>
+        <source>Problems completed: %1 of %2. Attempts: %3.</source>
+        <translation>Gelöste Aufgaben: %1 von %2. Abgaben: %3.</translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved as %1: %2
+Please choose another place.</source>
+        <translation>Das Protokoll konnte nicht als %1 gespeichert werden: %2
+Bitte wählen Sie einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>Print Record</source>
+        <translation>Protokoll drucken</translation>
+    </message>
+    <message>
+        <source>The record could not be printed.</source>
+        <translation>Das Protokoll konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Velomira session record</source>
+        <translation>Velomira – Sitzungsprotokoll</translation>
+    </message>
+    <message>
+        <source>Velomira %1</source>
+        <translation>Velomira %1</translation>
+    </message>
+    <message>
+        <source>Session started: %1</source>
+        <translation>Sitzung begonnen: %1</translation>
+    </message>
+    <message>
+        <source>Record made: %1</source>
+        <translation>Protokoll erstellt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing has been attempted in this session yet.</source>
+        <translation>In dieser Sitzung wurde noch nichts abgegeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Record…</source>
+        <translation>Protokoll &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Print Record…</source>
+        <translation>Protokoll &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>Record…</source>
+        <translation>Protokoll…</translation>
+    </message>
+    <message>
+        <source>Save or print a record of this session</source>
+        <translation>Ein Protokoll dieser Sitzung speichern oder drucken</translation>
     </message>
 </context>
 <context>

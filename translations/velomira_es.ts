@@ -556,6 +556,10 @@
         <source>Problem %1 attempts: %2</source>
         <translation>Problema %1, intentos: %2</translation>
     </message>
+    <message>
+        <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
+        <translation>orden con respecto a A: %1; orden con respecto a B: %2; k: %3</translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
@@ -770,6 +774,135 @@
     <message>
         <source>Problem %1 attempts: %2</source>
         <translation>Problema %1, intentos: %2</translation>
+    </message>
+    <message>
+        <source>order with respect to A: %1; k: %2</source>
+        <translation>orden con respecto a A: %1; k: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation>Reacción</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Last verdict</source>
+        <translation>Último resultado</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Resuelto</translation>
+    </message>
+    <message>
+        <source>Guided tutoring</source>
+        <translation>Ayuda guiada</translation>
+    </message>
+    <message>
+        <source>Answer submitted</source>
+        <translation>Respuesta enviada</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Incorrecto</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Problema %1</translation>
+    </message>
+    <message>
+        <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
+        <translation>Reacciones escritas correctamente: %1 de %2. Intentos: %3.</translation>
+    </message>
+    <message>
+        <source>Problems completed: %1 of %2. Attempts: %3.</source>
+        <translation>Problemas resueltos: %1 de %2. Intentos: %3.</translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation>Guardar registro</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved as %1: %2
+Please choose another place.</source>
+        <translation>No se pudo guardar el registro como %1: %2
+Elija otro lugar.</translation>
+    </message>
+    <message>
+        <source>Print Record</source>
+        <translation>Imprimir registro</translation>
+    </message>
+    <message>
+        <source>The record could not be printed.</source>
+        <translation>No se pudo imprimir el registro.</translation>
+    </message>
+    <message>
+        <source>Velomira session record</source>
+        <translation>Registro de la sesión de Velomira</translation>
+    </message>
+    <message>
+        <source>Velomira %1</source>
+        <translation>Velomira %1</translation>
+    </message>
+    <message>
+        <source>Session started: %1</source>
+        <translation>Inicio de la sesión: %1</translation>
+    </message>
+    <message>
+        <source>Record made: %1</source>
+        <translation>Registro creado: %1</translation>
+    </message>
+    <message>
+        <source>Nothing has been attempted in this session yet.</source>
+        <translation>Todavía no se ha intentado nada en esta sesión.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Record…</source>
+        <translation>&amp;Guardar registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Print Record…</source>
+        <translation>&amp;Imprimir registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>Record…</source>
+        <translation>Registro…</translation>
+    </message>
+    <message>
+        <source>Save or print a record of this session</source>
+        <translation>Guardar o imprimir un registro de esta sesión</translation>
     </message>
 </context>
 <context>

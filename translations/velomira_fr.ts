@@ -556,6 +556,10 @@
         <source>Problem %1 attempts: %2</source>
         <translation>Problème %1, tentatives&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
+        <translation>ordre par rapport à A : %1 ; ordre par rapport à B : %2 ; k : %3</translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
@@ -770,6 +774,135 @@
     <message>
         <source>Problem %1 attempts: %2</source>
         <translation>Problème %1, tentatives&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>order with respect to A: %1; k: %2</source>
+        <translation>ordre par rapport à A : %1 ; k : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation>Réaction</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Tentatives</translation>
+    </message>
+    <message>
+        <source>Last verdict</source>
+        <translation>Dernier verdict</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Résolu</translation>
+    </message>
+    <message>
+        <source>Guided tutoring</source>
+        <translation>Aide guidée</translation>
+    </message>
+    <message>
+        <source>Answer submitted</source>
+        <translation>Réponse validée</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Incorrect</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Problème %1</translation>
+    </message>
+    <message>
+        <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
+        <translation>Réactions écrites correctement : %1 sur %2. Tentatives : %3.</translation>
+    </message>
+    <message>
+        <source>Problems completed: %1 of %2. Attempts: %3.</source>
+        <translation>Problèmes résolus : %1 sur %2. Tentatives : %3.</translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation>Enregistrer le relevé</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved as %1: %2
+Please choose another place.</source>
+        <translation>Le relevé n'a pas pu être enregistré sous %1 : %2
+Veuillez choisir un autre emplacement.</translation>
+    </message>
+    <message>
+        <source>Print Record</source>
+        <translation>Imprimer le relevé</translation>
+    </message>
+    <message>
+        <source>The record could not be printed.</source>
+        <translation>Le relevé n'a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Velomira session record</source>
+        <translation>Relevé de session Velomira</translation>
+    </message>
+    <message>
+        <source>Velomira %1</source>
+        <translation>Velomira %1</translation>
+    </message>
+    <message>
+        <source>Session started: %1</source>
+        <translation>Début de la session : %1</translation>
+    </message>
+    <message>
+        <source>Record made: %1</source>
+        <translation>Relevé créé : %1</translation>
+    </message>
+    <message>
+        <source>Nothing has been attempted in this session yet.</source>
+        <translation>Rien n'a encore été tenté pendant cette session.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Record…</source>
+        <translation>&amp;Enregistrer le relevé…</translation>
+    </message>
+    <message>
+        <source>&amp;Print Record…</source>
+        <translation>&amp;Imprimer le relevé…</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Relevé</translation>
+    </message>
+    <message>
+        <source>Record…</source>
+        <translation>Relevé…</translation>
+    </message>
+    <message>
+        <source>Save or print a record of this session</source>
+        <translation>Enregistrer ou imprimer un relevé de cette session</translation>
     </message>
 </context>
 <context>

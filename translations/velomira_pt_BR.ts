@@ -556,6 +556,10 @@
         <source>Problem %1 attempts: %2</source>
         <translation>Problema %1, tentativas: %2</translation>
     </message>
+    <message>
+        <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
+        <translation>ordem em relação a A: %1; ordem em relação a B: %2; k: %3</translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
@@ -770,6 +774,135 @@
     <message>
         <source>Problem %1 attempts: %2</source>
         <translation>Problema %1, tentativas: %2</translation>
+    </message>
+    <message>
+        <source>order with respect to A: %1; k: %2</source>
+        <translation>ordem em relação a A: %1; k: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation>Reação</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Tentativas</translation>
+    </message>
+    <message>
+        <source>Last verdict</source>
+        <translation>Último resultado</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Dificuldade</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Resolvido</translation>
+    </message>
+    <message>
+        <source>Guided tutoring</source>
+        <translation>Orientação</translation>
+    </message>
+    <message>
+        <source>Answer submitted</source>
+        <translation>Resposta enviada</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correto</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Incorreto</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Problema %1</translation>
+    </message>
+    <message>
+        <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
+        <translation>Reações escritas corretamente: %1 de %2. Tentativas: %3.</translation>
+    </message>
+    <message>
+        <source>Problems completed: %1 of %2. Attempts: %3.</source>
+        <translation>Problemas resolvidos: %1 de %2. Tentativas: %3.</translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation>Salvar registro</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved as %1: %2
+Please choose another place.</source>
+        <translation>Não foi possível salvar o registro como %1: %2
+Escolha outro local.</translation>
+    </message>
+    <message>
+        <source>Print Record</source>
+        <translation>Imprimir registro</translation>
+    </message>
+    <message>
+        <source>The record could not be printed.</source>
+        <translation>Não foi possível imprimir o registro.</translation>
+    </message>
+    <message>
+        <source>Velomira session record</source>
+        <translation>Registro da sessão do Velomira</translation>
+    </message>
+    <message>
+        <source>Velomira %1</source>
+        <translation>Velomira %1</translation>
+    </message>
+    <message>
+        <source>Session started: %1</source>
+        <translation>Início da sessão: %1</translation>
+    </message>
+    <message>
+        <source>Record made: %1</source>
+        <translation>Registro criado: %1</translation>
+    </message>
+    <message>
+        <source>Nothing has been attempted in this session yet.</source>
+        <translation>Nada foi tentado nesta sessão ainda.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Record…</source>
+        <translation>&amp;Salvar registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Print Record…</source>
+        <translation>&amp;Imprimir registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>Record…</source>
+        <translation>Registro…</translation>
+    </message>
+    <message>
+        <source>Save or print a record of this session</source>
+        <translation>Salvar ou imprimir um registro desta sessão</translation>
     </message>
 </context>
 <context>

@@ -556,6 +556,10 @@
         <source>Problem %1 attempts: %2</source>
         <translation>第%1题尝试次数：%2</translation>
     </message>
+    <message>
+        <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
+        <translation>对A的反应级数：%1；对B的反应级数：%2；k：%3</translation>
+    </message>
 </context>
 <context>
     <name>RateTutor2</name>
@@ -770,6 +774,135 @@
     <message>
         <source>Problem %1 attempts: %2</source>
         <translation>第%1题尝试次数：%2</translation>
+    </message>
+    <message>
+        <source>order with respect to A: %1; k: %2</source>
+        <translation>对A的反应级数：%1；k：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation>反应</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>尝试次数</translation>
+    </message>
+    <message>
+        <source>Last verdict</source>
+        <translation>最后判定</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>题目</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>难度</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Guided tutoring</source>
+        <translation>辅导</translation>
+    </message>
+    <message>
+        <source>Answer submitted</source>
+        <translation>提交的答案</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>正确</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>不正确</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>第%1题</translation>
+    </message>
+    <message>
+        <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
+        <translation>正确写出的反应：%1/%2。尝试次数：%3。</translation>
+    </message>
+    <message>
+        <source>Problems completed: %1 of %2. Attempts: %3.</source>
+        <translation>已完成题目：%1/%2。尝试次数：%3。</translation>
+    </message>
+    <message>
+        <source>Save Record</source>
+        <translation>保存记录</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved as %1: %2
+Please choose another place.</source>
+        <translation>无法将记录保存为 %1：%2
+请选择其他位置。</translation>
+    </message>
+    <message>
+        <source>Print Record</source>
+        <translation>打印记录</translation>
+    </message>
+    <message>
+        <source>The record could not be printed.</source>
+        <translation>无法打印记录。</translation>
+    </message>
+    <message>
+        <source>Velomira session record</source>
+        <translation>Velomira 学习记录</translation>
+    </message>
+    <message>
+        <source>Velomira %1</source>
+        <translation>Velomira %1</translation>
+    </message>
+    <message>
+        <source>Session started: %1</source>
+        <translation>开始时间：%1</translation>
+    </message>
+    <message>
+        <source>Record made: %1</source>
+        <translation>记录生成时间：%1</translation>
+    </message>
+    <message>
+        <source>Nothing has been attempted in this session yet.</source>
+        <translation>本次学习尚未作答。</translation>
+    </message>
+    <message>
+        <source>&amp;Save Record…</source>
+        <translation>保存记录(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print Record…</source>
+        <translation>打印记录(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>记录(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Record…</source>
+        <translation>记录…</translation>
+    </message>
+    <message>
+        <source>Save or print a record of this session</source>
+        <translation>保存或打印本次学习的记录</translation>
     </message>
 </context>
 <context>

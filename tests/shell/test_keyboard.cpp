@@ -4,12 +4,15 @@
 // own tests.
 #include "messageboxes.h"
 #include "runtime/forms.h"
+#include "runtime/labelbutton.h"
 #include "screens.h"
 #include "shell/screens.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QAccessible>
+#include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QSet>
@@ -75,6 +78,21 @@ void TestKeyboard::tabReachesEveryControl()
     }
     for (QObject *stop : expected)
         QVERIFY2(reached.contains(stop), qPrintable(stop->objectName()));
+    // The record is offered everywhere: Ctrl+S and Ctrl+P, and a menu of
+    // both in the menu bar or behind a button that Space opens.
+    auto *save = form->findChild<QAction *>(QStringLiteral("mnusaverecord"));
+    auto *print = form->findChild<QAction *>(QStringLiteral("mnuprintrecord"));
+    QVERIFY(save && print && form->actions().contains(save) && form->actions().contains(print));
+    QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
+    auto *menu = form->findChild<QMenu *>(QStringLiteral("mnurecord"));
+    QCOMPARE(menu->actions(), (QList<QAction *>{save, print}));
+    if (auto *button = form->findChild<runtime::LabelButton *>(QStringLiteral("record"))) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+    }
 }
 
 void TestKeyboard::commandLineAnswersWithoutADisplay_data()

@@ -13,6 +13,7 @@
 #include "runtime/labelbutton.h"
 #include "runtime/picturebox.h"
 #include "runtime/random.h"
+#include "runtime/sessionrecord.h"
 #include "runtime/translations.h"
 #include "screens.h"
 #include "scripted.h"
@@ -27,8 +28,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -119,7 +123,12 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
+        m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        m_pdffonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
         qputenv("PATH", "/nonexistent"); // with no calculator to start, the student is told so
+        // A home of its own, with a Documents folder for the record.
+        qputenv("HOME", m_folder.path().toLocal8Bit());
+        QDir(m_folder.path()).mkdir(QStringLiteral("Documents"));
         runtime::initialiseApplication();
         registerScreens();
         runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
@@ -153,11 +162,22 @@ private:
     void act(const QString &step);
     // Records what is not marked and what is hard to read, as shown now.
     void check(const QString &where);
+    // Records a text that still holds English letters.
+    void markedOrFault(const QString &where, const QString &text);
+    // The session record saved on the way, read back and compared with what
+    // the screens showed.
+    void checkRecord(bool pseudo);
 
     runtime::ScriptedRandom::Script m_draws{script({})};
     runtime::Form *m_form{nullptr};
     MessageBoxes m_boxes;
     QStringList m_faults;
+    QTemporaryDir m_folder;
+    QString m_pdftotext;
+    QString m_pdffonts;
+    QStringList m_recordMessages;
+    // What each tutor's slots showed when it was left: its totals line.
+    QStringList m_totals;
 };
 
 void TestTranslations::everyCatalogueTranslatesEveryText_data()
@@ -189,7 +209,39 @@ void TestTranslations::act(const QString &step)
         auto *box = m_form->findChild<QLineEdit *>(step.section(u'=', 0, 0));
         QVERIFY2(box, qPrintable(step));
         box->setText(step.section(u'=', 1));
+    } else if (step.startsWith(u"record:")) {
+        // Save Record..., choosing the files named in turn; an empty name cancels.
+        QStringList paths = step.sliced(7).split(u'|');
+        for (QString &path : paths)
+            if (!path.isEmpty() && !path.startsWith(u'/'))
+                path = m_folder.filePath(path);
+        m_boxes.chooseFiles(paths);
+        m_boxes.clear();
+        const QImage before = m_form->grab().toImage();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QTest::keyClick(m_form, Qt::Key_S, Qt::ControlModifier);
+        m_recordMessages << m_boxes.texts();
+        m_boxes.clear();
+        if (m_form->grab().toImage() != before)
+            m_faults.append(QStringLiteral("saving the record changed the screen"));
+    } else if (step == u"print") {
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QTest::keyClick(m_form, Qt::Key_P, Qt::ControlModifier);
     } else if (step.startsWith(u"open ")) {
+        for (const QString &tutor : {QStringLiteral("ratetutor"), QStringLiteral("ratetutor2")}) {
+            runtime::Form *form = runtime::loadedForm(tutor);
+            int attempts = 0;
+            int solved = 0;
+            for (int i = 0; form && i < 6; ++i) {
+                attempts += form->findChild<QLabel *>(QStringLiteral("numattempts_%1").arg(i))->text().toInt();
+                solved += form->findChild<QLabel *>(QStringLiteral("probcomplete_%1").arg(i))->text()
+                       != QCoreApplication::translate(form->metaObject()->className(), "No");
+            }
+            if (form)
+                m_totals.append(QStringLiteral("Problems completed: %1 of 6. Attempts: %2.").arg(solved).arg(attempts));
+        }
         // Initial rates: orders 1 and 2, k 3.47; trials 1 and 2 share [B],
         // trials 0 and 2 [A]. Graphical: first order, k .58.
         m_draws = script({});
@@ -212,16 +264,56 @@ void TestTranslations::act(const QString &step)
         m_form = runtime::loadedForm(visibleScreens().value(0));
 }
 
-void TestTranslations::check(const QString &where)
+void TestTranslations::markedOrFault(const QString &where, const QString &text)
 {
     // Left once the marked letters are gone: numbers (" .405", "1.2E-05") and
     // formulas in the typed notation ("[NO_2_]") read alike in every language.
     static const QRegularExpression formula(QStringLiteral("\\[[A-Za-z0-9_^]+\\]"));
     static const QRegularExpression number(QStringLiteral("(\\d+\\.?\\d*|\\.\\d+)(E[-+]\\d+)?"));
     static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+    if (QString(text).remove(formula).remove(number).contains(letter))
+        m_faults.append(QStringLiteral("%1 not translated: %2").arg(where, text));
+}
+
+void TestTranslations::checkRecord(bool pseudo)
+{
+    // Cancelling and the place that cannot be written left no file, the
+    // failure was said, and each dialog offered today's record in the
+    // Documents folder, or after the failure the place chosen.
+    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("session.pdf")});
+    QCOMPARE(m_recordMessages.size(), 1);
+    const QString unwritable = m_folder.filePath(QStringLiteral("missing/velomira-record.pdf"));
+    QVERIFY(m_recordMessages.first().contains(unwritable));
+    const QString today = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                              .filePath(QStringLiteral("velomira-record-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
+    QStringList offered = m_boxes.takeOffered();
+    QCOMPARE(offered.size(), 5);
+    QCOMPARE(QFileInfo(offered.takeAt(2)).fileName(), QStringLiteral("velomira-record.pdf"));
+    QCOMPARE(offered, (QStringList{today, today, today, QStringLiteral("print")}));
+    // The text is real text with its fonts inside the file.
+    QProcess reader;
+    reader.start(m_pdftotext, {QStringLiteral("-layout"), m_folder.filePath(QStringLiteral("session.pdf")), QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished() && reader.exitCode() == 0);
+    QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    reader.start(m_pdffonts, {m_folder.filePath(QStringLiteral("session.pdf"))});
+    QVERIFY(reader.waitForFinished() && reader.exitCode() == 0);
+    for (const QByteArray &line : reader.readAllStandardOutput().split('\n').mid(2))
+        QVERIFY2(line.isEmpty() || line.contains(" yes "), line.constData());
+    if (pseudo) {
+        markedOrFault(QStringLiteral("record"), text);
+        return;
+    }
+    for (const QString &totals : std::as_const(m_totals))
+        QVERIFY2(text.contains(totals), qPrintable(totals + QStringLiteral(" not in the record:\n") + text));
+    text.replace(QRegularExpression(QStringLiteral("Record made: [-0-9]+ [0-9:]+")), QStringLiteral("Record made: (now)"));
+    const QString difference = differenceFromApprovedText(text, QStringLiteral("record/session"));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void TestTranslations::check(const QString &where)
+{
     const auto add = [&](const QString &what, const QString &text) {
-        if (QString(text).remove(formula).remove(number).contains(letter))
-            m_faults.append(QStringLiteral("%1 - %2 not translated: %3").arg(where, what, text));
+        markedOrFault(where + QStringLiteral(" - ") + what, text);
     };
     for (const QString &text : m_boxes.texts())
         add(QStringLiteral("message"), text);
@@ -331,7 +423,7 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
         "orderAinput=1;continueAbtn;@ir-a-order;continueAbtn;submitbtn;@ir-tutor-b;Trial_0;Trial_2;continueAbtn;"
         "orderBinput=2;continueAbtn;@ir-b-order;continueAbtn;submitbtn;@ir-tutor-k;continueAbtn;Trial_3;"
         "continueAbtn;@ir-k-trial;kinput=2;continueAbtn;kinput=2.5;continueAbtn;@ir-k-wrong;kinput=3.47;"
-        "continueAbtn;@ir-k-right;continueAbtn;submitbtn;@ir-completed;problem_4;orderAinput=2;orderBinput=1;"
+        "continueAbtn;@ir-k-right;continueAbtn;submitbtn;@ir-completed;problem_2;problem_4;orderAinput=2;orderBinput=1;"
         "kinput=1;submitbtn;@ir-alone-wrong;calculator;approach;@ir-approach;"
         // Graphical: refusals, the three plots, order and rate-constant tutoring.
         "open ratetutor2;@gr-problem;submitbtn;lstsquares;orderAinput=1,0;kinput=1;submitbtn;orderAinput=2;"
@@ -345,12 +437,18 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
         // Writing rate laws: wrong answers to each reaction, then a right one.
         "open writingratelaws;@rl-start;problemnumber_0;answer=Rat=[X]^1^;submitbtn;@rl-0-wrong;problemnumber_1;"
         "answer=Rat=[X]^1^;submitbtn;@rl-1-wrong;problemnumber_2;answer=Rat=[X]^1^;submitbtn;@rl-2-wrong;"
-        "answer=Rate=k[N_2_O_5_];submitbtn;@rl-2-right");
+        "answer=Rate=k[N_2_O_5_];submitbtn;@rl-2-right;"
+        // The record: cancelled, then a folder that is not there, then saved; printing cancelled.
+        "record:;record:missing/velomira-record.pdf|;record:session.pdf;print");
     PseudoCatalogue catalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS));
     if (pseudo)
         QCoreApplication::installTranslator(&catalogue);
     m_boxes.clear();
     m_faults.clear();
+    m_recordMessages.clear();
+    m_totals.clear();
+    QFile::remove(m_folder.filePath(QStringLiteral("session.pdf")));
+    runtime::sessionRecord() = runtime::SessionRecord(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
     const QString variant = QStringLiteral("%1-%2").arg(dark ? "dark" : "light").arg(int(zoom * 100));
     for (const QString &step : walk.split(u';')) {
         if (step.startsWith(u'@')) {
@@ -368,6 +466,8 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
         if (pseudo)
             check(m_form->objectName() + u' ' + step);
     }
+    if (!QTest::currentTestFailed())
+        checkRecord(pseudo);
     QCoreApplication::removeTranslator(&catalogue);
     QVERIFY2(m_faults.isEmpty(), qPrintable(m_faults.join(u'\n')));
 }

@@ -83,4 +83,21 @@ QString differenceFromApproved(const QImage &rendered, const QString &name)
     return difference;
 }
 
+QString differenceFromApprovedText(const QString &text, const QString &name)
+{
+    const QString base = QStringLiteral(VELOMIRA_GOLDEN_DIR "/") + name;
+    QFile::remove(base + QStringLiteral(".actual.txt"));
+    QFile approved(base + QStringLiteral(".txt"));
+    QFile actual(base + QStringLiteral(".actual.txt"));
+    const bool update = qgetenv("VELOMIRA_GOLDEN") == "update";
+    if (!update && approved.open(QIODevice::ReadOnly) && QString::fromUtf8(approved.readAll()) == text)
+        return {};
+    QDir().mkpath(QFileInfo(base).absolutePath());
+    QFile &written = update ? approved : actual;
+    written.close();
+    if (!written.open(QIODevice::WriteOnly) || written.write(text.toUtf8()) < 0)
+        return QStringLiteral("cannot write ") + written.fileName();
+    return update ? QString() : QStringLiteral("%1: the text differs from the approved one, see %1.actual.txt").arg(name);
+}
+
 } // namespace testing

@@ -14,6 +14,9 @@ namespace testing {
 // and <name>.diff.png. With VELOMIRA_GOLDEN=update in the environment (what
 // `make golden` does) the rendering becomes the approved image.
 QString differenceFromApproved(const QImage &image, const QString &name);
+// The same for a text and tests/golden/<name>.txt, which must match exactly;
+// a different text is saved as <name>.actual.txt.
+QString differenceFromApprovedText(const QString &text, const QString &name);
 
 } // namespace testing
 

@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QPrintDialog>
 #include <QMessageBox>
 #include <QTest>
 
@@ -14,7 +16,24 @@ MessageBoxes::MessageBoxes()
 
 void MessageBoxes::poll()
 {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    QWidget *modal = QApplication::activeModalWidget();
+    if (auto *files = qobject_cast<QFileDialog *>(modal); files && files->isVisible()) {
+        m_offered.append(files->selectedFiles().value(0));
+        const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+        if (path.isEmpty()) {
+            files->reject();
+        } else {
+            files->selectFile(path);
+            QMetaObject::invokeMethod(files, "accept");
+        }
+        return;
+    }
+    if (auto *print = qobject_cast<QPrintDialog *>(modal); print && print->isVisible()) {
+        m_offered.append(QStringLiteral("print"));
+        print->reject();
+        return;
+    }
+    auto *box = qobject_cast<QMessageBox *>(modal);
     if (!box || !box->isVisible())
         return;
     m_texts.append(box->text());

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <utility>
+
 // Dismisses every message box that opens while it lives by clicking its OK
 // button for real, and keeps what each one said.
 class MessageBoxes : public QObject
@@ -17,10 +19,18 @@ public:
     // Anything unexpected about a box (its title, its buttons), or empty.
     QStringList problems() const { return m_problems; }
     void clear() { m_texts.clear(); m_problems.clear(); }
+    // The paths to choose in the file dialogs that open next, in turn; an
+    // empty one cancels. Print dialogs are cancelled.
+    void chooseFiles(const QStringList &paths) { m_paths = paths; }
+    // The file each file dialog offered, and "print" for a print dialog,
+    // since last asked.
+    QStringList takeOffered() { return std::exchange(m_offered, {}); }
 
 private:
     void poll();
     QTimer m_timer;
     QStringList m_texts;
     QStringList m_problems;
+    QStringList m_paths;
+    QStringList m_offered;
 };
