@@ -194,9 +194,14 @@ void addRecordCommands(runtime::Form *form)
                                                                 : 6480;
     auto *button = new runtime::LabelButton(form, QStringLiteral("record"), Record::tr("Record…"), left, 0, 1455, 255);
     button->setAccessibleDescription(Record::tr("Save or print a record of this session"));
-    auto *menu = new QMenu(button);
-    menu->setObjectName(QStringLiteral("mnurecord"));
-    menu->addActions({save, print});
-    QObject::connect(button, &runtime::LabelButton::clicked, menu,
-                     [button, menu] { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
+    // The menu is made when first asked for, so that it costs the start nothing.
+    QObject::connect(button, &runtime::LabelButton::clicked, button, [button, save, print] {
+        auto *menu = button->findChild<QMenu *>();
+        if (!menu) {
+            menu = new QMenu(button);
+            menu->setObjectName(QStringLiteral("mnurecord"));
+            menu->addActions({save, print});
+        }
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    });
 }

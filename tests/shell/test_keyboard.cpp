@@ -85,14 +85,14 @@ void TestKeyboard::tabReachesEveryControl()
     QVERIFY(save && print && form->actions().contains(save) && form->actions().contains(print));
     QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
     QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
-    auto *menu = form->findChild<QMenu *>(QStringLiteral("mnurecord"));
-    QCOMPARE(menu->actions(), (QList<QAction *>{save, print}));
     if (auto *button = form->findChild<runtime::LabelButton *>(QStringLiteral("record"))) {
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Space);
-        QTRY_VERIFY(menu->isVisible());
-        menu->close();
     }
+    auto *menu = form->findChild<QMenu *>(QStringLiteral("mnurecord"));
+    QCOMPARE(menu->actions(), (QList<QAction *>{save, print}));
+    QCOMPARE(menu->isVisible(), screen != u"ratetutor");
+    menu->close();
 }
 
 void TestKeyboard::commandLineAnswersWithoutADisplay_data()

@@ -423,7 +423,7 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
         "orderAinput=1;continueAbtn;@ir-a-order;continueAbtn;submitbtn;@ir-tutor-b;Trial_0;Trial_2;continueAbtn;"
         "orderBinput=2;continueAbtn;@ir-b-order;continueAbtn;submitbtn;@ir-tutor-k;continueAbtn;Trial_3;"
         "continueAbtn;@ir-k-trial;kinput=2;continueAbtn;kinput=2.5;continueAbtn;@ir-k-wrong;kinput=3.47;"
-        "continueAbtn;@ir-k-right;continueAbtn;submitbtn;@ir-completed;problem_2;problem_4;orderAinput=2;orderBinput=1;"
+        "continueAbtn;@ir-k-right;continueAbtn;submitbtn;@ir-completed;problem_0;orderAinput=2;orderBinput=1;kinput=1;submitbtn;problem_2;problem_4;orderAinput=2;orderBinput=1;"
         "kinput=1;submitbtn;@ir-alone-wrong;calculator;approach;@ir-approach;"
         // Graphical: refusals, the three plots, order and rate-constant tutoring.
         "open ratetutor2;@gr-problem;submitbtn;lstsquares;orderAinput=1,0;kinput=1;submitbtn;orderAinput=2;"
