@@ -83,7 +83,7 @@ QString LabelButton::caption() const
 
 QSize LabelButton::sizeHint() const
 {
-    return fontMetrics().size(0, text()) + QSize(8, 4);
+    return fontMetrics().size(Qt::TextShowMnemonic, text()) + QSize(8, 4);
 }
 
 // The caption wraps at blanks within the button's width, less a pixel each side.

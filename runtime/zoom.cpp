@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zoom.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
@@ -93,12 +94,18 @@ QSize grownSize(const QWidget *widget, const QRect &design, QSize size, bool *wh
     if (wraps) {
         const bool singleLineBox = size.height() < 2 * metrics.lineSpacing();
         const int tall = widget->heightForWidth(size.width());
-        if (tall > size.height()) {
-            if (singleLineBox)
-                needed.setWidth(oneLine.width());
-            else
-                needed.setHeight(tall);
-        }
+        // A word longer than the box is wide cannot wrap: the box widens.
+        const int edge = label ? frame : 2;
+        const int flags = Qt::TextWordWrap | Qt::TextShowMnemonic;
+        const int wide = metrics.boundingRect(QRect(0, 0, std::max(1, size.width() - edge), 10000), flags,
+                                              label ? label->text() : static_cast<const QAbstractButton *>(widget)->text())
+                             .width() + edge;
+        if (singleLineBox && (tall > size.height() || wide > size.width()))
+            needed.setWidth(oneLine.width());
+        else if (tall > size.height())
+            needed.setHeight(tall);
+        if (!singleLineBox && wide > size.width())
+            needed.setWidth(wide);
     } else {
         needed.setWidth(oneLine.width());
     }

@@ -84,6 +84,14 @@ int main(int argc, char *argv[])
     for (const QString &name : screens)
         failures += grab(folder, name, name) ? 0 : 1;
 
+    // The Method of Initial Rates in the middle of tutoring, where the long
+    // texts are: wrong answers on the first problem open the guided tutoring.
+    failures += grab(folder, QStringLiteral("ratetutor"), QStringLiteral("ratetutor-tutoring"), [](runtime::Form *form) {
+        for (const char *box : {"orderAinput", "orderBinput", "kinput"})
+            form->findChild<QLineEdit *>(QString::fromLatin1(box))->setText(QStringLiteral("3"));
+        form->findChild<QAbstractButton *>(QStringLiteral("submitbtn"))->click();
+    }) ? 0 : 1;
+
     // The graphical screen with a plot and its fit, in a dark scheme.
     QApplication::setPalette(darkPalette());
     failures += grab(folder, QStringLiteral("ratetutor2"), QStringLiteral("ratetutor2-dark"), [](runtime::Form *form) {
