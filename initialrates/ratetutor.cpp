@@ -346,10 +346,9 @@ void RateTutor::problem_Click(int index)
     deselect();
     currentproblem = index;
     m_problem = generateProblem(*m_random, difficulty);
-    const QAction *level = difficulty == Difficulty::RelativelyEasy        ? m_mnueasy
-                         : difficulty == Difficulty::ModeratelyDifficult ? m_mnumoderate
-                                                                          : m_mnudifficult;
-    runtime::sessionRecord().problemDrawn(Module::InitialRates, index, level->text());
+    // The level is the one checked in the menu, named as the menu names it.
+    runtime::sessionRecord().problemDrawn(Module::InitialRates, index,
+                                          m_mnueasy->actionGroup()->checkedAction()->iconText());
     setupproblem();
 }
 
