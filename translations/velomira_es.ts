@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Reaction order     Straight-line plot</source>
-        <translation>Orden                  Gráfica lineal</translation>
+        <translation>Orden de reacción      Gráfica lineal</translation>
     </message>
     <message>
         <source>For example, a first-order reaction will give a straight-line plot of ln[A] vs. time, but curved plots of [A] vs. time and of 1/[A] vs. time. </source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Once the appropriate linear plot is constructed, the rate constant is obtained from the slope of the line. The absolute value of the slope directly gives the rate constant.</source>
-        <translation>Una vez trazada la gráfica lineal adecuada, la constante de velocidad se obtiene de la pendiente: es directamente el valor absoluto de la pendiente de la recta.</translation>
+        <translation>Una vez trazada la gráfica lineal adecuada, la constante de velocidad se obtiene de la pendiente de la recta: es directamente su valor absoluto.</translation>
     </message>
     <message>
         <source>For a first-order reaction, the rate constant is equal to the absolute value of the slope of the straight line obtained for the plot of ln[A] vs. time. For a second-order reaction, the slope of the 1/[A] vs. time plot is used. For a zero-order reaction, the plot of [A] vs. time slope gives the rate constant. Remember, the rate constant is always a positive number.</source>
@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
-        <translation>orden con respecto a A: %1; orden con respecto a B: %2; k: %3</translation>
+        <translation>orden respecto a A: %1; orden respecto a B: %2; k: %3</translation>
     </message>
 </context>
 <context>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>order with respect to A: %1; k: %2</source>
-        <translation>orden con respecto a A: %1; k: %2</translation>
+        <translation>orden respecto a A: %1; k: %2</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Once the appropriate linear plot is constructed, the rate constant is obtained from the slope of the line. The absolute value of the slope directly gives the rate constant.</source>
-        <translation>Une fois tracé le graphe linéaire adapté, on obtient la constante de vitesse à partir de la pente&#xa0;: c&apos;est directement la valeur absolue de la pente de la droite.</translation>
+        <translation>Une fois le graphe linéaire adapté tracé, on obtient directement la constante de vitesse&#xa0;: c&apos;est la valeur absolue de la pente de la droite.</translation>
     </message>
     <message>
         <source>For a first-order reaction, the rate constant is equal to the absolute value of the slope of the straight line obtained for the plot of ln[A] vs. time. For a second-order reaction, the slope of the 1/[A] vs. time plot is used. For a zero-order reaction, the plot of [A] vs. time slope gives the rate constant. Remember, the rate constant is always a positive number.</source>
@@ -213,19 +213,19 @@
     </message>
     <message>
         <source>Choose two reactions that have equal [B].</source>
-        <translation>Choisissez deux expériences ayant la même [B].</translation>
+        <translation>Choisissez deux expériences où [B] est identique.</translation>
     </message>
     <message>
         <source>Choose two reactions that have equal [A].</source>
-        <translation>Choisissez deux expériences ayant la même [A].</translation>
+        <translation>Choisissez deux expériences où [A] est identique.</translation>
     </message>
     <message>
         <source>Good. These two reactions have equal [B]. The change in rate is due only to changes in [A]. Use these data and the general equation; enter the order for A above.</source>
-        <translation>Bien. Ces deux expériences ont la même [B]. La variation de vitesse n&apos;est due qu&apos;à celle de [A]. À l&apos;aide de ces données et de l&apos;équation générale, entrez ci-dessus l&apos;ordre par rapport à A.</translation>
+        <translation>Bien. Dans ces deux expériences, [B] est identique. La variation de vitesse n&apos;est due qu&apos;à celle de [A]. À l&apos;aide de ces données et de l&apos;équation générale, entrez ci-dessus l&apos;ordre par rapport à A.</translation>
     </message>
     <message>
         <source>Good. These two reactions have equal [A]. The change in rate is due only to changes in [B]. Use these data and the general equation; enter the order for B above.</source>
-        <translation>Bien. Ces deux expériences ont la même [A]. La variation de vitesse n&apos;est due qu&apos;à celle de [B]. À l&apos;aide de ces données et de l&apos;équation générale, entrez ci-dessus l&apos;ordre par rapport à B.</translation>
+        <translation>Bien. Dans ces deux expériences, [A] est identique. La variation de vitesse n&apos;est due qu&apos;à celle de [B]. À l&apos;aide de ces données et de l&apos;équation générale, entrez ci-dessus l&apos;ordre par rapport à B.</translation>
     </message>
     <message>
         <source>Good. This is the correct order for A.</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>is second order in nitrogen monoxide and first order with respect to hydrogen. The rate constant is 6.32 at 904 degrees C. The rate law is therefore written as</source>
-        <translation>est d&apos;ordre 2 par rapport au monoxyde d&apos;azote et d&apos;ordre 1 par rapport au dihydrogène. À 904 °C, la constante de vitesse vaut 6.32. La loi de vitesse s&apos;écrit donc</translation>
+        <translation>est d&apos;ordre 2 par rapport au monoxyde d&apos;azote et d&apos;ordre 1 par rapport au dihydrogène. À 904&#xa0;°C, la constante de vitesse vaut 6.32. La loi de vitesse s&apos;écrit donc</translation>
     </message>
     <message>
         <source>When the numerical value of the rate constant is not known, the rate law uses the lower case k.</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>The four sets of data below were collected by running the reaction of interest four times, each time using different initial concentrations of each reactant. Each of the four experiments was performed at the same temperature.</source>
-        <translation>Les quatre séries de données ci-dessous proviennent de quatre réalisations de la réaction étudiée, chacune avec des concentrations initiales différentes des réactifs. Les quatre expériences ont été faites à la même température.</translation>
+        <translation>Les quatre séries de données ci-dessous ont été obtenues en réalisant quatre fois la réaction étudiée, avec chaque fois des concentrations initiales différentes. Les quatre expériences ont été menées à la même température.</translation>
     </message>
     <message>
         <source>[A], mol/L</source>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Last verdict</source>
-        <translation>Dernier verdict</translation>
+        <translation>Dernier résultat</translation>
     </message>
     <message>
         <source>Problem</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Answer submitted</source>
-        <translation>Réponse validée</translation>
+        <translation>Réponse donnée</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
-        <translation>Réactions écrites correctement : %1 sur %2. Tentatives : %3.</translation>
+        <translation>Lois de vitesse correctes : %1 sur %2. Tentatives : %3.</translation>
     </message>
     <message>
         <source>Problems completed: %1 of %2. Attempts: %3.</source>
@@ -854,7 +854,7 @@
         <source>The record could not be saved as %1: %2
 Please choose another place.</source>
         <translation>Le relevé n'a pas pu être enregistré sous %1 : %2
-Veuillez choisir un autre emplacement.</translation>
+Choisissez un autre emplacement.</translation>
     </message>
     <message>
         <source>Print Record</source>

@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
-        <translation>Reações escritas corretamente: %1 de %2. Tentativas: %3.</translation>
+        <translation>Leis de velocidade corretas: %1 de %2. Tentativas: %3.</translation>
     </message>
     <message>
         <source>Problems completed: %1 of %2. Attempts: %3.</source>
@@ -882,7 +882,7 @@ Escolha outro local.</translation>
     </message>
     <message>
         <source>Nothing has been attempted in this session yet.</source>
-        <translation>Nada foi tentado nesta sessão ainda.</translation>
+        <translation>Ainda não houve tentativas nesta sessão.</translation>
     </message>
     <message>
         <source>&amp;Save Record…</source>
@@ -1017,7 +1017,7 @@ Escolha outro local.</translation>
     </message>
     <message>
         <source>k equals rate divided by the concentration of A to the power order A times the concentration of B to the power order B</source>
-        <translation>k é igual a v dividido pela concentração de A elevada à potência a vezes a concentração de B elevada à potência b</translation>
+        <translation>k é igual a v dividido pelo produto da concentração de A elevada à potência a pela concentração de B elevada à potência b</translation>
     </message>
     <message>
         <source>rate_%1_</source>
@@ -1092,7 +1092,7 @@ Escolha outro local.</translation>
     </message>
     <message>
         <source>Table of four trials. Trial 1: [A] .405, [B] .645, rate .6708623. Trial 2: [A] .784, [B] .472, rate 2.513943. Trial 3: [A] .183, [B] .645, rate .13697. Trial 4: [A] .405, [B] .981, rate .6708623. Trials 1 and 4 are shaded.</source>
-        <translation>Tabela de quatro experimentos. Experimento 1: [A] .405, [B] .645, v .6708623. Experimento 2: [A] .784, [B] .472, v 2.513943. Experimento 3: [A] .183, [B] .645, v .13697. Experimento 4: [A] .405, [B] .981, v .6708623. Os experimentos 1 e 4 estão destacados em cinza.</translation>
+        <translation>Tabela de quatro experimentos. Experimento 1: [A] .405, [B] .645, v .6708623. Experimento 2: [A] .784, [B] .472, v 2.513943. Experimento 3: [A] .183, [B] .645, v .13697. Experimento 4: [A] .405, [B] .981, v .6708623. Os experimentos 1 e 4 estão destacados.</translation>
     </message>
     <message>
         <source>General Reaction:  A -&gt; C</source>
@@ -1234,7 +1234,7 @@ As opções do próprio Qt, como -platform, -style e -reverse, também são acei
     </message>
     <message>
         <source>velomira: unknown option &apos;%1&apos;</source>
-        <translation>velomira: opção desconhecida &apos;%1&apos;</translation>
+        <translation>velomira: opção desconhecida “%1”</translation>
     </message>
 </context>
 </TS>

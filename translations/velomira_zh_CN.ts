@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The reaction order for a reactant is determined by constructing three plots of the experimental concentration-time data. The reaction order is determined by seeing which of the three plots gives a straight line.</source>
-        <translation>用实验测得的浓度-时间数据作三种图，其中呈直线的那种图即表明反应级数。</translation>
+        <translation>用实验测得的浓度-时间数据分别作三种图，看哪一种图呈直线，即可确定反应级数。</translation>
     </message>
     <message>
         <source>Reaction order     Straight-line plot</source>
@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>The plot you have is correct for showing the reaction order.</source>
-        <translation>当前的图能正确显示反应级数。</translation>
+        <translation>所作的图正确，可据此确定反应级数。</translation>
     </message>
     <message>
         <source>Make the plot that shows the order for the reaction. Then continue.</source>
-        <translation>请作出能显示反应级数的图，然后单击“继续”。</translation>
+        <translation>请作出能确定反应级数的图，然后单击“继续”。</translation>
     </message>
     <message>
         <source>This is the same answer as before. Please input a new answer.</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Incorrect. The reaction order is determined by which plot gives a linear graph. The type of linear graph expected for each reaction order is below. Try again.</source>
-        <translation>不正确。哪种图呈直线，由此确定反应级数。各反应级数对应的直线图见下方。请再试一次。</translation>
+        <translation>不正确。反应级数要根据哪种图呈直线来确定，各反应级数对应的直线图见下方。请再试一次。</translation>
     </message>
     <message>
         <source>Good. This plot can be used to determine k. Enter a value above.</source>
@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>When the order with respect to a reactant is 1, the number 1 does not need to be written as a superscript following that reactant&apos;s concentration.</source>
-        <translation>对某反应物的反应级数为1时，不必在该反应物的浓度后面把1写成上标。</translation>
+        <translation>对某反应物的反应级数为1时，该反应物浓度后面不必写上标1。</translation>
     </message>
     <message>
         <source>Check how the rate law is written: each order goes between two carets right after its concentration, and nothing else belongs in the rate law.</source>
-        <translation>请检查速率方程的写法：每个级数都应写在两个脱字符之间，紧跟在相应的浓度之后；速率方程中不应有其他内容。</translation>
+        <translation>请检查速率方程的写法：每个级数都应写在两个“^”之间，紧跟在相应的浓度之后；除此之外，速率方程中不应有其他内容。</translation>
     </message>
     <message>
         <source>Rate</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>Complete:</source>
-        <translation>完成：</translation>
+        <translation>已完成：</translation>
     </message>
     <message>
         <source>Attempts:</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Complete:</source>
-        <translation>完成：</translation>
+        <translation>已完成：</translation>
     </message>
     <message>
         <source>Attempts:</source>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Last verdict</source>
-        <translation>最后判定</translation>
+        <translation>最后结果</translation>
     </message>
     <message>
         <source>Problem</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>Completed</source>
-        <translation>完成</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>Guided tutoring</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
-        <translation>正确写出的反应：%1/%2。尝试次数：%3。</translation>
+        <translation>已正确写出速率方程：%1/%2。尝试次数：%3。</translation>
     </message>
     <message>
         <source>Problems completed: %1 of %2. Attempts: %3.</source>
@@ -921,11 +921,11 @@ Please choose another place.</source>
     </message>
     <message>
         <source>This module is for testing your ability to write rate laws in the correct format. Choose and solve each of the following problems.</source>
-        <translation>本模块用于测试能否按正确格式书写速率方程。请逐一选择并解答下列各题。</translation>
+        <translation>本模块检验你能否按正确格式书写速率方程。请逐一选择并解答下列各题。</translation>
     </message>
     <message>
         <source>Write the rate law for this reaction below. Place subscript numbers between underscores, and superscripts between carets. For example, sulfate ion is entered as SO_4_^2-^. Start your answer with  &quot;Rate =&quot;.</source>
-        <translation>请在下面写出该反应的速率方程。下标数字写在两个下划线之间，上标写在两个脱字符之间，例如硫酸根离子输入为SO_4_^2-^。答案以“v =”开头。</translation>
+        <translation>请在下面写出该反应的速率方程。下标数字写在两个“_”之间，上标写在两个“^”之间，例如硫酸根离子输入为SO_4_^2-^。答案以“v =”开头。</translation>
     </message>
     <message>
         <source>enter the rate law here</source>
@@ -980,28 +980,28 @@ Please choose another place.</source>
     <message>
         <source>Rate = k[A]^orderA^[B]^orderB^</source>
         <extracomment>Picture markup: a superscript stands between carets.</extracomment>
-        <translation>v = k[A]^a^[B]^b^</translation>
+        <translation>v = k[A]^m^[B]^n^</translation>
     </message>
     <message>
         <source>Rate equals k times the concentration of A to the power order A times the concentration of B to the power order B</source>
-        <translation>v等于k乘以A的浓度的a次方，再乘以B的浓度的b次方，a和b为反应级数</translation>
+        <translation>v等于k乘以A的浓度的m次方，再乘以B的浓度的n次方，m和n为反应级数</translation>
     </message>
     <message>
         <source>rate = k[A]^orderA^[B]^orderB^</source>
         <extracomment>Picture markup: a superscript stands between carets.</extracomment>
-        <translation>v = k[A]^a^[B]^b^</translation>
+        <translation>v = k[A]^m^[B]^n^</translation>
     </message>
     <message>
         <source>rate equals k times the concentration of A to the power order A times the concentration of B to the power order B</source>
-        <translation>v等于k乘以A的浓度的a次方，再乘以B的浓度的b次方，a和b为反应级数</translation>
+        <translation>v等于k乘以A的浓度的m次方，再乘以B的浓度的n次方，m和n为反应级数</translation>
     </message>
     <message>
         <source>rate = k[A]^orderA^</source>
-        <translation>v = k[A]^a^</translation>
+        <translation>v = k[A]^m^</translation>
     </message>
     <message>
         <source>rate equals k times the concentration of A to the power order A</source>
-        <translation>v等于k乘以A的浓度的a次方，a为反应级数</translation>
+        <translation>v等于k乘以A的浓度的m次方，m为反应级数</translation>
     </message>
     <message>
         <source>k = </source>
@@ -1013,11 +1013,11 @@ Please choose another place.</source>
     </message>
     <message>
         <source>[A]^orderA^[B]^orderB^</source>
-        <translation>[A]^a^[B]^b^</translation>
+        <translation>[A]^m^[B]^n^</translation>
     </message>
     <message>
         <source>k equals rate divided by the concentration of A to the power order A times the concentration of B to the power order B</source>
-        <translation>k等于v除以A的浓度的a次方与B的浓度的b次方的乘积</translation>
+        <translation>k等于v除以A的浓度的m次方与B的浓度的n次方的乘积</translation>
     </message>
     <message>
         <source>rate_%1_</source>
@@ -1092,7 +1092,7 @@ Please choose another place.</source>
     </message>
     <message>
         <source>Table of four trials. Trial 1: [A] .405, [B] .645, rate .6708623. Trial 2: [A] .784, [B] .472, rate 2.513943. Trial 3: [A] .183, [B] .645, rate .13697. Trial 4: [A] .405, [B] .981, rate .6708623. Trials 1 and 4 are shaded.</source>
-        <translation>四次实验的数据表。实验1：[A] .405，[B] .645，v .6708623。实验2：[A] .784，[B] .472，v 2.513943。实验3：[A] .183，[B] .645，v .13697。实验4：[A] .405，[B] .981，v .6708623。实验1和实验4加了灰色底纹。</translation>
+        <translation>四次实验的数据表。实验1：[A] .405，[B] .645，v .6708623。实验2：[A] .784，[B] .472，v 2.513943。实验3：[A] .183，[B] .645，v .13697。实验4：[A] .405，[B] .981，v .6708623。实验1和实验4以底纹标出。</translation>
     </message>
     <message>
         <source>General Reaction:  A -&gt; C</source>
@@ -1207,7 +1207,7 @@ Please choose another place.</source>
     <name>runtime</name>
     <message>
         <source>Please type numbers with a decimal point, not a comma: 0.5, not 0,5.</source>
-        <translation>请使用小数点“.”，不要使用逗号：应输入0.5，而不是0,5。</translation>
+        <translation>输入数字时请用小数点，不要用逗号：应输入0.5，而不是0,5。</translation>
     </message>
 </context>
 <context>
