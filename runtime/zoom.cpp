@@ -45,16 +45,22 @@ QRect pixelRect(const QRect &twips)
                  twips.height() > 0 ? scaled(twips.height()) : thickness());
 }
 
+struct Room {
+    QSize size;   // to the right and below, the box included
+    int left{0};  // free to the left of the box
+};
+
 // The room a control may grow into: up to its parent's edge and short of the
-// nearest sibling to its right or below that it does not already overlap by
-// design.
-QSize roomToGrow(const QWidget *widget, const QRect &design)
+// nearest sibling to its right, below or to its left that it does not
+// already overlap by design.
+Room roomToGrow(const QWidget *widget, const QRect &design)
 {
     const QWidget *parent = widget->parentWidget();
     const QRect bounds(QPoint(0, 0), designRect(parent).size());
     // A pixel short of the container's edge, which may carry its border.
     int right = bounds.right() + 1 - 15;
     int bottom = bounds.bottom() + 1 - 15;
+    int left = 15;
     for (const QObject *object : parent->children()) {
         const auto *sibling = qobject_cast<const QWidget *>(object);
         if (!sibling || sibling == widget || sibling->isWindow() || !isPlaced(sibling))
@@ -69,43 +75,55 @@ QSize roomToGrow(const QWidget *widget, const QRect &design)
         const bool besideHorizontally = other.left() < design.right() + 1 && other.right() + 1 > design.left();
         if (besideVertically && other.left() > design.left())
             right = std::min(right, other.left());
+        if (besideVertically && other.right() < design.left())
+            left = std::max(left, other.right() + 1);
         if (besideHorizontally && other.top() > design.top())
             bottom = std::min(bottom, other.top());
     }
-    return {scaled(right - design.left()), scaled(bottom - design.top())};
+    return {{scaled(right - design.left()), scaled(bottom - design.top())}, std::max(0, scaled(design.left() - left))};
 }
 
 // Where this platform's font needs more room than the design gives a
 // caption, the box grows as far as the free space allows: a box one line high
-// to the right, a wrapping box of several lines down. The font itself never
-// shrinks.
-QSize grownSize(const QWidget *widget, const QRect &design, QSize size, bool *whole)
+// to the right (and a single word to the left as well when the right is
+// taken), a wrapping box of several lines down. The font itself never shrinks.
+QRect grownRect(const QWidget *widget, const QRect &design, const QRect &pixels, bool *whole)
 {
     *whole = false;
+    const QSize size = pixels.size();
     const auto *label = qobject_cast<const QLabel *>(widget);
     const bool wraps = label ? label->wordWrap() : widget->hasHeightForWidth();
     const bool button = widget->inherits("QAbstractButton");
     if (!label && !button)
-        return size;
+        return pixels;
     const QFontMetrics metrics = widget->fontMetrics();
     const int frame = label ? 2 * (label->frameWidth() + label->margin()) : 0;
     const QSize oneLine = label && wraps ? metrics.size(0, label->text()) + QSize(frame, frame) : widget->sizeHint();
+    const QString caption = label ? label->text() : static_cast<const QAbstractButton *>(widget)->text();
+    const int edge = label ? frame : 2;
+    // The least width that shows the caption whole: its widest line, wrapped
+    // at the box's width where it wraps.
+    const auto leastWidth = [&](int flags, int width) {
+        return metrics.boundingRect(QRect(0, 0, std::max(1, width - edge), 10000), flags | Qt::TextShowMnemonic, caption)
+                   .width() + edge;
+    };
+    const Room room = roomToGrow(widget, design);
     QSize needed = size;
+    int least = leastWidth(0, 10000);
     if (wraps) {
         const bool singleLineBox = size.height() < 2 * metrics.lineSpacing();
         const int tall = widget->heightForWidth(size.width());
         // A word longer than the box is wide cannot wrap: the box widens.
-        const int edge = label ? frame : 2;
-        const int flags = Qt::TextWordWrap | Qt::TextShowMnemonic;
-        const int wide = metrics.boundingRect(QRect(0, 0, std::max(1, size.width() - edge), 10000), flags,
-                                              label ? label->text() : static_cast<const QAbstractButton *>(widget)->text())
-                             .width() + edge;
+        const int wide = leastWidth(Qt::TextWordWrap, size.width());
         if (singleLineBox && (tall > size.height() || wide > size.width()))
             needed.setWidth(oneLine.width());
         else if (tall > size.height())
             needed.setHeight(tall);
-        if (!singleLineBox && wide > size.width())
-            needed.setWidth(wide);
+        if (!singleLineBox) {
+            least = wide;
+            if (wide > size.width())
+                needed.setWidth(wide);
+        }
     } else {
         needed.setWidth(oneLine.width());
     }
@@ -114,9 +132,14 @@ QSize grownSize(const QWidget *widget, const QRect &design, QSize size, bool *wh
     if (needed.width() <= size.width() && needed.height() <= size.height()) {
         // Measured at this very size: nothing more to make room for.
         *whole = true;
-        return size;
+        return pixels;
     }
-    return size.expandedTo(needed.boundedTo(roomToGrow(widget, design)));
+    QRect grown(pixels.topLeft(), size.expandedTo(needed.boundedTo(room.size)));
+    // A single word cannot wrap: short of room to the right, its box widens
+    // to the left as well.
+    if (!caption.trimmed().contains(u' '))
+        grown.setLeft(grown.left() - std::clamp(least - grown.width(), 0, room.left));
+    return grown;
 }
 
 } // namespace
@@ -246,15 +269,16 @@ int layOut(QWidget *container, QPoint offset)
             continue;
         const QRect design = designRect(widget);
         if (isSelfSizing(widget)) {
-            widget->move(QPoint(scaled(design.left()), scaled(design.top())) + offset);
+            // Sized by its own caption; it moves with what stands above it.
             widget->adjustSize();
+            placed.push_back({widget, design, QRect(QPoint(scaled(design.left()), scaled(design.top())), widget->size()), 0});
             continue;
         }
         QRect pixels = pixelRect(design);
         int extra = 0;
         if (design.width() > 0 && design.height() > 0) {
             bool whole = false;
-            pixels.setSize(grownSize(widget, design, pixels.size(), &whole));
+            pixels = grownRect(widget, design, pixels, &whole);
             // A caption that needs more than the free room below it keeps the
             // designed gap: its box grows from its designed height, and what
             // stands below moves by all of the difference.

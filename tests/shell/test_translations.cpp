@@ -92,13 +92,25 @@ public:
         QString text = QString::fromUtf8(source);
         if (!m_extracted.contains(Message{QString::fromUtf8(context), text, {}}.key()))
             return {};
-        for (QChar &c : text) {
-            if (c >= u'a' && c <= u'z')
-                c = accented[c.unicode() - u'a'];
-            else if (c >= u'A' && c <= u'Z')
-                c = accented[26 + c.unicode() - u'A'];
+        QString marked;
+        QString word;
+        const auto endWord = [&] {
+            // Each word 40 % longer, as the next European language may need.
+            marked += word + word.left(int(word.size() * 0.4 + 0.5));
+            word.clear();
+        };
+        for (const QChar c : std::as_const(text)) {
+            if (c >= u'a' && c <= u'z') {
+                word += accented[c.unicode() - u'a'];
+            } else if (c >= u'A' && c <= u'Z') {
+                word += accented[26 + c.unicode() - u'A'];
+            } else {
+                endWord();
+                marked += c;
+            }
         }
-        return text;
+        endWord();
+        return marked;
     }
 
 private:
