@@ -36,7 +36,7 @@ RateTutor2::~RateTutor2() = default;
 
 void RateTutor2::buildTitleStrip()
 {
-    new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method")),
+    new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method"), "Graphical Method"),
                           120, 120, 1875, 240);
     new pictures::Picture(this, QStringLiteral("Image1"), pictures::generalReactionA(), 3120, 0, 3120, 300);
     m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);

@@ -124,7 +124,7 @@ void RateTutor::buildTopStrip()
     new runtime::LineControl(client, QStringLiteral("Line3"), 4920, 360, ClientWidth, 360, runtime::blue());
     new runtime::LineControl(client, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());
     new Picture(client, QStringLiteral("Picture1"),
-                pictures::title(tr("Method of Initial Rates"), pictures::purple()), 120, 120, 2355, 180);
+                pictures::title(tr("Method of Initial Rates"), "Method of Initial Rates", pictures::purple()), 120, 120, 2355, 180);
     new Picture(client, QStringLiteral("Image1"), pictures::generalReaction(), 3120, 0, 3570, 300);
 
     m_calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Ca&lculator"), 6960, 0, 975, 255);

@@ -26,9 +26,11 @@ Style titleStyle(QColor colour)
     return style;
 }
 
-Described title(const QString &words, QColor colour)
+Described title(const QString &words, const char *designedWords, QColor colour)
 {
-    return {formula(words, titleStyle(colour)), words};
+    const QString designed = QString::fromUtf8(designedWords);
+    return {formula(words, titleStyle(colour)), words,
+            words == designed ? QSizeF() : formula(designed, titleStyle(colour))->size()};
 }
 
 Described reactionAB()

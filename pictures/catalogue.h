@@ -12,12 +12,18 @@ namespace pictures {
 struct Described {
     DrawingPtr drawing;
     QString description;
+    // The drawing's size in the words it was designed with, where the words
+    // drawn are a translation; empty when they are the same.
+    QSizeF designedSize{};
 };
 
 QColor purple();
 Style titleStyle(QColor colour = runtime::designColour(runtime::DesignColour::Blue));
 
-Described title(const QString &words, QColor colour = runtime::designColour(runtime::DesignColour::Blue));
+// A screen's title: its words as shown, and as written in the program's own
+// language, whose size the screen is designed for.
+Described title(const QString &words, const char *designedWords,
+                QColor colour = runtime::designColour(runtime::DesignColour::Blue));
 // A + B -> C and A -> C.
 Described reactionAB();
 Described reactionA();

@@ -4,6 +4,7 @@
 #include "runtime/accessibility.h"
 #include "runtime/colours.h"
 #include "runtime/forms.h"
+#include "runtime/zoom.h"
 
 #include <QPainter>
 #include <cmath>
@@ -24,17 +25,20 @@ Picture::Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const
     setAttribute(Qt::WA_OpaquePaintEvent);
     setDrawing(std::move(drawing), description);
     runtime::place(this, left, top, width, height);
+    runtime::keepLeastSize(this);
 }
 
 Picture::Picture(QWidget *parent, const QString &name, const Described &picture, int left, int top,
                  int width, int height)
     : Picture(parent, name, picture.drawing, picture.description, left, top, width, height)
 {
+    m_designedSize = picture.designedSize;
 }
 
 void Picture::setDrawing(DrawingPtr drawing, const QString &description)
 {
     m_drawing = std::move(drawing);
+    m_designedSize = QSizeF();
     setAccessibleName(description);
     setAccessibleDescription(description);
     update();
@@ -51,6 +55,33 @@ QSize Picture::sizeHint() const
     return m_drawing ? m_drawing->size().toSize() : QSize();
 }
 
+double Picture::scale() const
+{
+    const QSizeF natural = m_drawing ? m_drawing->size() : QSizeF();
+    if (natural.isEmpty())
+        return 1.0;
+    return std::min(width() / natural.width(), height() / natural.height());
+}
+
+double Picture::leastScale() const
+{
+    const QSizeF natural = m_drawing ? m_drawing->size() : QSizeF();
+    const QSizeF designed = m_designedSize.isEmpty() ? natural : m_designedSize;
+    if (designed.isEmpty())
+        return 0.0;
+    const QRect design = runtime::designRect(this);
+    const QRect box = runtime::twipsRect(design.x(), design.y(), design.width(), design.height());
+    return 0.85 * std::min(box.width() / designed.width(), box.height() / designed.height());
+}
+
+QSize Picture::minimumSizeHint() const
+{
+    if (!m_drawing || m_drawing->size().isEmpty())
+        return {};
+    const QSizeF least = m_drawing->size() * leastScale();
+    return {int(std::ceil(least.width())), int(std::ceil(least.height()))};
+}
+
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -62,7 +93,7 @@ void Picture::paintEvent(QPaintEvent *)
         return;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const double scale = std::min(width() / natural.width(), height() / natural.height());
+    const double scale = this->scale();
     const QSizeF shown = natural * scale;
     double x = 0;
     if (m_alignment & Qt::AlignHCenter)

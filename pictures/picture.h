@@ -24,12 +24,19 @@ public:
     DrawingPtr drawing() const { return m_drawing; }
     void setAlignment(Qt::Alignment alignment);
     QSize sizeHint() const override;
+    // The scale the drawing is shown at in its box, and the least it may be:
+    // 85 % of the scale its designed words get in the designed box. Below
+    // that the box asks for more room (its minimum size hint).
+    double scale() const;
+    double leastScale() const;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     DrawingPtr m_drawing;
+    QSizeF m_designedSize;
     Qt::Alignment m_alignment{Qt::AlignLeft | Qt::AlignVCenter};
 };
 

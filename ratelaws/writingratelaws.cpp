@@ -23,7 +23,7 @@ using runtime::makeLabel;
 WritingRateLaws::WritingRateLaws()
     : runtime::Form(QStringLiteral("writingratelaws"), tr("Writing Rate Laws"), 9390, 7620)
 {
-    new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Writing Rate Laws")), 120, 120, 1935,
+    new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Writing Rate Laws"), "Writing Rate Laws"), 120, 120, 1935,
                 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 360, 720, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 360, 1080, 1380, 240);

@@ -16,6 +16,7 @@ namespace {
 constexpr double TwipsPerPixelAtFull = 15.0;
 constexpr const char *DesignRectKey = "designRect";
 constexpr const char *SelfSizingKey = "designSelfSizing";
+constexpr const char *LeastSizeKey = "designLeastSize";
 constexpr const char *DesignPointSizeKey = "designPointSize";
 
 double &currentZoom()
@@ -94,8 +95,15 @@ QRect grownRect(const QWidget *widget, const QRect &design, const QRect &pixels,
     const auto *label = qobject_cast<const QLabel *>(widget);
     const bool wraps = label ? label->wordWrap() : widget->hasHeightForWidth();
     const bool button = widget->inherits("QAbstractButton");
-    if (!label && !button)
-        return pixels;
+    if (!label && !button) {
+        // Other controls may ask for a least size, as pictures do.
+        const QSize least = widget->property(LeastSizeKey).toBool() ? widget->minimumSizeHint() : QSize();
+        if (!least.isValid() || (least.width() <= size.width() && least.height() <= size.height())) {
+            *whole = true;
+            return pixels;
+        }
+        return QRect(pixels.topLeft(), size.expandedTo(least.boundedTo(roomToGrow(widget, design).size)));
+    }
     const QFontMetrics metrics = widget->fontMetrics();
     const int frame = label ? 2 * (label->frameWidth() + label->margin()) : 0;
     const QSize oneLine = label && wraps ? metrics.size(0, label->text()) + QSize(frame, frame) : widget->sizeHint();
@@ -189,6 +197,11 @@ void placeAt(QWidget *widget, int left, int top)
     widget->setProperty(SelfSizingKey, true);
     widget->move(scaled(left), scaled(top));
     widget->adjustSize();
+}
+
+void keepLeastSize(QWidget *widget)
+{
+    widget->setProperty(LeastSizeKey, true);
 }
 
 void setLeft(QWidget *widget, int left)

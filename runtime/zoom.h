@@ -29,6 +29,9 @@ double unscaled(int pixels);
 void place(QWidget *widget, int left, int top, int width, int height);
 // Places a control that sizes itself to its caption.
 void placeAt(QWidget *widget, int left, int top);
+// Lets a placed control's box grow, like a caption's, to the least size its
+// minimum size hint asks for.
+void keepLeastSize(QWidget *widget);
 void setLeft(QWidget *widget, int left);
 void setTop(QWidget *widget, int top);
 // The control's left edge and right edge in twips; the right edge of a

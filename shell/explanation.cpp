@@ -63,7 +63,7 @@ void ExplanationForm::closeEvent(QCloseEvent *event)
 ApproachForm::ApproachForm()
     : ExplanationForm(QStringLiteral("approachform"), tr("Method of Initial Rates"), QStringLiteral("ratetutor"))
 {
-    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Method of Initial Rates"), pictures::purple()),
+    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Method of Initial Rates"), "Method of Initial Rates", pictures::purple()),
                 120, 120, 2355, 180);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 480, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 120, 840, 1380, 240);
@@ -105,7 +105,7 @@ ApproachForm::ApproachForm()
 ApproachForm2::ApproachForm2()
     : ExplanationForm(QStringLiteral("approachform2"), tr("Graphical Method"), QStringLiteral("ratetutor2"))
 {
-    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method")), 120, 120, 1875, 240);
+    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method"), "Graphical Method"), 120, 120, 1875, 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 480, 1620, 195);
     new Picture(this, QStringLiteral("Image1"), pictures::reactionA(), 120, 840, 1155, 300);
     makeLabel(this, QStringLiteral("Label4"), tr("the rate law takes the general form:"), 120, 1200, 2490, 195);

@@ -12,7 +12,7 @@ using runtime::makeLabel;
 RateStart::RateStart()
     : runtime::Form(QStringLiteral("ratestart"), tr("Velomira"), 9450, 6465)
 {
-    new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Velomira")), 120, 120, 1440, 195);
+    new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Velomira"), "Velomira"), 120, 120, 1440, 195);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 600, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 120, 960, 1380, 240);
     makeLabel(this, QStringLiteral("Label4"), tr("the rate law takes the general form:"), 120, 1320, 2490, 195);
@@ -34,7 +34,7 @@ RateStart::RateStart()
               tr("When the numerical value of the rate constant is not known, the rate law uses the lower case k."),
               120, 5520, 4215, 375);
     new Picture(this, QStringLiteral("Image7"), pictures::exampleRateLawWithK(), 120, 6000, 2040, 465);
-    new Picture(this, QStringLiteral("Image6"), pictures::title(tr("Tutor Modules")), 6600, 840, 1560, 315);
+    new Picture(this, QStringLiteral("Image6"), pictures::title(tr("Tutor Modules"), "Tutor Modules"), 6600, 840, 1560, 315);
 
     struct Module {
         const char *name;

@@ -26,7 +26,7 @@ using namespace pictures;
 const std::map<QString, std::function<Described()>> &catalogue()
 {
     static const std::map<QString, std::function<Described()>> pictures{
-        {"title", [] { return title(QStringLiteral("Method of Initial Rates"), purple()); }},
+        {"title", [] { return title(QStringLiteral("Method of Initial Rates"), "Method of Initial Rates", purple()); }},
         {"reactionAB", reactionAB},
         {"reactionA", reactionA},
         {"generalRateLaw", [] { return generalRateLaw(RateWord::Lower); }},

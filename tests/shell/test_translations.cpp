@@ -370,6 +370,10 @@ void TestTranslations::check(const QString &where)
             if (run.glyphIndexes().contains(0))
                 m_faults.append(QStringLiteral("%1 - %2 has a letter no font draws: %3").arg(where, w->objectName(), caption));
     }
+    // Pictures keep at least 85 % of the size their designed words get.
+    for (const auto *picture : m_form->findChildren<pictures::Picture *>())
+        if (picture->isVisible() && picture->scale() < picture->leastScale() - 1e-6)
+            m_faults.append(QStringLiteral("%1 - %2 drawn too small").arg(where, picture->objectName()));
     add(QStringLiteral("window title"), m_form->windowTitle());
     for (QAction *action : m_form->findChildren<QAction *>()) // menus and their items
         add(QStringLiteral("menu"), action->text());
