@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QSet>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -104,10 +105,23 @@ QRect grownRect(const QWidget *widget, const QRect &design, const QRect &pixels,
         }
         return QRect(pixels.topLeft(), size.expandedTo(least.boundedTo(roomToGrow(widget, design).size)));
     }
-    const QFontMetrics metrics = widget->fontMetrics();
     const int frame = label ? 2 * (label->frameWidth() + label->margin()) : 0;
-    const QSize oneLine = label && wraps ? metrics.size(0, label->text()) + QSize(frame, frame) : widget->sizeHint();
     const QString caption = label ? label->text() : static_cast<const QAbstractButton *>(widget)->text();
+    // Whether a caption is whole depends only on it, its font and its box:
+    // a caption once measured whole is not measured again at that size.
+    static QSet<QString> wholeCaptions;
+    const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6")
+                            .arg(caption, widget->font().key())
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(frame)
+                            .arg(wraps ? (label ? 'w' : 'b') : 'n');
+    if (wholeCaptions.contains(key)) {
+        *whole = true;
+        return pixels;
+    }
+    const QFontMetrics metrics = widget->fontMetrics();
+    const QSize oneLine = label && wraps ? metrics.size(0, label->text()) + QSize(frame, frame) : widget->sizeHint();
     const int edge = label ? frame : 2;
     // The least width that shows the caption whole: its widest line, wrapped
     // at the box's width where it wraps.
@@ -115,14 +129,13 @@ QRect grownRect(const QWidget *widget, const QRect &design, const QRect &pixels,
         return metrics.boundingRect(QRect(0, 0, std::max(1, width - edge), 10000), flags | Qt::TextShowMnemonic, caption)
                    .width() + edge;
     };
-    const Room room = roomToGrow(widget, design);
     QSize needed = size;
-    int least = leastWidth(0, 10000);
+    int least = -1; // the whole caption on one line, measured when needed
     if (wraps) {
         const bool singleLineBox = size.height() < 2 * metrics.lineSpacing();
         const int tall = widget->heightForWidth(size.width());
         // A word longer than the box is wide cannot wrap: the box widens.
-        const int wide = leastWidth(Qt::TextWordWrap, size.width());
+        const int wide = oneLine.width() <= size.width() ? oneLine.width() : leastWidth(Qt::TextWordWrap, size.width());
         if (singleLineBox && (tall > size.height() || wide > size.width()))
             needed.setWidth(oneLine.width());
         else if (tall > size.height())
@@ -140,13 +153,18 @@ QRect grownRect(const QWidget *widget, const QRect &design, const QRect &pixels,
     if (needed.width() <= size.width() && needed.height() <= size.height()) {
         // Measured at this very size: nothing more to make room for.
         *whole = true;
+        wholeCaptions.insert(key);
         return pixels;
     }
+    const Room room = roomToGrow(widget, design);
     QRect grown(pixels.topLeft(), size.expandedTo(needed.boundedTo(room.size)));
     // A single word cannot wrap: short of room to the right, its box widens
     // to the left as well.
-    if (!caption.trimmed().contains(u' '))
+    if (!caption.trimmed().contains(u' ')) {
+        if (least < 0)
+            least = leastWidth(0, 10000);
         grown.setLeft(grown.left() - std::clamp(least - grown.width(), 0, room.left));
+    }
     return grown;
 }
 
