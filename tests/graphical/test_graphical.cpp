@@ -113,6 +113,9 @@ private slots:
                 QVERIFY2(type == p.orderA || shownR[type] < shownR[p.orderA], where);
         }
         QVERIFY(!random.overrun());
+        // An [A] of 0 has no logarithm: such a plot is not drawn at all.
+        const PlotPoints lnOfZero = plotValues(Concentrations{}, PlotType::Logarithm);
+        QCOMPARE(plotRange(lnOfZero, PlotType::Logarithm).kind, RangeKind::Unusable);
     }
 
     void grades_data()
