@@ -32,6 +32,13 @@ class Record
 // Each tutor offers six problems.
 constexpr int TutorSlots = 6;
 
+// The record of the session as a document, in the program's language: the
+// program, when the session began and when the record was made, then each
+// module worked in with its problems and totals.
+QString recordHtml(const runtime::SessionRecord &record, const QDateTime &made);
+// The same as a PDF file, on the paper the locale uses.
+QByteArray recordPdf(const runtime::SessionRecord &record, const QDateTime &made);
+
 QString cell(const QString &text, const char *tag = "td")
 {
     return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
@@ -136,8 +143,6 @@ void printRecord(QWidget *parent)
         runtime::messageBox(parent, Record::tr("The record could not be printed."));
 }
 
-} // namespace
-
 QString recordHtml(const runtime::SessionRecord &record, const QDateTime &made)
 {
     const auto when = [](const QDateTime &time) { return time.toString(QStringLiteral("yyyy-MM-dd HH:mm")); };
@@ -169,6 +174,8 @@ QByteArray recordPdf(const runtime::SessionRecord &record, const QDateTime &made
     }
     return bytes;
 }
+
+} // namespace
 
 void addRecordCommands(runtime::Form *form)
 {
