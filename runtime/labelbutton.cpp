@@ -123,6 +123,9 @@ void LabelButton::paintEvent(QPaintEvent *)
         option.initFrom(this);
         option.rect = rect().adjusted(1, 1, -1, -1);
         option.backgroundColor = backgroundColor();
+        // The style's ring only: some styles also tint the inside, and a
+        // tint takes from the contrast of the text the button holds.
+        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(3, 3, -3, -3))));
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }
