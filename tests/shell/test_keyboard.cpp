@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tab reaches every control of every screen, and the command line answers
-// without a display. The tutoring screens are walked by keyboard in their
+// Tab reaches every control of every screen, the command line answers
+// without a display, and closing the start screen ends the program. The tutoring screens are walked by keyboard in their
 // own tests.
 #include "messageboxes.h"
 #include "runtime/forms.h"
@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 
 using namespace testing;
 
@@ -34,6 +35,17 @@ private slots:
     void tabReachesEveryControl();
     void commandLineAnswersWithoutADisplay_data();
     void commandLineAnswersWithoutADisplay();
+    void closingTheStartScreenEndsTheProgram()
+    {
+        // The event loop must end by itself; should it not, the guard ends
+        // it with a failure code.
+        runtime::Form *form = runtime::showForm(QStringLiteral("ratestart"));
+        QTimer::singleShot(0, form, [form] { form->close(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(3); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        settle();
+        QVERIFY(runtime::loadedForms().isEmpty());
+    }
 };
 
 void TestKeyboard::tabReachesEveryControl_data()

@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -198,9 +199,13 @@ private slots:
         QCOMPARE(QCoreApplication::translate("RateTutor", "&Submit"), QStringLiteral("&Submit"));
     }
     void everyStateIsTranslatedAndReadable_data();
-    void everyStateIsTranslatedAndReadable();
+    void everyStateIsTranslatedAndReadable() { walk(); }
+    void everyStateLooksAsApproved_data();
+    void everyStateLooksAsApproved() { walk(); }
 
 private:
+    // The walk, in the row's language, scheme and zoom.
+    void walk();
     // One step: "open screen", "box=text", "calculator" or a name to click.
     void act(const QString &step);
     // Records what is not marked and what is hard to read, as shown now.
@@ -214,7 +219,7 @@ private:
     void checkRecord(bool approved);
 
     runtime::ScriptedRandom::Script m_draws{script({})};
-    runtime::Form *m_form{nullptr};
+    QPointer<runtime::Form> m_form;
     MessageBoxes m_boxes;
     QStringList m_faults;
     QTemporaryDir m_folder;
@@ -226,6 +231,7 @@ private:
     QStringList m_totals;
     QStringList m_transcript;
     QString m_focus;
+    QStringList m_place; // the screens and window last written down
 };
 
 void TestTranslations::everyCatalogueTranslatesEveryText_data()
@@ -302,6 +308,10 @@ void TestTranslations::act(const QString &step)
         // up a moment later.
         if (key.keyboardModifiers() & Qt::AltModifier)
             QTest::qWait(150);
+    } else if (step.startsWith(u"move:")) {
+        m_form->move(m_form->pos() + QPoint(step.sliced(5).section(u',', 0, 0).toInt(), step.section(u',', 1).toInt()));
+    } else if (step == u"close") { // as the window's close button does
+        m_form->close();
     } else if (step.startsWith(u"dbl:")) {
         auto *widget = m_form->findChild<QWidget *>(step.sliced(4));
         QVERIFY2(widget && widget->isVisible(), qPrintable(step));
@@ -335,11 +345,12 @@ void TestTranslations::act(const QString &step)
         }
         // Initial rates: orders 1 and 2, k 3.47; trials 1 and 2 share [B],
         // trials 0 and 2 [A]. Graphical: first order, k .58.
+        // From the start screen either tutor may open.
         m_draws = script({});
         for (int i = 0; i < 10; ++i) {
-            if (step == u"open ratetutor")
+            if (step != u"open ratetutor2")
                 pushKnownProblem(m_draws);
-            else
+            if (step != u"open ratetutor")
                 m_draws->insert(m_draws->end(), {0.5f, 0.85f, 0.3f});
         }
         unloadAll();
@@ -351,8 +362,8 @@ void TestTranslations::act(const QString &step)
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, widget->height() / 2));
     }
     settle();
-    if (!m_form->isVisible()) // "Approach" swaps in the explanation screen
-        m_form = runtime::loadedForm(visibleScreens().value(0));
+    if (!m_form || !m_form->isVisible()) // another screen is shown, or none
+        m_form = visibleScreens().isEmpty() ? nullptr : runtime::loadedForm(visibleScreens().first());
 }
 
 void TestTranslations::markedOrFault(const QString &where, const QString &text)
@@ -405,6 +416,21 @@ void TestTranslations::checkRecord(bool approved)
 void TestTranslations::transcribe(const QString &step)
 {
     m_transcript << step;
+    // Which screens are shown and loaded, and where the shown one stands.
+    const auto names = [](const QStringList &screens) { return screens.isEmpty() ? QStringLiteral("none") : screens.join(u','); };
+    const QString screens = QStringLiteral("  screens: %1 shown, %2 loaded").arg(names(visibleScreens()), names(loadedScreens()));
+    const QString window = m_form ? QStringLiteral("  window: \"%1\" at %2,%3%4")
+                                        .arg(m_form->windowTitle())
+                                        .arg(m_form->frameGeometry().x())
+                                        .arg(m_form->frameGeometry().y())
+                                        .arg(m_form->frameGeometry().topLeft() == centredPosition(m_form) ? " (centred)" : "")
+                                  : QString();
+    for (const QString &line : {screens, window})
+        if (!m_place.contains(line))
+            m_transcript << line;
+    m_place = {screens, window};
+    if (!m_form)
+        return;
     for (const QString &text : m_boxes.texts())
         m_transcript << QStringLiteral("  message: ") + text;
     m_faults << m_boxes.problems();
@@ -505,9 +531,12 @@ void TestTranslations::check(const QString &where)
         const auto *frame = qobject_cast<const QFrame *>(w);
         const QRect box = w->visibleRegion().boundingRect().intersected(frame ? frame->contentsRect() : w->rect());
         const QRect shown = box.translated(w->mapTo(m_form, QPoint())).intersected(grabbed.rect());
-        // An open menu's title stands on the highlight, not on the bar's ground.
-        const bool menuOpen = qobject_cast<QMenuBar *>(w) && QApplication::activePopupWidget();
-        if (w->isEnabled() && !w->isWindow() && !shown.isEmpty() && !menuOpen) {
+        // An open menu's title and selected text stand on the desktop's own
+        // highlight, not on the control's ground.
+        const auto *edit = qobject_cast<QLineEdit *>(w);
+        const bool highlighted = (qobject_cast<QMenuBar *>(w) && QApplication::activePopupWidget())
+                              || (edit && edit->hasSelectedText());
+        if (w->isEnabled() && !w->isWindow() && !shown.isEmpty() && !highlighted) {
             const QColor ground = groundIn(grabbed, shown);
             for (qsizetype i = 0; i < recorder.texts.size(); ++i) {
                 const double ratio = runtime::contrastRatio(ground, recorder.colours.at(i));
@@ -525,20 +554,29 @@ void TestTranslations::check(const QString &where)
     }
 }
 
+// In English the states marked with "@" must look as approved, and the
+// transcript read as approved.
+void TestTranslations::everyStateLooksAsApproved_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("light") << "approved" << false << 1.0;
+    QTest::newRow("dark") << "approved" << true << 1.0;
+    QTest::newRow("zoomed") << "approved" << false << 1.25;
+}
+
+// Pseudo-translated and in every language the program speaks, every state
+// is checked for whole captions, glyphs, screen-reader names and contrast,
+// and pseudo-translated for texts left English.
 void TestTranslations::everyStateIsTranslatedAndReadable_data()
 {
-    // Pseudo-translated and in every language the program speaks, every
-    // state is checked for whole captions, glyphs, screen-reader names and
-    // contrast, and pseudo-translated for texts left English; in English,
-    // the states marked with "@" must look as approved.
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("dark");
     QTest::addColumn<double>("zoom");
     QTest::newRow("pseudo-translated, light") << "pseudo" << false << 1.0;
     QTest::newRow("pseudo-translated, dark") << "pseudo" << true << 1.0;
-    QTest::newRow("as approved, light") << "en" << false << 1.0;
-    QTest::newRow("as approved, dark") << "en" << true << 1.0;
-    QTest::newRow("as approved, zoomed") << "en" << false << 1.25;
+    QTest::newRow("English, zoomed out") << "en" << false << 0.75;
     for (QString language : QDir(QStringLiteral(":/i18n")).entryList()) {
         language = language.section(u'_', 1).section(u'.', 0, 0);
         QTest::newRow(qPrintable(language)) << language << false << 1.0;
@@ -546,12 +584,12 @@ void TestTranslations::everyStateIsTranslatedAndReadable_data()
     }
 }
 
-void TestTranslations::everyStateIsTranslatedAndReadable()
+void TestTranslations::walk()
 {
     QFETCH(QString, language);
     QFETCH(bool, dark);
     const bool pseudo = language == u"pseudo";
-    const bool approved = language == u"en";
+    const bool approved = language == u"approved";
     m_pseudo = pseudo;
     QFETCH(double, zoom);
     const bool transcribing = approved && !dark && zoom == 1.0;
@@ -568,14 +606,15 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
     PseudoCatalogue catalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS));
     if (pseudo)
         QCoreApplication::installTranslator(&catalogue);
-    else if (!approved)
-        QCOMPARE(runtime::installTranslations(QLocale(language)), language);
+    else if (!approved) // English has no catalogue
+        QCOMPARE(runtime::installTranslations(QLocale(language)), language == u"en" ? QString() : language);
     m_boxes.clear();
     m_faults.clear();
     m_recordMessages.clear();
     m_totals.clear();
     m_transcript.clear();
     m_focus.clear();
+    m_place.clear();
     told.clear();
     QFile::remove(m_folder.filePath(QStringLiteral("session.pdf")));
     runtime::sessionRecord() = runtime::SessionRecord(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
@@ -595,7 +634,7 @@ void TestTranslations::everyStateIsTranslatedAndReadable()
             break;
         if (transcribing)
             transcribe(step);
-        else if (!approved)
+        else if (!approved && m_form)
             check(m_form->objectName() + u' ' + step);
     }
     if (transcribing)
