@@ -38,6 +38,11 @@ EQUIVALENT_KEYS = ("file", "find", "replace", "why")
 
 # The tests that look at a folder most closely run first, so that a fault is
 # usually caught by the first few tests and the rest of the suite is skipped.
+# The walk's approved looks and transcript see every screen within seconds,
+# so they run first for every folder; the slow tests of a folder run last.
+FIRST_TESTS = ("test_walk",)
+TARGET_OF = {"test_walk": "test_translations"}  # a test run by another test's program
+LAST_TESTS = ("test_translations", "test_randominput")
 NEAREST_TESTS = {
     "runtime": "tests/runtime",
     "pictures": "tests/shell",
@@ -1020,7 +1025,8 @@ def main():
         all_tests = runner.tests_in(".")
         known = runner.known_targets()
         targets = [t for t in all_tests if t in known] + ["velomira"]
-        nearest = {folder: runner.tests_in(sub) for folder, sub in NEAREST_TESTS.items()}
+        nearest = {folder: [t for t in runner.tests_in(sub) if t not in LAST_TESTS + FIRST_TESTS]
+                   + [t for t in FIRST_TESTS if t in all_tests] for folder, sub in NEAREST_TESTS.items()}
 
         if not args.no_baseline:
             started = time.monotonic()
@@ -1054,7 +1060,7 @@ def main():
             first = nearest.get(fault.folder, [])
             rest = [t for t in all_tests if t not in first]
             verdict, by = "SURVIVED", ""
-            first_targets = [t for t in first if t in known] or ["velomira"]
+            first_targets = [TARGET_OF.get(t, t) for t in first if TARGET_OF.get(t, t) in known] or ["velomira"]
             for step, tests in ((first_targets, first), (targets, rest)):
                 if not runner.build_targets(step):
                     verdict, by = "UNBUILT", "(does not compile)"
