@@ -35,7 +35,6 @@ TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA,
     m_tutorA = kind == Kind::Order;
     m_tutork = kind == Kind::RateConstant;
     m_tutorstep = 0;
-    m_sameanswer = false;
     m_oldOrder = orderText;
     m_oldK = kText;
 
@@ -58,16 +57,18 @@ QString GraphicalTutor::sameAnswerMessage()
     return tr("This is the same answer as before. Please input a new answer.");
 }
 
-bool GraphicalTutor::newanswers(const QString &orderText, const QString &kText, ContinueOutcome &out)
+bool GraphicalTutor::sameAnswers(const TutorInputs &in, ContinueOutcome &out) const
 {
-    m_sameanswer = orderText == m_oldOrder && kText == m_oldK;
-    if (m_sameanswer) {
-        out.message = sameAnswerMessage();
-        return true;
-    }
-    m_oldOrder = orderText;
-    m_oldK = kText;
-    return false;
+    if (in.orderText != m_oldOrder || in.kText != m_oldK)
+        return false;
+    out.message = sameAnswerMessage();
+    return true;
+}
+
+void GraphicalTutor::remember(const TutorInputs &in)
+{
+    m_oldOrder = in.orderText;
+    m_oldK = in.kText;
 }
 
 ContinueOutcome GraphicalTutor::continueClick(const TutorInputs &in)
@@ -97,8 +98,9 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
     case 2:
         if (decimalComma(in.orderText, out))
             return;
-        if (newanswers(in.orderText, in.kText, out))
+        if (sameAnswers(in, out))
             return;
+        remember(in);
         if (typedEquals(in.orderText, static_cast<float>(in.orderA))) {
             out.instruction = tr("Good. This is the correct order for A.");
             if (m_tutorstep == 2)
@@ -139,8 +141,9 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
     case 1:
         if (decimalComma(in.kText, out))
             return;
-        if (newanswers(in.orderText, in.kText, out))
+        if (sameAnswers(in, out))
             return;
+        remember(in);
         if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
             out.instruction = tr("Good. This is the correct value of k.");
             m_tutorstep = StepDone;
@@ -153,11 +156,15 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
     case 2:
         if (decimalComma(in.kText, out))
             return;
-        if (newanswers(in.orderText, in.kText, out))
+        if (sameAnswers(in, out))
             return;
+        // Refused before it is judged: the same value is judged after the fit.
         if (!in.lsqdone) {
             out.message = tr("Get the least squares information by clicking on lst. squares button.");
-        } else if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
+            return;
+        }
+        remember(in);
+        if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
             out.instruction = tr("Good. This is the correct value of k.");
             m_tutorstep = StepDone;
         } else if (in.orderA == 0) {

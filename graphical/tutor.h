@@ -63,17 +63,18 @@ public:
 
 private:
     // The same-answer check: true (and a message) when both boxes still hold
-    // the last accepted texts; otherwise those texts become the new ones.
-    bool newanswers(const QString &orderText, const QString &kText, ContinueOutcome &out);
+    // the texts last judged.
+    bool sameAnswers(const TutorInputs &in, ContinueOutcome &out) const;
+    // The texts just judged, for the next same-answer check.
+    void remember(const TutorInputs &in);
     void orderPart(const TutorInputs &in, ContinueOutcome &out);
     void rateConstantPart(const TutorInputs &in, ContinueOutcome &out);
 
     bool m_tutorA{false};
     bool m_tutork{false};
     int m_tutorstep{0};
-    bool m_sameanswer{false};
-    QString m_oldOrder; // the order box's text last accepted
-    QString m_oldK;     // the k box's text last accepted
+    QString m_oldOrder; // the order box's text last judged
+    QString m_oldK;     // the k box's text last judged
 };
 
 } // namespace graphical

@@ -180,7 +180,8 @@ private slots:
                     {P::Logarithm, false, "0", "0.3", {}, "same answer", 2},
                     {P::Logarithm, false, "2", "0.3", {}, {}, 2},
                     {P::Logarithm, false, "1.0", "0.3", "correct order for A.", {}, 5, none, TableChange::Hide}};
-        QTest::newRow("k, first order: the fit is required, same answer and comma checked first")
+        QTest::newRow("k, first order: the fit is required, same answer and comma checked first; "
+                      "a value refused for want of a fit is judged after the fit")
             << GraphicalTutor::Kind::RateConstant << P::Reciprocal << "Rate Constant, k. Make the plot that shows the order"
             << Walk{{P::Concentration, false, "1", "0.5", {}, "appropriate for a first-order reaction.", 0},
                     {P::Logarithm, false, "1", "0.5", "determine k", {}, 1, AnswerBox::RateConstant},
@@ -188,10 +189,10 @@ private slots:
                     {P::Logarithm, false, "1", "0.56", "This is not correct.", {}, 2},
                     {P::Logarithm, false, "1", "0,575", {}, "decimal point", 2},
                     {P::Logarithm, false, "1", "0.575", {}, "clicking on lst. squares button.", 2},
-                    // The value refused for want of a fit was stored.
-                    {P::Logarithm, true, "1", "0.575", {}, "same answer", 2},
                     {P::Logarithm, true, "1", "0.60", "slope of a plot of ln[A] vs. time.", {}, 2},
-                    {P::Logarithm, true, "1", ".585", "correct value of k", {}, 5}};
+                    {P::Logarithm, true, "1", "0.60", {}, "same answer", 2},
+                    {P::Logarithm, false, "1", "0.575", {}, "clicking on lst. squares button.", 2},
+                    {P::Logarithm, true, "1", "0.575", "correct value of k", {}, 5}};
     }
 
     void walks()
