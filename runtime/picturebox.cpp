@@ -86,15 +86,20 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    // The drawing keeps clear of the border by the inner margin, so that a
-    // circle on the edge of the scale is drawn whole.
-    const double margin = m_innerMargin * zoom();
+    // The drawing keeps clear of the border by the inner margin, and by
+    // more where a circle on the edge of the scale needs it: its ring keeps
+    // a clear pixel between itself and the frame line.
+    const double pen = std::max(1.0, zoom());
+    double ring = 0.0;
+    for (const Shape &shape : m_shapes)
+        ring = std::max(ring, shape.radius * width() + pen / 2);
+    const double margin = std::max(m_innerMargin * zoom(), ring > 0.0 ? (m_border ? 1.0 : 0.0) + 1.0 + ring : 0.0);
     const double w = width() - 2 * margin;
     const double h = height() - 2 * margin;
     painter.save();
     painter.translate(margin, margin);
     for (const Shape &shape : m_shapes) {
-        painter.setPen(QPen(shape.colour, std::max(1.0, zoom())));
+        painter.setPen(QPen(shape.colour, pen));
         painter.setBrush(Qt::NoBrush);
         const QPointF a(shape.a.x() * w, shape.a.y() * h);
         if (shape.kind == Shape::Kind::Line) {

@@ -45,7 +45,8 @@ private slots:
 
     // A plot that maps y downwards when the top edge is the larger, loses its
     // points on a repaint, or keeps them after cls; a scale without height or
-    // a point that is not a number draws nothing and must not trip painting.
+    // a point that is not a number draws nothing and must not trip painting;
+    // a point never touches the frame.
     void pictureBoxKeepsItsDrawing()
     {
         PictureBox box(nullptr, QStringLiteral("plot"), 0, 0, 3000, 1500);
@@ -72,6 +73,16 @@ private slots:
             QVERIFY(box.shapes().empty());
             box.grab();
         }
+        // A point on the corner of the scale keeps a clear pixel between its
+        // ring and the frame line, with the plot's own margin and radius.
+        box.setBorder(true);
+        box.setInnerMargin(4.0);
+        box.setScale(0, 1, 9, 0);
+        box.circle(0, 1, 0.13);
+        const QImage framed = box.grab().toImage();
+        const QRgb ground = framed.pixel(framed.width() / 2, framed.height() / 2);
+        for (int i = 1; i < 12; ++i)
+            QVERIFY2(framed.pixel(1, i) == ground && framed.pixel(i, 1) == ground, qPrintable(QString::number(i)));
     }
 };
 
