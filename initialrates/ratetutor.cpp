@@ -252,8 +252,7 @@ void RateTutor::buildTutoringArea()
 {
     m_orderAtutor = new runtime::PictureBox(m_client, QStringLiteral("orderAtutor"), 5160, 3000, 4095, 3390);
     m_orderAtutor->setAccessibleName(tr("Tutoring"));
-    // It takes the focus when a stage begins, so that a screen reader reads
-    // the stage's title and instruction; Tab passes it by.
+    // A click in it takes the keys; Tab passes it by.
     m_orderAtutor->setFocusPolicy(Qt::ClickFocus);
     QWidget *area = m_orderAtutor;
     m_Label15 = makeLabel(area, QStringLiteral("Label15"), QString(), 30, 30, 3330, 240, 9.75, runtime::blue());
@@ -519,7 +518,8 @@ void RateTutor::beginStage(Stage stage)
     setTabOrder(before, m_kinput);
     m_orderAtutor->show();
     showTutoringText(opening.title, opening.instruction);
-    m_orderAtutor->setFocus(Qt::OtherFocusReason);
+    // Every stage begins by asking for trials: the keys go to the top row.
+    rowsAsShown().front()->setFocus(Qt::OtherFocusReason);
 }
 
 void RateTutor::continueAbtn_Click()
