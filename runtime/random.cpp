@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 
 namespace runtime {
 
@@ -15,18 +16,23 @@ float unitInterval(float draw)
     return draw;
 }
 
-ClockRandom::ClockRandom()
+ProgramRandom::ProgramRandom()
 {
     reseed();
 }
 
-float ClockRandom::next()
+float ProgramRandom::next()
 {
     return unitInterval(std::generate_canonical<float, 24>(m_engine));
 }
 
-void ClockRandom::reseed()
+void ProgramRandom::reseed()
 {
+    if (const char *given = std::getenv("VELOMIRA_SEED"); given && *given) {
+        std::seed_seq seq{static_cast<unsigned>(std::strtoul(given, nullptr, 10))};
+        m_engine.seed(seq);
+        return;
+    }
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seq{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32)};
     m_engine.seed(seq);
@@ -63,7 +69,7 @@ std::unique_ptr<RandomSource> makeRandomSource()
 {
     if (factory())
         return factory()();
-    return std::make_unique<ClockRandom>();
+    return std::make_unique<ProgramRandom>();
 }
 
 void setRandomFactory(RandomFactory f)

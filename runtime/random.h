@@ -14,7 +14,7 @@ class RandomSource
 public:
     virtual ~RandomSource() = default;
     virtual float next() = 0;
-    // Starts a new sequence from the clock.
+    // Starts a new sequence.
     virtual void reseed() = 0;
 };
 
@@ -22,10 +22,13 @@ public:
 // round up to 1.0, and a draw of 1.0 would overrun every range built on it.
 float unitInterval(float draw);
 
-class ClockRandom : public RandomSource
+// The program's own source. Each sequence starts from the clock, or from the
+// number in VELOMIRA_SEED when that is set, so that a run can be replayed:
+// the same seed gives the same problems.
+class ProgramRandom : public RandomSource
 {
 public:
-    ClockRandom();
+    ProgramRandom();
     float next() override;
     void reseed() override;
 
@@ -52,8 +55,9 @@ private:
     int m_extra{0};
 };
 
-// Screens take their random source from here when they are loaded: the clock
-// unless another factory was installed (a scripted source, for instance).
+// Screens take their random source from here when they are loaded: the
+// program's own unless another factory was installed (a scripted source, for
+// instance).
 using RandomFactory = std::function<std::unique_ptr<RandomSource>()>;
 std::unique_ptr<RandomSource> makeRandomSource();
 void setRandomFactory(RandomFactory factory);

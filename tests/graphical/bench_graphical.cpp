@@ -27,7 +27,7 @@ private slots:
 
 private:
     QAbstractButton *button(const char *name);
-    runtime::ClockRandom m_random;
+    runtime::ProgramRandom m_random;
 };
 
 void BenchGraphical::problemChoice()
