@@ -218,10 +218,10 @@ void RateTutor2::problem_Click(int index)
 {
     deselect();
     currentproblem = index;
-    setupproblem();
+    showNewProblem();
 }
 
-void RateTutor2::setupproblem()
+void RateTutor2::showNewProblem()
 {
     m_lblnotutor->hide();
     problem = graphical::generateProblem(*m_random);
@@ -313,8 +313,8 @@ void RateTutor2::lstsquares_Click()
     intercept = fit.intercept;
     m_plot->line(graphical::PlotLeft, intercept, graphical::PlotRight, graphical::PlotRight * slope + intercept,
                  runtime::grey());
-    m_labslope->setText(tr("Slope: ") + runtime::trimmedText(slope));
-    m_labintercept->setText(tr("Intercept: ") + runtime::trimmedText(intercept));
+    m_labslope->setText(tr("Slope: ") + runtime::plainText(slope));
+    m_labintercept->setText(tr("Intercept: ") + runtime::plainText(intercept));
     m_labcorr->setText(tr("|r| = %1").arg(fit.correlation, 0, 'f', 5));
     m_labslope->adjustSize();
     m_labintercept->adjustSize();

@@ -53,7 +53,7 @@ float cutRate(double rate)
     return single < 1.0f ? runtime::cutDecimals(single, 4) : runtime::cutDecimals(single, 3);
 }
 
-void setupproblem(Problem &problem, Difficulty difficulty, runtime::RandomSource &random)
+void drawTable(Problem &problem, Difficulty difficulty, runtime::RandomSource &random)
 {
     auto &concA = problem.concA;
     auto &concB = problem.concB;
@@ -128,7 +128,7 @@ Problem generateProblem(runtime::RandomSource &random, Difficulty difficulty)
         drawOrdersAndK(problem, random);
         if (difficulty == Difficulty::Difficult)
             applyDifficultVariation(problem, random);
-        setupproblem(problem, difficulty, random);
+        drawTable(problem, difficulty, random);
     } while (!solvableFromTable(problem));
     return problem;
 }
@@ -140,7 +140,7 @@ int rowNumber(int rowTop)
 
 QString trialCaption(int rowTop)
 {
-    return QCoreApplication::translate("initialrates", "Trial %1").arg(runtime::trimmedText(rowNumber(rowTop)));
+    return QCoreApplication::translate("initialrates", "Trial %1").arg(runtime::plainText(rowNumber(rowTop)));
 }
 
 } // namespace initialrates

@@ -41,7 +41,7 @@ void drawOrdersAndK(Problem &problem, runtime::RandomSource &random);
 // One more draw that may make the order in A 0.5 or 1.5, or the order in B -1.
 void applyDifficultVariation(Problem &problem, runtime::RandomSource &random);
 // The four trials, their rates and the shuffled order of the rows.
-void setupproblem(Problem &problem, Difficulty difficulty, runtime::RandomSource &random);
+void drawTable(Problem &problem, Difficulty difficulty, runtime::RandomSource &random);
 
 // A rate below 1 keeps four decimals, a larger one three, cut, not rounded.
 float cutRate(double rate);

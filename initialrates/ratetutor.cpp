@@ -38,7 +38,8 @@ constexpr int ValueHeight = 255;
 constexpr int KcalcShownTop = 1940;
 constexpr int RowLeft = 120;
 
-void setWhiteGround(QWidget *widget)
+// The ground of texts and tables: white in a light scheme, dark in a dark one.
+void setTextGround(QWidget *widget)
 {
     runtime::setBackgroundColour(widget, runtime::ground());
 }
@@ -50,7 +51,7 @@ QLabel *boxedLabel(QWidget *parent, const QString &name, const QString &caption,
     label->setFrameShape(QFrame::Box);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
-    setWhiteGround(label);
+    setTextGround(label);
     return label;
 }
 
@@ -150,7 +151,7 @@ void RateTutor::buildProblemList()
         auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), client);
         option->setObjectName(runtime::indexedName("problem", i));
         option->setFont(runtime::fontOfSize(8));
-        setWhiteGround(option);
+        setTextGround(option);
         QPalette ground = option->palette();
         ground.setColor(QPalette::Button, runtime::ground());
         option->setPalette(ground);
@@ -178,7 +179,7 @@ void RateTutor::buildTable()
            "time using different initial concentrations of each reactant. Each of the four experiments was "
            "performed at the same temperature."),
         240, 3120, 4215, 855);
-    setWhiteGround(directions);
+    setTextGround(directions);
     makeLabel(client, QStringLiteral("Label1"), tr("[A], mol/L"), 1080, 4200, 0, 0, 8, runtime::blue());
     makeLabel(client, QStringLiteral("Label2"), tr("[B], mol/L"), 2280, 4200, 0, 0, 8, runtime::blue());
     makeLabel(client, QStringLiteral("Label3"), tr("rate, mol/L-min"), 3360, 4200, 0, 0, 8, runtime::blue());
@@ -214,7 +215,7 @@ void RateTutor::buildTable()
 void RateTutor::buildAnswerArea()
 {
     QWidget *client = m_client;
-    setWhiteGround(makeLabel(client, QStringLiteral("Label8"),
+    setTextGround(makeLabel(client, QStringLiteral("Label8"),
                              tr("Complete the rate law below by filling in each of the three boxes:"), 5040, 480,
                              2415, 495));
     makeLabel(client, QStringLiteral("Label9"), tr("Rate = "), 5400, 1320, 0, 0, 12);
@@ -232,7 +233,7 @@ void RateTutor::buildAnswerArea()
     m_responseframe = new QGroupBox(client);
     m_responseframe->setObjectName(QStringLiteral("responseframe"));
     m_responseframe->setAccessibleName(tr("Results"));
-    setWhiteGround(m_responseframe);
+    setTextGround(m_responseframe);
     runtime::place(m_responseframe, 5040, 1800, 3015, 1095);
     m_Aresponse = makeLabel(m_responseframe, QStringLiteral("Aresponse"), QString(), 120, 240, 2535, 240);
     m_Bresponse = makeLabel(m_responseframe, QStringLiteral("Bresponse"), QString(), 120, 480, 2535, 240);
@@ -348,10 +349,10 @@ void RateTutor::problem_Click(int index)
     // The level is the one checked in the menu, named as the menu names it.
     runtime::sessionRecord().problemDrawn(Module::InitialRates, index,
                                           m_mnueasy->actionGroup()->checkedAction()->iconText());
-    setupproblem();
+    showProblem();
 }
 
-void RateTutor::setupproblem()
+void RateTutor::showProblem()
 {
     m_orderAinput->clear();
     m_orderBinput->clear();

@@ -7,7 +7,6 @@ namespace initialrates {
 
 using runtime::numberText;
 using runtime::plainText;
-using runtime::trimmedText;
 using runtime::hasDecimalComma;
 using Kind = ContinueOutcome::Kind;
 
@@ -260,14 +259,14 @@ QString GuidedTutor::logLine(const Problem &problem, Stage stage, int s1, int s2
     const auto &c = orderStage(problem, stage).varied;
     const float rr = problem.rate[s1] / problem.rate[s2];
     const float cr = c[s1] / c[s2];
-    return tr("log(%1) = order x log(%2)").arg(trimmedText(rr), trimmedText(cr));
+    return tr("log(%1) = order x log(%2)").arg(plainText(rr), plainText(cr));
 }
 
 RateConstantWork GuidedTutor::rateConstantWork(const Problem &problem, int s)
 {
-    return {trimmedText(problem.rate[s]), QStringLiteral("[") + trimmedText(problem.concA[s]) + QStringLiteral("]"),
-            QStringLiteral("[") + trimmedText(problem.concB[s]) + QStringLiteral("]"), trimmedText(problem.orderA),
-            trimmedText(problem.orderB)};
+    return {plainText(problem.rate[s]), QStringLiteral("[") + plainText(problem.concA[s]) + QStringLiteral("]"),
+            QStringLiteral("[") + plainText(problem.concB[s]) + QStringLiteral("]"), plainText(problem.orderA),
+            plainText(problem.orderB)};
 }
 
 } // namespace initialrates

@@ -398,7 +398,6 @@ QFont Formula::font() const
 {
     QFont f = baseFont(m_style.pixelSize);
     f.setBold(m_style.bold);
-    f.setItalic(m_style.italic);
     return f;
 }
 

@@ -60,7 +60,6 @@ struct Style {
     QColor colour{runtime::designColour(runtime::DesignColour::Blue)};
     double pixelSize{16.0};
     bool bold{false};
-    bool italic{false};
 };
 
 class Formula : public Drawing

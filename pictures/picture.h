@@ -21,7 +21,6 @@ public:
             int width, int height);
 
     void setDrawing(DrawingPtr drawing, const QString &description);
-    DrawingPtr drawing() const { return m_drawing; }
     void setAlignment(Qt::Alignment alignment);
     QSize sizeHint() const override;
     // The scale the drawing is shown at in its box, and the least it may be:

@@ -68,11 +68,6 @@ QColor groundText()
     return QGuiApplication::palette().color(QPalette::Active, QPalette::Text);
 }
 
-QColor buttonFace()
-{
-    return QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
-}
-
 double contrastRatio(const QColor &a, const QColor &b)
 {
     const double la = luminance(a);

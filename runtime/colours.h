@@ -17,15 +17,14 @@ enum class DesignColour {
     Muted,     // the numbers of the example table
 };
 
-// True when the desktop's scheme is dark: its window ground is darker than
-// mid-grey.
+// True when the desktop's scheme is dark: the ground of its texts is darker
+// than mid-grey.
 bool darkScheme();
 QColor designColour(DesignColour colour);
 
 // The design's "system" colours, taken from the desktop's palette.
-QColor ground();     // the window ground: white in a light scheme
-QColor groundText(); // the window text
-QColor buttonFace(); // the label-buttons' ground
+QColor ground();     // the ground of texts and tables (the palette's Base): white in a light scheme
+QColor groundText(); // the text on it
 
 // The contrast ratio of two colours, from 1 : 1 to 21 : 1 (WCAG).
 double contrastRatio(const QColor &a, const QColor &b);

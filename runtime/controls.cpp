@@ -10,11 +10,6 @@
 
 namespace runtime {
 
-QColor rgb(int red, int green, int blue)
-{
-    return QColor(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
-}
-
 QFont fontOfSize(qreal pointSize, bool bold)
 {
     QFont font = QApplication::font();
@@ -92,22 +87,16 @@ LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, i
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    updateGeometry();
-}
-
-void LineControl::setX1(int twips)
-{
-    m_x1 = twips;
-    updateGeometry();
+    placeLine();
 }
 
 void LineControl::setX2(int twips)
 {
     m_x2 = twips;
-    updateGeometry();
+    placeLine();
 }
 
-void LineControl::updateGeometry()
+void LineControl::placeLine()
 {
     place(this, std::min(m_x1, m_x2), std::min(m_y1, m_y2), std::abs(m_x2 - m_x1), std::abs(m_y2 - m_y1));
     update();

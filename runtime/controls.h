@@ -10,8 +10,6 @@
 
 namespace runtime {
 
-QColor rgb(int red, int green, int blue);
-
 // The colours every screen shares, from the table of design colours.
 inline QColor blue() { return designColour(DesignColour::Blue); }
 inline QColor red() { return designColour(DesignColour::Red); }
@@ -44,14 +42,14 @@ class LineControl : public QWidget
     Q_OBJECT
 public:
     LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, QColor colour);
-    void setX1(int twips);
     void setX2(int twips);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void updateGeometry();
+    // Places the widget over the line.
+    void placeLine();
     int m_x1, m_y1, m_x2, m_y2;
     QColor m_colour;
 };

@@ -218,14 +218,9 @@ QString numberText(double value, Precision precision)
     return u' ' + text;
 }
 
-QString trimmedText(double value, Precision precision)
-{
-    return plainText(value, precision);
-}
-
 QString spokenText(double value, Precision precision)
 {
-    QString text = trimmedText(value, precision);
+    QString text = plainText(value, precision);
     const qsizetype point = text.startsWith(u'-') ? 1 : 0;
     if (text.size() > point && text.at(point) == u'.')
         text.insert(point, u'0');

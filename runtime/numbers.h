@@ -37,12 +37,10 @@ enum class Precision { Single, Double };
 // Exponent form below 1E-04 and from 1E+07 (single) or 1E+15 (double) on:
 // " 1.234568E+07", " 1E-05". A value that is not finite gives an empty text.
 QString numberText(double value, Precision precision = Precision::Single);
-// Number text without its leading blank.
-QString trimmedText(double value, Precision precision = Precision::Single);
-// The same digits with no blank; also used for counts.
+// The same digits without the leading blank; also used for counts.
 QString plainText(double value, Precision precision = Precision::Single);
 
-// The digits of the trimmed text as a screen reader should say them: with a
+// The digits of the plain text as a screen reader should say them: with a
 // zero before a point that opens the number ("0.405", "-0.5").
 QString spokenText(double value, Precision precision = Precision::Single);
 

@@ -91,16 +91,16 @@ private slots:
                 // four decimals below 1, three from 1 on.
                 QVERIFY2(p.rate[i] <= exact * 1.000001f && exact - p.rate[i] < step * 1.001f,
                          qPrintable(QString::number(exact)));
-                const QString text = runtime::trimmedText(p.rate[i]);
+                const QString text = runtime::plainText(p.rate[i]);
                 const qsizetype point = text.indexOf(u'.');
                 QVERIFY2(point < 0 || text.size() - point - 1 <= (exact < 1.0f ? 4 : 3), qPrintable(text));
                 rowOrder += QString::number(rowNumber(p.rowTop[i]));
                 const double k = p.rate[i] / (std::pow(p.concA[i], p.orderA) * std::pow(p.concB[i], p.orderB));
-                QVERIFY2(rateConstantVerdict(runtime::trimmedText(k), p.k) == Verdict::Right,
+                QVERIFY2(rateConstantVerdict(runtime::plainText(k), p.k) == Verdict::Right,
                          qPrintable(QString::number(k)));
                 kSum += k;
             }
-            QCOMPARE(rateConstantVerdict(runtime::trimmedText(kSum / TrialCount), p.k), Verdict::Right);
+            QCOMPARE(rateConstantVerdict(runtime::plainText(kSum / TrialCount), p.k), Verdict::Right);
             rowOrders.insert(rowOrder);
             std::sort(rowOrder.begin(), rowOrder.end());
             QCOMPARE(rowOrder, QStringLiteral("1234"));
