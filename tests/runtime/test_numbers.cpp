@@ -111,6 +111,9 @@ private slots:
             highest = std::max(highest, draw);
         }
         QVERIFY(lowest < 0.001f && highest > 0.999f);
+        // A script that runs out says so, which the model tests rely on.
+        ScriptedRandom scripted(std::make_shared<std::deque<float>>(1, 0.5f));
+        QVERIFY(scripted.next() == 0.5f && !scripted.overrun() && scripted.next() < 1.0f && scripted.overrun());
     }
 };
 
