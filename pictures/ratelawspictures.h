@@ -5,10 +5,10 @@
 
 namespace pictures {
 
-// The reactions of the Writing Rate Laws screen, blue on white with a long
+// A reaction of the Writing Rate Laws screen, blue on white with a long
 // arrow: the digits inside formulas are subscripts, coefficients full size.
-Described nitrogenDioxideAndCarbonMonoxide();
-Described nitrogenMonoxideAndHydrogen();
-Described dinitrogenPentoxideDecomposition();
+// Both sides are in the sub/superscript notation; spoken is what a screen
+// reader says.
+Described reactionWithLongArrow(const QString &reactants, const QString &products, const QString &spoken);
 
 } // namespace pictures

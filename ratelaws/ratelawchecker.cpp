@@ -126,9 +126,7 @@ Judgement judge(const RateLawProblem &problem, const QString &typed)
     Judgement judgement;
     judgement.studentanswer = normalizedAnswer(typed);
     const QString plain = withoutOrdersOfOne(problem, judgement.studentanswer);
-    judgement.matchnumber = matchingAnswer(problem, judgement.studentanswer);
-    if (judgement.matchnumber == 0)
-        judgement.matchnumber = matchingAnswer(problem, plain);
+    judgement.matchnumber = matchingAnswer(problem, plain);
     if (judgement.matchnumber == 0) {
         judgement.comments = getcomments(problem, judgement.studentanswer);
         // A wrong answer is never left without a word on what to look at.

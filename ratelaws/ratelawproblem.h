@@ -12,8 +12,13 @@ namespace ratelaws {
 struct RateLawProblem {
     QString caption;     // the option that chooses it
     QString description; // the reaction and its orders, in words
-    // Accepted answers, numbered from 1 in this order. Answers 2 and 4 are
-    // the ones that write an order of 1 as the superscript 1.
+    // The reaction as its picture shows it, both sides in the notation, and
+    // as a screen reader says it.
+    QString reactants;
+    QString products;
+    QString spokenReaction;
+    // Accepted answers, each order of 1 left out; one written as the
+    // superscript 1 is accepted too.
     QStringList answers;
     // The concentration terms the comments look for, brackets included, and
     // their orders. A reaction with a single reactant has no second term.

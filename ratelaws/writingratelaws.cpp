@@ -50,11 +50,12 @@ WritingRateLaws::WritingRateLaws()
     m_description = makeLabel(this, QStringLiteral("description"), QString(), 5160, 240, 3015, 975);
     m_description->hide();
 
-    const pictures::Described reactions[] = {pictures::nitrogenDioxideAndCarbonMonoxide(),
-                                             pictures::nitrogenMonoxideAndHydrogen(),
-                                             pictures::dinitrogenPentoxideDecomposition()};
-    for (int i = 0; i < int(m_rxnimage0.size()); ++i) {
-        m_rxnimage0[i] = new Picture(this, runtime::indexedName(QStringLiteral("rxnimage0"), i), reactions[i], 5160, 1440, 3525, 480);
+    for (int i = 0; i < ratelaws::ProblemCount; ++i) {
+        const ratelaws::RateLawProblem problem = ratelaws::rateLawProblem(i);
+        m_rxnimage0[i] = new Picture(this, runtime::indexedName(QStringLiteral("rxnimage0"), i),
+                                     pictures::reactionWithLongArrow(problem.reactants, problem.products,
+                                                                     problem.spokenReaction),
+                                     5160, 1440, 3525, 480);
         m_rxnimage0[i]->hide();
     }
 
@@ -86,20 +87,12 @@ WritingRateLaws::WritingRateLaws()
     m_feedback->hide();
 
     m_report1 = makeLabel(this, QStringLiteral("report1"), QString(), 4680, 5520, 4485, 1995);
-
-    // Holds the answer as it was compared; never shown.
-    m_test = makeLabel(this, QStringLiteral("test"), QString(), 1080, 6600, 1695, 375);
-    m_test->setWordWrap(false);
-    m_test->hide();
 }
 
 void WritingRateLaws::formLoad()
 {
     centreOnScreen();
     m_report1->clear();
-    descriptions.clear();
-    for (int i = 0; i < ratelaws::ProblemCount; ++i)
-        descriptions.append(ratelaws::rateLawProblem(i).description);
 }
 
 void WritingRateLaws::formUnload()
@@ -116,7 +109,7 @@ void WritingRateLaws::problemnumber_Click(int index)
     for (Picture *picture : m_rxnimage0)
         picture->hide();
     m_rxnimage0[index]->show();
-    m_description->setText(descriptions.value(index));
+    m_description->setText(ratelaws::rateLawProblem(index).description);
     problemtype = index;
     m_description->show();
     m_instructions->show();
@@ -133,11 +126,8 @@ void WritingRateLaws::submitbtn_Click()
     if (!problemtype)
         return;
     const ratelaws::Judgement judgement = ratelaws::judge(ratelaws::rateLawProblem(*problemtype), m_answer->text());
-    studentanswer = judgement.studentanswer;
-    m_test->setText(studentanswer);
-    iscorrect = judgement.verdict == ratelaws::Verdict::Correct;
+    const bool iscorrect = judgement.verdict == ratelaws::Verdict::Correct;
     runtime::sessionRecord().reactionJudged(*problemtype, iscorrect);
-    comments = judgement.commentLines;
     m_report1->setText(runtime::captionText(judgement.report()));
     m_report->setText(iscorrect ? tr("Correct") : tr("Incorrect"));
     m_report->show();

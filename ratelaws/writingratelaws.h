@@ -3,7 +3,6 @@
 
 #include "runtime/forms.h"
 
-#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -36,10 +35,6 @@ private:
 
     // The chosen problem; none until the student picks one.
     std::optional<int> problemtype;
-    QStringList descriptions;
-    QString studentanswer;
-    bool iscorrect{false};
-    QStringList comments;
 
     QButtonGroup *m_problemnumber{nullptr};
     QLabel *m_description{nullptr};
@@ -50,5 +45,4 @@ private:
     QLabel *m_report{nullptr};
     QLabel *m_feedback{nullptr};
     QLabel *m_report1{nullptr};
-    QLabel *m_test{nullptr};
 };

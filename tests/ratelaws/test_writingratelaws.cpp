@@ -119,7 +119,7 @@ private:
         QStringList names;
         for (const char *name : {"problemnumber_0", "problemnumber_1", "problemnumber_2", "description", "Label2",
                                  "rxnimage0_0", "rxnimage0_1", "rxnimage0_2", "answer", "submitbtn", "report",
-                                 "feedback", "report1", "test"})
+                                 "feedback", "report1"})
             if (get(QString::fromLatin1(name))->isVisible())
                 names.append(QString::fromLatin1(name));
         return names;

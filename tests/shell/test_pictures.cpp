@@ -7,6 +7,7 @@
 #include "pictures/initialratespictures.h"
 #include "pictures/ordertable.h"
 #include "pictures/ratelawspictures.h"
+#include "ratelaws/ratelawproblem.h"
 #include "runtime/colours.h"
 #include "runtime/forms.h"
 #include "runtime/zoom.h"
@@ -22,6 +23,13 @@ using namespace testing;
 namespace {
 
 using namespace pictures;
+
+// The reaction of a Writing Rate Laws problem.
+Described reaction(int problem)
+{
+    const ratelaws::RateLawProblem p = ratelaws::rateLawProblem(problem);
+    return reactionWithLongArrow(p.reactants, p.products, p.spokenReaction);
+}
 
 const std::map<QString, std::function<Described()>> &catalogue()
 {
@@ -47,9 +55,9 @@ const std::map<QString, std::function<Described()>> &catalogue()
         {"plotAxisLabel-2", [] { return plotAxisLabel(2); }},
         {"timeAxisLabel", timeAxisLabel},
         {"generalReaction", generalReaction},
-        {"nitrogenDioxideAndCarbonMonoxide", nitrogenDioxideAndCarbonMonoxide},
-        {"nitrogenMonoxideAndHydrogen", nitrogenMonoxideAndHydrogen},
-        {"dinitrogenPentoxideDecomposition", dinitrogenPentoxideDecomposition},
+        {"nitrogenDioxideAndCarbonMonoxide", [] { return reaction(0); }},
+        {"nitrogenMonoxideAndHydrogen", [] { return reaction(1); }},
+        {"dinitrogenPentoxideDecomposition", [] { return reaction(2); }},
     };
     return pictures;
 }
