@@ -201,7 +201,7 @@ void RateTutor::buildTable()
         auto *row = new runtime::LabelButton(client, runtime::indexedName("Trial", i), tr("Trial %1").arg(i + 1),
                                              RowLeft, FirstRowTop + RowSpacing * i, 4515, RowHeight);
         row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        row->setBackgroundColor(runtime::ground());
+        // Its ground comes with the first problem, drawn as the screen opens.
         row->setSelectable(false);
         runtime::setTextColour(row, runtime::blue());
         connect(row, &runtime::LabelButton::clicked, this, [this, i] { Trial_Click(i); });
