@@ -56,7 +56,7 @@ deb:
 # in unfinished, for a translator to fill in with Qt Linguist.
 translations:
 	$(DEPS) run
-	$(CONFIGURE) -DBUILD_TESTING=OFF
+	$(CONFIGURE)
 	cmake --build $(BUILD) --target update_translations
 
 # Each fuzzer for a bounded time (FUZZ_SECONDS, 30 by default).

@@ -41,7 +41,7 @@ void RateTutor2::buildTitleStrip()
     new pictures::Picture(this, QStringLiteral("Image1"), pictures::generalReactionA(), 3120, 0, 3120, 300);
     m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
     connect(m_approach, &runtime::LabelButton::clicked, this,
-            [this] { runtime::openExplanation(this, QStringLiteral("approachform2")); });
+            [this] { runtime::openExplanation(this, runtime::Screen::GraphicalApproach); });
     // F1, the desktop's help key, opens the page that explains the method.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, m_approach, &runtime::LabelButton::click);
@@ -211,7 +211,7 @@ void RateTutor2::formLoad()
 
 void RateTutor2::formUnload()
 {
-    runtime::showForm(QStringLiteral("ratestart"));
+    runtime::showForm(runtime::Screen::Start);
 }
 
 void RateTutor2::problem_Click(int index)

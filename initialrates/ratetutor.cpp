@@ -132,7 +132,7 @@ void RateTutor::buildTopStrip()
     connect(m_calculator, &runtime::LabelButton::clicked, this, &RateTutor::calculator_Click);
     auto *approach = new runtime::LabelButton(client, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
     connect(approach, &runtime::LabelButton::clicked, this,
-            [this] { runtime::openExplanation(this, QStringLiteral("approachform")); });
+            [this] { runtime::openExplanation(this, runtime::Screen::InitialRatesApproach); });
     // F1, the desktop's help key, opens the page that explains the method.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, approach, &runtime::LabelButton::click);
@@ -321,7 +321,7 @@ void RateTutor::formLoad()
 
 void RateTutor::formUnload()
 {
-    runtime::showForm(QStringLiteral("ratestart"));
+    runtime::showForm(runtime::Screen::Start);
 }
 
 void RateTutor::enableproblems()

@@ -97,7 +97,7 @@ void WritingRateLaws::formLoad()
 
 void WritingRateLaws::formUnload()
 {
-    runtime::showForm(QStringLiteral("ratestart"));
+    runtime::showForm(runtime::Screen::Start);
 }
 
 // The verdict, the "Feedback:" heading and the comment lines belong to the

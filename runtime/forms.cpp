@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 #include <QMenuBar>
@@ -19,6 +18,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace runtime {
 
@@ -69,8 +69,8 @@ public:
 };
 
 struct Registry {
-    QHash<QString, FormFactory> factories;
-    QHash<QString, QPointer<Form>> loaded;
+    std::map<Screen, std::pair<QString, FormFactory>> registered;
+    std::map<Screen, QPointer<Form>> loaded;
     // While the program ends, closing a screen brings no other one up.
     bool quitting{false};
 };
@@ -328,63 +328,70 @@ void Form::discard()
         return;
     m_unloading = true;
     formUnload();
-    Registry &r = registry();
-    if (r.loaded.value(objectName()) == this)
-        r.loaded.remove(objectName());
+    std::erase_if(registry().loaded, [this](const auto &entry) { return entry.second == this; });
     hide();
     deleteLater();
 }
 
-void registerForm(const QString &name, FormFactory factory)
+void registerForm(Screen screen, const QString &name, FormFactory factory)
 {
-    registry().factories.insert(name, std::move(factory));
+    registry().registered[screen] = {name, std::move(factory)};
 }
 
-Form *loadedForm(const QString &name)
+Screen screenNamed(const QString &name)
 {
-    return registry().loaded.value(name);
+    for (const auto &[screen, entry] : registry().registered) {
+        if (entry.first == name)
+            return screen;
+    }
+    qFatal("no screen is named %s", qPrintable(name));
+}
+
+Form *loadedForm(Screen screen)
+{
+    const auto found = registry().loaded.find(screen);
+    return found == registry().loaded.end() ? nullptr : found->second.data();
 }
 
 QList<Form *> loadedForms()
 {
     QList<Form *> forms;
-    for (const QPointer<Form> &f : std::as_const(registry().loaded)) {
-        if (f)
-            forms.append(f.data());
+    for (const auto &[screen, form] : registry().loaded) {
+        if (form)
+            forms.append(form.data());
     }
     return forms;
 }
 
-Form *loadForm(const QString &name)
+Form *loadForm(Screen screen)
 {
     Registry &r = registry();
-    Form *form = r.loaded.value(name);
+    Form *form = loadedForm(screen);
     if (!form) {
-        const FormFactory factory = r.factories.value(name);
-        if (!factory)
-            return nullptr;
-        form = factory();
+        const auto entry = r.registered.find(screen);
+        if (entry == r.registered.end())
+            qFatal("screen %d was never registered", int(screen));
+        form = entry->second.second();
         form->setAttribute(Qt::WA_DeleteOnClose, false);
-        r.loaded.insert(name, form);
+        r.loaded[screen] = form;
         form->fitToScreen();
         form->formLoad();
     }
     return form;
 }
 
-Form *showForm(const QString &name)
+Form *showForm(Screen screen)
 {
     if (registry().quitting)
         return nullptr;
-    Form *form = loadForm(name);
-    if (form)
-        form->show();
+    Form *form = loadForm(screen);
+    form->show();
     return form;
 }
 
-void openExplanation(Form *tutor, const QString &explanationName)
+void openExplanation(Form *tutor, Screen explanationScreen)
 {
-    Form *explanation = loadForm(explanationName);
+    Form *explanation = loadForm(explanationScreen);
     if (!tutor || !explanation)
         return;
     explanation->setLeftTwips(tutor->leftTwips());

@@ -98,22 +98,30 @@ private:
     friend void unloadForm(Form *form);
 };
 
-using FormFactory = std::function<Form *()>;
-void registerForm(const QString &name, FormFactory factory);
+// The program's screens, known to the compiler. Each is registered with its
+// form's name and factory before it is first shown.
+enum class Screen { Start, InitialRates, InitialRatesApproach, Graphical, GraphicalApproach, WritingRateLaws };
 
-// The loaded form of that name, or nullptr.
-Form *loadedForm(const QString &name);
+using FormFactory = std::function<Form *()>;
+void registerForm(Screen screen, const QString &name, FormFactory factory);
+// The screen registered under that form name. A name no screen has is a
+// fault in the caller (a script, a test) and ends the program.
+Screen screenNamed(const QString &name);
+
+// The loaded form of the screen, or nullptr.
+Form *loadedForm(Screen screen);
 QList<Form *> loadedForms();
-// Loads the form if needed, running its load handler, without showing it.
-Form *loadForm(const QString &name);
+// Loads the screen's form if needed, running its load handler, without
+// showing it. A screen never registered is a fault and ends the program.
+Form *loadForm(Screen screen);
 // Loads the form if needed and shows it, modeless.
-Form *showForm(const QString &name);
+Form *showForm(Screen screen);
 // Runs the unload handler and discards the form.
 void unloadForm(Form *form);
 
 // Puts an explanation screen where the tutor screen is, shows it and hides
 // the tutor screen, which stays loaded with all its state.
-void openExplanation(Form *tutor, const QString &explanationName);
+void openExplanation(Form *tutor, Screen explanation);
 
 // Ends the program from any screen: unloads every screen, showing none
 // anew, and the program ends with its last window.

@@ -39,20 +39,21 @@ RateStart::RateStart()
     struct Module {
         const char *name;
         QString caption;
-        const char *screen;
+        runtime::Screen screen;
         int top;
         int height;
     };
     const Module modules[] = {
-        {"btnwritingratelaws", tr("Writing Rate Laws"), "writingratelaws", 1440, 375},
-        {"btninitialrates", tr("Determining Rate Laws by the Method of Initial Rates"), "ratetutor", 2160, 615},
-        {"btngraphicalmethod", tr("Determining Rate Laws by the Graphical Method"), "ratetutor2", 3120, 615},
+        {"btnwritingratelaws", tr("Writing Rate Laws"), runtime::Screen::WritingRateLaws, 1440, 375},
+        {"btninitialrates", tr("Determining Rate Laws by the Method of Initial Rates"), runtime::Screen::InitialRates,
+         2160, 615},
+        {"btngraphicalmethod", tr("Determining Rate Laws by the Graphical Method"), runtime::Screen::Graphical, 3120,
+         615},
     };
     for (const Module &module : modules) {
         auto *button = new runtime::LabelButton(this, QString::fromLatin1(module.name), module.caption, 5880,
                                                 module.top, 3135, module.height, 12);
-        const QString screen = QString::fromLatin1(module.screen);
-        connect(button, &runtime::LabelButton::clicked, this, [this, screen] { openModule(screen); });
+        connect(button, &runtime::LabelButton::clicked, this, [this, screen = module.screen] { openModule(screen); });
     }
 }
 
@@ -61,8 +62,8 @@ void RateStart::formLoad()
     centreOnScreen();
 }
 
-void RateStart::openModule(const QString &moduleName)
+void RateStart::openModule(runtime::Screen module)
 {
-    runtime::showForm(moduleName);
+    runtime::showForm(module);
     runtime::unloadForm(this);
 }

@@ -14,5 +14,5 @@ public:
 
 private:
     // Shows the module screen, then unloads this screen.
-    void openModule(const QString &moduleName);
+    void openModule(runtime::Screen module);
 };

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens.h"
 
-#include "explanation.h"
+#include "graphical/approachform2.h"
 #include "graphical/ratetutor2.h"
+#include "initialrates/approachform.h"
 #include "initialrates/ratetutor.h"
 #include "ratelaws/writingratelaws.h"
 #include "ratestart.h"
@@ -26,12 +27,13 @@ template<typename Screen> runtime::FormFactory withRecord()
 
 void registerScreens()
 {
-    runtime::registerForm(QStringLiteral("ratestart"), withRecord<RateStart>());
-    runtime::registerForm(QStringLiteral("ratetutor"), withRecord<RateTutor>());
-    runtime::registerForm(QStringLiteral("ratetutor2"), withRecord<RateTutor2>());
-    runtime::registerForm(QStringLiteral("writingratelaws"), withRecord<WritingRateLaws>());
-    runtime::registerForm(QStringLiteral("approachform"), withRecord<ApproachForm>());
-    runtime::registerForm(QStringLiteral("approachform2"), withRecord<ApproachForm2>());
+    using runtime::Screen;
+    runtime::registerForm(Screen::Start, QStringLiteral("ratestart"), withRecord<RateStart>());
+    runtime::registerForm(Screen::InitialRates, QStringLiteral("ratetutor"), withRecord<RateTutor>());
+    runtime::registerForm(Screen::Graphical, QStringLiteral("ratetutor2"), withRecord<RateTutor2>());
+    runtime::registerForm(Screen::WritingRateLaws, QStringLiteral("writingratelaws"), withRecord<WritingRateLaws>());
+    runtime::registerForm(Screen::InitialRatesApproach, QStringLiteral("approachform"), withRecord<ApproachForm>());
+    runtime::registerForm(Screen::GraphicalApproach, QStringLiteral("approachform2"), withRecord<ApproachForm2>());
 }
 
 void showStartScreen()
@@ -40,5 +42,5 @@ void showStartScreen()
     runtime::sessionRecord(); // the session starts now
     runtime::installTranslations();
     registerScreens();
-    runtime::showForm(QStringLiteral("ratestart"));
+    runtime::showForm(runtime::Screen::Start);
 }

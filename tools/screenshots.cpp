@@ -49,7 +49,7 @@ QPalette darkPalette()
 bool grab(const QString &folder, const QString &name, const QString &file,
           const std::function<void(runtime::Form *)> &prepare = {})
 {
-    runtime::Form *form = runtime::showForm(name);
+    runtime::Form *form = runtime::showForm(runtime::screenNamed(name));
     if (!form)
         return false;
     if (prepare)

@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>ExplanationForm</name>
-    <message>
-        <source>&amp;Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>GraphicalTutor</name>
     <message>
         <source>Determining Reaction Order.</source>
@@ -1206,6 +1199,13 @@ Please choose another place.</source>
     <name>runtime</name>
     <message>
         <source>Please type numbers with a decimal point, not a comma: 0.5, not 0,5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ExplanationForm</name>
+    <message>
+        <source>&amp;Return</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>ExplanationForm</name>
-    <message>
-        <source>&amp;Return</source>
-        <translation>&amp;Zurück</translation>
-    </message>
-</context>
-<context>
     <name>GraphicalTutor</name>
     <message>
         <source>Determining Reaction Order.</source>
@@ -1208,6 +1201,13 @@ Bitte wählen Sie einen anderen Ort.</translation>
     <message>
         <source>Please type numbers with a decimal point, not a comma: 0.5, not 0,5.</source>
         <translation>Bitte geben Sie Zahlen mit Dezimalpunkt statt Komma ein: 0.5, nicht 0,5.</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ExplanationForm</name>
+    <message>
+        <source>&amp;Return</source>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>

@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>ExplanationForm</name>
-    <message>
-        <source>&amp;Return</source>
-        <translation>&amp;Retour</translation>
-    </message>
-</context>
-<context>
     <name>GraphicalTutor</name>
     <message>
         <source>Determining Reaction Order.</source>
@@ -558,7 +551,7 @@
     </message>
     <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
-        <translation>ordre par rapport à A : %1 ; ordre par rapport à B : %2 ; k : %3</translation>
+        <translation>ordre par rapport à A&#xa0;: %1&#xa0;; ordre par rapport à B&#xa0;: %2&#xa0;; k&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -777,7 +770,7 @@
     </message>
     <message>
         <source>order with respect to A: %1; k: %2</source>
-        <translation>ordre par rapport à A : %1 ; k : %2</translation>
+        <translation>ordre par rapport à A&#xa0;: %1&#xa0;; k&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -836,11 +829,11 @@
     </message>
     <message>
         <source>Reactions written correctly: %1 of %2. Attempts: %3.</source>
-        <translation>Lois de vitesse correctes : %1 sur %2. Tentatives : %3.</translation>
+        <translation>Lois de vitesse correctes&#xa0;: %1 sur %2. Tentatives&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Problems completed: %1 of %2. Attempts: %3.</source>
-        <translation>Problèmes résolus : %1 sur %2. Tentatives : %3.</translation>
+        <translation>Problèmes résolus&#xa0;: %1 sur %2. Tentatives&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Save Record</source>
@@ -853,7 +846,7 @@
     <message>
         <source>The record could not be saved as %1: %2
 Please choose another place.</source>
-        <translation>Le relevé n'a pas pu être enregistré sous %1 : %2
+        <translation>Le relevé n&apos;a pas pu être enregistré sous %1&#xa0;: %2
 Choisissez un autre emplacement.</translation>
     </message>
     <message>
@@ -862,7 +855,7 @@ Choisissez un autre emplacement.</translation>
     </message>
     <message>
         <source>The record could not be printed.</source>
-        <translation>Le relevé n'a pas pu être imprimé.</translation>
+        <translation>Le relevé n&apos;a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>Velomira session record</source>
@@ -874,15 +867,15 @@ Choisissez un autre emplacement.</translation>
     </message>
     <message>
         <source>Session started: %1</source>
-        <translation>Début de la session : %1</translation>
+        <translation>Début de la session&#xa0;: %1</translation>
     </message>
     <message>
         <source>Record made: %1</source>
-        <translation>Relevé créé : %1</translation>
+        <translation>Relevé créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing has been attempted in this session yet.</source>
-        <translation>Rien n'a encore été tenté pendant cette session.</translation>
+        <translation>Rien n&apos;a encore été tenté pendant cette session.</translation>
     </message>
     <message>
         <source>&amp;Save Record…</source>
@@ -1208,6 +1201,13 @@ Choisissez un autre emplacement.</translation>
     <message>
         <source>Please type numbers with a decimal point, not a comma: 0.5, not 0,5.</source>
         <translation>Utilisez le point comme séparateur décimal&#xa0;: tapez 0.5 et non 0,5.</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ExplanationForm</name>
+    <message>
+        <source>&amp;Return</source>
+        <translation>&amp;Retour</translation>
     </message>
 </context>
 <context>

@@ -96,13 +96,6 @@
     </message>
 </context>
 <context>
-    <name>ExplanationForm</name>
-    <message>
-        <source>&amp;Return</source>
-        <translation>返回(&amp;R)</translation>
-    </message>
-</context>
-<context>
     <name>GraphicalTutor</name>
     <message>
         <source>Determining Reaction Order.</source>
@@ -1208,6 +1201,13 @@ Please choose another place.</source>
     <message>
         <source>Please type numbers with a decimal point, not a comma: 0.5, not 0,5.</source>
         <translation>输入数字时请用小数点，不要用逗号：应输入0.5，而不是0,5。</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ExplanationForm</name>
+    <message>
+        <source>&amp;Return</source>
+        <translation>返回(&amp;R)</translation>
     </message>
 </context>
 <context>

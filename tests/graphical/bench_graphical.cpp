@@ -66,7 +66,7 @@ QAbstractButton *BenchGraphical::button(const char *name)
     static runtime::Form *form = [] {
         runtime::initialiseApplication();
         registerScreens();
-        return runtime::showForm(QStringLiteral("ratetutor2"));
+        return runtime::showForm(runtime::screenNamed(QStringLiteral("ratetutor2")));
     }();
     return form->findChild<QAbstractButton *>(QString::fromLatin1(name));
 }

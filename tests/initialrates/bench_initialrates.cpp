@@ -49,7 +49,7 @@ void BenchInitialRates::initTestCase()
     runtime::initialiseApplication();
     registerScreens();
     runtime::setRandomFactory([] { return std::make_unique<SeededRandom>(11); });
-    m_form = runtime::showForm(QStringLiteral("ratetutor"));
+    m_form = runtime::showForm(runtime::screenNamed(QStringLiteral("ratetutor")));
     settle();
 }
 

@@ -19,7 +19,7 @@ private slots:
     void initTestCase() { runtime::initialiseApplication(); registerScreens(); }
     void init()
     {
-        m_form = runtime::showForm(QStringLiteral("writingratelaws"));
+        m_form = runtime::showForm(runtime::screenNamed(QStringLiteral("writingratelaws")));
         settle();
         QVERIFY(m_form);
     }
@@ -88,7 +88,7 @@ private slots:
         if (QByteArray(QTest::currentDataTag()).startsWith("de:")) {
             runtime::installTranslations(QLocale(QStringLiteral("de")));
             unloadAll();
-            m_form = runtime::showForm(QStringLiteral("writingratelaws"));
+            m_form = runtime::showForm(runtime::screenNamed(QStringLiteral("writingratelaws")));
         }
         const QStringList problems{"problemnumber_0", "problemnumber_1", "problemnumber_2"};
         const QStringList problem = problems + QStringList{"description", "Label2",

@@ -39,7 +39,7 @@ private slots:
     {
         // The event loop must end by itself; should it not, the guard ends
         // it with a failure code.
-        runtime::Form *form = runtime::showForm(QStringLiteral("ratestart"));
+        runtime::Form *form = runtime::showForm(runtime::screenNamed(QStringLiteral("ratestart")));
         QTimer::singleShot(0, form, [form] { form->close(); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(3); });
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -65,7 +65,7 @@ void TestKeyboard::tabReachesEveryControl()
     QFETCH(QString, screen);
     QFETCH(QString, title);
     MessageBoxes boxes;
-    QPointer<runtime::Form> form = runtime::showForm(screen);
+    QPointer<runtime::Form> form = runtime::showForm(runtime::screenNamed(screen));
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
     settle();

@@ -3,15 +3,17 @@
 
 #include "runtime/forms.h"
 
+namespace runtime {
+
 // An explanation screen of a tutor screen. It stands in the tutor screen's
 // place while the tutor screen is hidden; Return (or closing its window) puts
 // the tutor screen back where the explanation screen is and unloads it, and
 // so does Escape.
-class ExplanationForm : public runtime::Form
+class ExplanationForm : public Form
 {
     Q_OBJECT
 public:
-    ExplanationForm(const QString &name, const QString &caption, const QString &tutorName);
+    ExplanationForm(const QString &name, const QString &caption, Screen tutor);
 
     // Hides this screen, places the tutor screen at its left and top, shows
     // the tutor screen and unloads this screen.
@@ -19,22 +21,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A heading of the explanation, in red.
+    void heading(const QString &name, const QString &caption, int left, int top, int width, int height);
 
 private:
     void bringBackTutor();
-    QString m_tutorName;
+    Screen m_tutor;
 };
 
-class ApproachForm : public ExplanationForm
-{
-    Q_OBJECT
-public:
-    ApproachForm();
-};
-
-class ApproachForm2 : public ExplanationForm
-{
-    Q_OBJECT
-public:
-    ApproachForm2();
-};
+} // namespace runtime

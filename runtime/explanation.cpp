@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "explanation.h"
+
+#include "runtime/controls.h"
+#include "runtime/labelbutton.h"
+
+#include <QCloseEvent>
+#include <QShortcut>
+
+namespace runtime {
+
+ExplanationForm::ExplanationForm(const QString &name, const QString &caption, Screen tutor)
+    : Form(name, caption, 9480, 6495)
+    , m_tutor(tutor)
+{
+    auto *back = new LabelButton(this, QStringLiteral("btnreturn"), tr("&Return"), 8040, 0, 1455, 255);
+    connect(back, &LabelButton::clicked, this, &ExplanationForm::btnreturn_Click);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &ExplanationForm::btnreturn_Click);
+}
+
+void ExplanationForm::heading(const QString &name, const QString &caption, int left, int top, int width, int height)
+{
+    makeLabel(this, name, caption, left, top, width, height, 13.5, red());
+}
+
+void ExplanationForm::bringBackTutor()
+{
+    hide();
+    if (Form *tutor = loadedForm(m_tutor)) {
+        tutor->setLeftTwips(leftTwips());
+        tutor->setTopTwips(topTwips());
+        tutor->show();
+    } else {
+        // Never leave the program without a visible screen.
+        showForm(Screen::Start);
+    }
+}
+
+void ExplanationForm::btnreturn_Click()
+{
+    bringBackTutor();
+    unloadForm(this);
+}
+
+void ExplanationForm::closeEvent(QCloseEvent *event)
+{
+    // Closing the window is the same as Return.
+    bringBackTutor();
+    Form::closeEvent(event);
+}
+
+} // namespace runtime
