@@ -29,7 +29,8 @@ enum class AfterSubmit {
     RateConstantTutoring, // right order, wrong k
 };
 
-// Slots 0 to 3 are tutored, 4 and 5 are not.
+// Six problem slots: 0 to 3 are tutored, 4 and 5 are not.
+constexpr int SlotCount = 6;
 constexpr int TutoredSlots = 4;
 AfterSubmit afterSubmit(const Grade &grade, int currentproblem);
 

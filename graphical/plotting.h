@@ -8,7 +8,7 @@ namespace graphical {
 // The three transforms of [A] plotted against time. The value of each is the
 // reaction order whose plot is straight; None marks that nothing has been
 // plotted since the work area was last reset.
-enum class PlotType : short { Concentration = 0, Logarithm = 1, Reciprocal = 2, None = 10 };
+enum class PlotType : short { Concentration = 0, Logarithm = 1, Reciprocal = 2, None };
 
 constexpr int PlotTypes = 3;
 PlotType plotTypeOfIndex(int index);

@@ -77,14 +77,14 @@ private:
     bool lsqdone{false};
     float slope{0.0f};
     float intercept{0.0f};
-    std::array<std::int16_t, 21> attempts{};
+    std::array<std::int16_t, graphical::SlotCount> attempts{};
     graphical::Grade grade;
     graphical::GraphicalTutor tutor;
 
     // Problem list and data table.
-    std::array<QRadioButton *, 6> m_problem{};
-    std::array<QLabel *, 6> m_probcomplete{};
-    std::array<QLabel *, 6> m_numattempts{};
+    std::array<QRadioButton *, graphical::SlotCount> m_problem{};
+    std::array<QLabel *, graphical::SlotCount> m_probcomplete{};
+    std::array<QLabel *, graphical::SlotCount> m_numattempts{};
     std::array<QLabel *, graphical::TableRows> m_labconcA{};
 
     // Answer area.

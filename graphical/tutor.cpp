@@ -15,8 +15,6 @@ bool typedEquals(const QString &text, float value)
     return typed && *typed == value;
 }
 
-constexpr int StepDone = 5;
-
 // The answer read in this step, typed with a decimal comma, is refused
 // before it is compared or stored.
 bool decimalComma(const QString &text, ContinueOutcome &out)
@@ -34,7 +32,7 @@ TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA,
 {
     m_tutorA = kind == Kind::Order;
     m_tutork = kind == Kind::RateConstant;
-    m_tutorstep = 0;
+    m_tutorstep = TutorStep::Choosing;
     m_oldOrder = orderText;
     m_oldK = kText;
 
@@ -85,17 +83,17 @@ ContinueOutcome GraphicalTutor::continueClick(const TutorInputs &in)
 void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
 {
     switch (m_tutorstep) {
-    case 0:
+    case TutorStep::Choosing:
         if (!isStraightFor(in.plottedtype, in.orderA)) {
             out.message = tr("Make a plot that is linear.");
             return;
         }
         out.instruction = tr("Good. This plot is linear. This indicates the reaction order. Enter a new reaction order.");
         out.enable = AnswerBox::Order;
-        m_tutorstep = 1;
+        m_tutorstep = TutorStep::FirstAnswer;
         return;
-    case 1:
-    case 2:
+    case TutorStep::FirstAnswer:
+    case TutorStep::AfterWrongAnswer:
         if (decimalComma(in.orderText, out))
             return;
         if (sameAnswers(in, out))
@@ -103,21 +101,19 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         remember(in);
         if (typedEquals(in.orderText, static_cast<float>(in.orderA))) {
             out.instruction = tr("Good. This is the correct order for A.");
-            if (m_tutorstep == 2)
+            if (m_tutorstep == TutorStep::AfterWrongAnswer)
                 out.table = TableChange::Hide;
-            m_tutorstep = StepDone;
-        } else if (m_tutorstep == 1) {
+            m_tutorstep = TutorStep::AnsweredRight;
+        } else if (m_tutorstep == TutorStep::FirstAnswer) {
             out.instruction = tr("Incorrect. The reaction order is determined by which plot gives a linear graph. "
                                  "The type of linear graph expected for each reaction order is below. Try again.");
             out.table = TableChange::Show;
-            m_tutorstep = 2;
+            m_tutorstep = TutorStep::AfterWrongAnswer;
         }
         return;
-    case StepDone:
+    case TutorStep::AnsweredRight:
         stop();
         out.ending = Ending::Finish;
-        return;
-    default:
         return;
     }
 }
@@ -125,11 +121,11 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
 void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &out)
 {
     switch (m_tutorstep) {
-    case 0:
+    case TutorStep::Choosing:
         if (isStraightFor(in.plottedtype, in.orderA)) {
             out.instruction = tr("Good. This plot can be used to determine k. Enter a value above.");
             out.enable = AnswerBox::RateConstant;
-            m_tutorstep = 1;
+            m_tutorstep = TutorStep::FirstAnswer;
         } else if (in.orderA == 0) {
             out.message = tr("Make the plot that is appropriate for a zero-order reaction.");
         } else if (in.orderA == 1) {
@@ -138,7 +134,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
             out.message = tr("Make the plot that is appropriate for a second-order reaction.");
         }
         return;
-    case 1:
+    case TutorStep::FirstAnswer:
         if (decimalComma(in.kText, out))
             return;
         if (sameAnswers(in, out))
@@ -146,14 +142,14 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         remember(in);
         if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
             out.instruction = tr("Good. This is the correct value of k.");
-            m_tutorstep = StepDone;
+            m_tutorstep = TutorStep::AnsweredRight;
         } else {
             out.instruction = tr("This is not correct. Perform the least squares analysis on the plot. "
                                  "Enter the rate constant above.");
-            m_tutorstep = 2;
+            m_tutorstep = TutorStep::AfterWrongAnswer;
         }
         return;
-    case 2:
+    case TutorStep::AfterWrongAnswer:
         if (decimalComma(in.kText, out))
             return;
         if (sameAnswers(in, out))
@@ -166,7 +162,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         remember(in);
         if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
             out.instruction = tr("Good. This is the correct value of k.");
-            m_tutorstep = StepDone;
+            m_tutorstep = TutorStep::AnsweredRight;
         } else if (in.orderA == 0) {
             out.instruction = tr("The rate constant for a zero-order reaction is equal to the absolute value of "
                                  "the slope of a plot of [A] vs. time.");
@@ -178,11 +174,9 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
                                  "the slope of a plot of 1/[A] vs. time.");
         }
         return;
-    case StepDone:
+    case TutorStep::AnsweredRight:
         stop();
         out.ending = Ending::Finish;
-        return;
-    default:
         return;
     }
 }

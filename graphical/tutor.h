@@ -2,11 +2,14 @@
 #pragma once
 
 #include "graphical/plotting.h"
+#include "runtime/tutoring.h"
 
 #include <QCoreApplication>
 #include <QString>
 
 namespace graphical {
+
+using runtime::TutorStep;
 
 // What the screen shows when a tutoring opens.
 struct TutoringStart {
@@ -40,7 +43,7 @@ struct ContinueOutcome {
 // The guided tutor that a wrong answer on a tutored slot opens. The order
 // tutoring leads to the straight plot and then the order; the rate-constant
 // tutoring leads to the straight plot and then k, judged as Submit judges it,
-// with the fit as help. Steps 0, 1, 2 and 5 are used.
+// with the fit as help.
 class GraphicalTutor
 {
     Q_DECLARE_TR_FUNCTIONS(GraphicalTutor)
@@ -57,7 +60,7 @@ public:
 
     bool tutorA() const { return m_tutorA; }
     bool tutork() const { return m_tutork; }
-    int tutorstep() const { return m_tutorstep; }
+    TutorStep tutorstep() const { return m_tutorstep; }
 
     static QString sameAnswerMessage();
 
@@ -72,7 +75,7 @@ private:
 
     bool m_tutorA{false};
     bool m_tutork{false};
-    int m_tutorstep{0};
+    TutorStep m_tutorstep{TutorStep::Choosing};
     QString m_oldOrder; // the order box's text last judged
     QString m_oldK;     // the k box's text last judged
 };

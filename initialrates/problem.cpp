@@ -4,6 +4,7 @@
 #include "runtime/numbers.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace initialrates {
@@ -74,19 +75,15 @@ void drawTable(Problem &problem, Difficulty difficulty, runtime::RandomSource &r
     for (int i = 0; i < TrialCount; ++i)
         problem.rate[i] = cutRate(trialRate(concA[i], concB[i], problem.orderA, problem.orderB, problem.k));
 
-    problem.rowTop.fill(OffTableTop);
+    // Each trial draws rows until it finds one no earlier trial has.
     for (int i = 0; i < TrialCount; ++i) {
-        bool taken = false;
-        int candidate = OffTableTop;
-        while (!taken) {
-            candidate = FirstRowTop + RowSpacing * int(std::floor(random.next() * 4.0f));
-            taken = true;
-            for (int j = 0; j < i; ++j) {
-                if (problem.rowTop[j] == candidate)
-                    taken = false;
-            }
+        bool taken = true;
+        int candidate = 0;
+        while (taken) {
+            candidate = int(std::floor(random.next() * float(TrialCount)));
+            taken = std::find(problem.row.begin(), problem.row.begin() + i, candidate) != problem.row.begin() + i;
         }
-        problem.rowTop[i] = candidate;
+        problem.row[i] = candidate;
     }
 }
 
@@ -133,14 +130,9 @@ Problem generateProblem(runtime::RandomSource &random, Difficulty difficulty)
     return problem;
 }
 
-int rowNumber(int rowTop)
+QString trialCaption(int row)
 {
-    return int(intPart(double(rowTop - FirstRowTop) / RowSpacing + 1));
-}
-
-QString trialCaption(int rowTop)
-{
-    return QCoreApplication::translate("initialrates", "Trial %1").arg(runtime::plainText(rowNumber(rowTop)));
+    return QCoreApplication::translate("initialrates", "Trial %1").arg(runtime::plainText(row + 1));
 }
 
 } // namespace initialrates

@@ -11,11 +11,6 @@ namespace initialrates {
 enum class Difficulty { RelativelyEasy = 1, ModeratelyDifficult = 2, Difficult = 3 };
 
 constexpr int TrialCount = 4;
-// The table's rows, in twips from the top of the screen's client area.
-constexpr int FirstRowTop = 4680;
-constexpr int RowSpacing = 480;
-// Below the client area: where a row waits before it is given its place.
-constexpr int OffTableTop = 8000;
 
 // One problem: the hidden orders and rate constant, and four trials by their
 // fixed internal index. Trials 0 and 1 share [B] and trials 0 and 2 share
@@ -25,11 +20,11 @@ struct Problem {
     float orderB{0.0f};
     // 0 means that no problem is chosen.
     float k{0.0f};
-    std::array<float, 5> concA{};
-    std::array<float, 5> concB{};
-    std::array<float, 5> rate{};
-    // The top of each trial's row on the screen.
-    std::array<int, TrialCount> rowTop{OffTableTop, OffTableTop, OffTableTop, OffTableTop};
+    std::array<float, TrialCount> concA{};
+    std::array<float, TrialCount> concB{};
+    std::array<float, TrialCount> rate{};
+    // The row each trial is shown in, 0 at the top: a shuffle of 0 to 3.
+    std::array<int, TrialCount> row{0, 1, 2, 3};
 };
 
 // One concentration: a draw rounded to three decimals, drawn again until it
@@ -60,8 +55,7 @@ bool solvableFromTable(const Problem &problem);
 // start, orders and k included, as one with both orders 0 is.
 Problem generateProblem(runtime::RandomSource &random, Difficulty difficulty);
 
-// The number the student sees for the row at that top: 1 for the top row.
-int rowNumber(int rowTop);
-QString trialCaption(int rowTop);
+// The caption of the trial shown in that row: "Trial 1" for the top row.
+QString trialCaption(int row);
 
 } // namespace initialrates

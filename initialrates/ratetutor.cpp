@@ -34,6 +34,9 @@ constexpr int ClientHeight = 6870;
 constexpr int SlotTop = 840;
 constexpr int SlotSpacing = 360;
 constexpr int RowHeight = 315;
+// The table's rows, in twips from the top of the client area.
+constexpr int FirstRowTop = 4680;
+constexpr int RowSpacing = 480;
 constexpr int ValueHeight = 255;
 constexpr int KcalcShownTop = 1940;
 constexpr int RowLeft = 120;
@@ -361,8 +364,8 @@ void RateTutor::showProblem()
         m_labconcA[i]->setText(runtime::numberText(m_problem.concA[i]));
         m_LabconcB[i]->setText(runtime::numberText(m_problem.concB[i]));
         m_Labrate[i]->setText(runtime::numberText(m_problem.rate[i]));
-        runtime::setTop(m_Trial[i], int(m_problem.rowTop[i]));
-        m_Trial[i]->setText(trialCaption(m_problem.rowTop[i]));
+        runtime::setTop(m_Trial[i], FirstRowTop + RowSpacing * m_problem.row[i]);
+        m_Trial[i]->setText(trialCaption(m_problem.row[i]));
         m_Trial[i]->setAccessibleName(tr("%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min")
                                           .arg(m_Trial[i]->text(), runtime::spokenText(m_problem.concA[i]),
                                                runtime::spokenText(m_problem.concB[i]),
@@ -378,8 +381,9 @@ void RateTutor::showProblem()
 
 std::array<runtime::LabelButton *, TrialCount> RateTutor::rowsAsShown() const
 {
-    std::array<runtime::LabelButton *, TrialCount> rows = m_Trial;
-    std::sort(rows.begin(), rows.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    std::array<runtime::LabelButton *, TrialCount> rows{};
+    for (int i = 0; i < TrialCount; ++i)
+        rows[m_problem.row[i]] = m_Trial[i];
     return rows;
 }
 

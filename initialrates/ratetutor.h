@@ -76,7 +76,7 @@ private:
     initialrates::Problem m_problem;
     int currentproblem{0};
     initialrates::Difficulty difficulty{initialrates::Difficulty::RelativelyEasy};
-    std::array<int, 21> attempts{};
+    std::array<int, initialrates::SlotCount> attempts{};
     initialrates::Grading m_grading;
     initialrates::GuidedTutor m_tutor;
     std::unique_ptr<runtime::RandomSource> m_random;

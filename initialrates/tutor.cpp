@@ -14,8 +14,8 @@ namespace {
 
 // What changes between the two order stages.
 struct OrderStage {
-    const std::array<float, 5> &held;   // must be equal in the two trials
-    const std::array<float, 5> &varied; // must differ; the c of the worked math
+    const std::array<float, TrialCount> &held;   // must be equal in the two trials
+    const std::array<float, TrialCount> &varied; // must differ; the c of the worked math
     float order;
 };
 
@@ -50,7 +50,7 @@ GuidedTutor::Opening GuidedTutor::begin(Stage stage)
 {
     m_numsel = 0;
     m_stage = stage;
-    m_tutorstep = TutorStep::ChoosingTrials;
+    m_tutorstep = TutorStep::Choosing;
     switch (stage) {
     case Stage::OrderA:
         return {tr("Determining Order with Respect to [A]"),
@@ -91,8 +91,9 @@ void GuidedTutor::numselected()
     m_numsel = 0;
     for (int i = 0; i < TrialCount; ++i) {
         if (m_trialselected[i]) {
+            if (m_numsel < int(m_seltrial.size()))
+                m_seltrial[m_numsel] = i;
             ++m_numsel;
-            m_seltrial[m_numsel] = i;
         }
     }
 }
@@ -106,12 +107,12 @@ void GuidedTutor::deselect()
 
 bool GuidedTutor::newanswers(const Answers &answers)
 {
-    if (answers.orderA == m_oldanswer[1] && answers.orderB == m_oldanswer[2] && answers.k == m_oldanswer[3]) {
+    if (answers.orderA == m_oldanswer[0] && answers.orderB == m_oldanswer[1] && answers.k == m_oldanswer[2]) {
         m_sameanswer = true;
     } else {
-        m_oldanswer[1] = answers.orderA;
-        m_oldanswer[2] = answers.orderB;
-        m_oldanswer[3] = answers.k;
+        m_oldanswer[0] = answers.orderA;
+        m_oldanswer[1] = answers.orderB;
+        m_oldanswer[2] = answers.k;
         m_sameanswer = false;
     }
     return m_sameanswer;
@@ -143,14 +144,14 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
 {
     const bool forA = m_stage == Stage::OrderA;
     const OrderStage stage = orderStage(problem, m_stage);
-    const int s1 = m_seltrial[1];
-    const int s2 = m_seltrial[2];
+    const int s1 = m_seltrial[0];
+    const int s2 = m_seltrial[1];
     ContinueOutcome outcome;
 
     if (m_tutorstep == TutorStep::AnsweredRight)
         return endStage();
 
-    if (m_tutorstep == TutorStep::ChoosingTrials) {
+    if (m_tutorstep == TutorStep::Choosing) {
         if (m_numsel != 2 || stage.held[s1] != stage.held[s2] || stage.varied[s1] == stage.varied[s2]) {
             outcome.kind = Kind::Refused;
             outcome.message = forA ? tr("Choose two reactions that have equal [B].")
@@ -183,7 +184,7 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
         outcome.kind = Kind::FirstWrong;
         outcome.instruction = tr("This is not correct. Here is more detail on how the math works.");
         outcome.orderWork = orderWork(problem, m_stage, s1, s2);
-        m_tutorstep = TutorStep::WorkedMath;
+        m_tutorstep = TutorStep::AfterWrongAnswer;
         return outcome;
     }
     outcome.kind = Kind::FurtherWrong;
@@ -197,7 +198,7 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
     if (m_tutorstep == TutorStep::AnsweredRight)
         return endStage();
 
-    if (m_tutorstep == TutorStep::ChoosingTrials) {
+    if (m_tutorstep == TutorStep::Choosing) {
         if (m_numsel != 1) {
             outcome.kind = Kind::Refused;
             outcome.message = tr("Choose a reaction from the list to the left. Any one will do.");
@@ -224,11 +225,11 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
     if (m_tutorstep == TutorStep::FirstAnswer) {
         outcome.kind = Kind::FirstWrong;
         outcome.instruction = tr("This is not correct. Here is more detail on how the math works.");
-        m_tutorstep = TutorStep::WorkedMath;
+        m_tutorstep = TutorStep::AfterWrongAnswer;
         return outcome;
     }
     outcome.kind = Kind::FurtherWrong;
-    outcome.rateConstantWork = rateConstantWork(problem, m_seltrial[1]);
+    outcome.rateConstantWork = rateConstantWork(problem, m_seltrial[0]);
     return outcome;
 }
 

@@ -4,6 +4,8 @@
 #include "grading.h"
 #include "problem.h"
 
+#include "runtime/tutoring.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <array>
@@ -56,7 +58,7 @@ struct ContinueOutcome {
 
 enum class SelectionChange { Selected, Unselected, Unchanged };
 
-enum class TutorStep { ChoosingTrials = 0, FirstAnswer = 1, WorkedMath = 2, AnsweredRight = 5 };
+using runtime::TutorStep;
 
 // The guided tutor: the trial selection, the active stage and its step, and
 // the answers last checked. It answers each click with what the screen
@@ -94,13 +96,14 @@ private:
     ContinueOutcome endStage();
 
     Stage m_stage{Stage::None};
-    TutorStep m_tutorstep{TutorStep::ChoosingTrials};
-    std::array<bool, 6> m_trialselected{};
+    TutorStep m_tutorstep{TutorStep::Choosing};
+    std::array<bool, TrialCount> m_trialselected{};
     int m_numsel{0};
-    // Entries 1 and 2 are used; past numsel they keep older values.
-    std::array<int, 3> m_seltrial{};
-    // Entries 1 to 3 are used; they live across stages and problems.
-    std::array<QString, 4> m_oldanswer;
+    // The trials selected, in table order; past numsel they keep older values.
+    std::array<int, 2> m_seltrial{};
+    // The answers last checked: orders in A and B, and k. They live across
+    // stages and problems.
+    std::array<QString, 3> m_oldanswer;
     bool m_sameanswer{false};
 };
 

@@ -22,7 +22,7 @@ struct Click {
     PlotType plot;
     bool fitted;
     QString order, k, instruction, message;
-    int stepAfter;
+    TutorStep stepAfter;
     AnswerBox enable{AnswerBox::None};
     TableChange table{TableChange::Keep};
 };
@@ -167,32 +167,34 @@ private slots:
         QTest::addColumn<Walk>("walk"); // then one more click ends the tutoring
         // Both walks are through a first-order problem with k .58.
         const auto none = AnswerBox::None;
+        const auto C = TutorStep::Choosing, F = TutorStep::FirstAnswer, W = TutorStep::AfterWrongAnswer,
+                   R = TutorStep::AnsweredRight;
 
         // Pieces of the texts: "same answer", "decimal point" and the like.
         QTest::newRow("order: plot changed to a wrong one; a wrong order shows the table, the right one hides it")
             << GraphicalTutor::Kind::Order << P::Logarithm << "Determining Reaction Order. The plot you have is correct"
-            << Walk{{P::Reciprocal, false, "2", "0.3", {}, "Make a plot that is linear.", 0},
-                    {P::Logarithm, false, "2", "0.3", "This plot is linear.", {}, 1, AnswerBox::Order},
+            << Walk{{P::Reciprocal, false, "2", "0.3", {}, "Make a plot that is linear.", C},
+                    {P::Logarithm, false, "2", "0.3", "This plot is linear.", {}, F, AnswerBox::Order},
                     // The answers submitted, unchanged.
-                    {P::Logarithm, false, "2", "0.3", {}, "same answer", 1},
-                    {P::Logarithm, false, "1,0", "0.3", {}, "decimal point", 1},
-                    {P::Logarithm, false, "0", "0.3", "Incorrect. The reaction order", {}, 2, none, TableChange::Show},
-                    {P::Logarithm, false, "0", "0.3", {}, "same answer", 2},
-                    {P::Logarithm, false, "2", "0.3", {}, {}, 2},
-                    {P::Logarithm, false, "1.0", "0.3", "correct order for A.", {}, 5, none, TableChange::Hide}};
+                    {P::Logarithm, false, "2", "0.3", {}, "same answer", F},
+                    {P::Logarithm, false, "1,0", "0.3", {}, "decimal point", F},
+                    {P::Logarithm, false, "0", "0.3", "Incorrect. The reaction order", {}, W, none, TableChange::Show},
+                    {P::Logarithm, false, "0", "0.3", {}, "same answer", W},
+                    {P::Logarithm, false, "2", "0.3", {}, {}, W},
+                    {P::Logarithm, false, "1.0", "0.3", "correct order for A.", {}, R, none, TableChange::Hide}};
         QTest::newRow("k, first order: the fit is required, same answer and comma checked first; "
                       "a value refused for want of a fit is judged after the fit")
             << GraphicalTutor::Kind::RateConstant << P::Reciprocal << "Rate Constant, k. Make the plot that shows the order"
-            << Walk{{P::Concentration, false, "1", "0.5", {}, "appropriate for a first-order reaction.", 0},
-                    {P::Logarithm, false, "1", "0.5", "determine k", {}, 1, AnswerBox::RateConstant},
-                    {P::Logarithm, false, "1", "0,56", {}, "decimal point", 1},
-                    {P::Logarithm, false, "1", "0.56", "This is not correct.", {}, 2},
-                    {P::Logarithm, false, "1", "0,575", {}, "decimal point", 2},
-                    {P::Logarithm, false, "1", "0.575", {}, "clicking on lst. squares button.", 2},
-                    {P::Logarithm, true, "1", "0.60", "slope of a plot of ln[A] vs. time.", {}, 2},
-                    {P::Logarithm, true, "1", "0.60", {}, "same answer", 2},
-                    {P::Logarithm, false, "1", "0.575", {}, "clicking on lst. squares button.", 2},
-                    {P::Logarithm, true, "1", "0.575", "correct value of k", {}, 5}};
+            << Walk{{P::Concentration, false, "1", "0.5", {}, "appropriate for a first-order reaction.", C},
+                    {P::Logarithm, false, "1", "0.5", "determine k", {}, F, AnswerBox::RateConstant},
+                    {P::Logarithm, false, "1", "0,56", {}, "decimal point", F},
+                    {P::Logarithm, false, "1", "0.56", "This is not correct.", {}, W},
+                    {P::Logarithm, false, "1", "0,575", {}, "decimal point", W},
+                    {P::Logarithm, false, "1", "0.575", {}, "clicking on lst. squares button.", W},
+                    {P::Logarithm, true, "1", "0.60", "slope of a plot of ln[A] vs. time.", {}, W},
+                    {P::Logarithm, true, "1", "0.60", {}, "same answer", W},
+                    {P::Logarithm, false, "1", "0.575", {}, "clicking on lst. squares button.", W},
+                    {P::Logarithm, true, "1", "0.575", "correct value of k", {}, R}};
     }
 
     void walks()
@@ -213,7 +215,7 @@ private slots:
             const ContinueOutcome out = tutor.continueClick({click.plot, click.fitted, orderA, k, click.order, click.k});
             QVERIFY2(says(out.instruction, click.instruction) && says(out.message, click.message), where);
             QVERIFY2(out.enable == click.enable && out.table == click.table && out.ending == Ending::None, where);
-            QVERIFY2(tutor.tutorstep() == click.stepAfter, where + ": step " + QByteArray::number(tutor.tutorstep()));
+            QVERIFY2(tutor.tutorstep() == click.stepAfter, where + ": step " + QByteArray::number(int(tutor.tutorstep())));
             QVERIFY2(tutor.tutorA() == (kind == GraphicalTutor::Kind::Order) && tutor.tutork() != tutor.tutorA(), where);
         }
         const Click &last = walk.back();

@@ -22,8 +22,8 @@ namespace {
 // and 1 but not [A], so it too pairs with either for the order in A.
 Problem sample()
 {
-    return {.orderA = 1.0f, .orderB = 2.0f, .k = 2.5f, .concA = {0.4f, 0.8f, 0.4f, 0.2f, 0.0f},
-            .concB = {0.5f, 0.5f, 1.0f, 0.5f, 0.0f}, .rate = {0.25f, 0.5f, 1.0f, 0.125f, 0.0f}};
+    return {.orderA = 1.0f, .orderB = 2.0f, .k = 2.5f, .concA = {0.4f, 0.8f, 0.4f, 0.2f},
+            .concB = {0.5f, 0.5f, 1.0f, 0.5f}, .rate = {0.25f, 0.5f, 1.0f, 0.125f}};
 }
 
 // A tutor in that stage with those trials clicked and continue pressed once.
@@ -94,7 +94,7 @@ private slots:
                 const QString text = runtime::plainText(p.rate[i]);
                 const qsizetype point = text.indexOf(u'.');
                 QVERIFY2(point < 0 || text.size() - point - 1 <= (exact < 1.0f ? 4 : 3), qPrintable(text));
-                rowOrder += QString::number(rowNumber(p.rowTop[i]));
+                rowOrder += QString::number(p.row[i] + 1);
                 const double k = p.rate[i] / (std::pow(p.concA[i], p.orderA) * std::pow(p.concB[i], p.orderB));
                 QVERIFY2(rateConstantVerdict(runtime::plainText(k), p.k) == Verdict::Right,
                          qPrintable(QString::number(k)));
@@ -104,7 +104,7 @@ private slots:
             rowOrders.insert(rowOrder);
             std::sort(rowOrder.begin(), rowOrder.end());
             QCOMPARE(rowOrder, QStringLiteral("1234"));
-            const auto pairOrder = [&p](const std::array<float, 5> &conc, int other) {
+            const auto pairOrder = [&p](const std::array<float, TrialCount> &conc, int other) {
                 return std::log(double(p.rate[other]) / p.rate[0]) / std::log(double(conc[other]) / conc[0]);
             };
             QVERIFY2(std::fabs(pairOrder(p.concA, 1) - p.orderA) <= 0.1, qPrintable(QString::number(n)));
