@@ -9,16 +9,12 @@ namespace graphical {
 
 Verdict checkOrder(const QString &orderText, int orderA)
 {
-    const std::optional<float> typed = runtime::textToSingle(orderText);
-    return typed && *typed == static_cast<float>(orderA) ? Verdict::Correct : Verdict::Incorrect;
+    return runtime::typedEquals(orderText, static_cast<float>(orderA)) ? Verdict::Correct : Verdict::Incorrect;
 }
 
 Verdict checkRateConstant(const QString &kText, float k)
 {
-    const runtime::NumberReading typed = runtime::readNumber(kText);
-    if (typed.outOfRange)
-        return Verdict::Incorrect;
-    return runtime::withinRateConstantWindow(typed.value, k) ? Verdict::Correct : Verdict::Incorrect;
+    return runtime::typedWithinRateConstantWindow(kText, k) ? Verdict::Correct : Verdict::Incorrect;
 }
 
 Grade checkanswer(const QString &orderText, const QString &kText, int orderA, float k)

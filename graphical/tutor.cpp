@@ -8,13 +8,6 @@ namespace graphical {
 
 namespace {
 
-// The order must be the true order exactly, read as a single.
-bool typedEquals(const QString &text, float value)
-{
-    const std::optional<float> typed = runtime::textToSingle(text);
-    return typed && *typed == value;
-}
-
 // The answer read in this step, typed with a decimal comma, is refused
 // before it is compared or stored.
 bool decimalComma(const QString &text, ContinueOutcome &out)
@@ -99,7 +92,7 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         if (sameAnswers(in, out))
             return;
         remember(in);
-        if (typedEquals(in.orderText, static_cast<float>(in.orderA))) {
+        if (checkOrder(in.orderText, in.orderA) == Verdict::Correct) {
             out.instruction = tr("Good. This is the correct order for A.");
             if (m_tutorstep == TutorStep::AfterWrongAnswer)
                 out.table = TableChange::Hide;

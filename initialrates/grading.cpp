@@ -20,15 +20,12 @@ bool SubmitResult::graded() const
 
 Verdict exactVerdict(QStringView text, float value)
 {
-    const std::optional<float> typed = runtime::textToSingle(text);
-    return typed && *typed == value ? Verdict::Right : Verdict::Wrong;
+    return runtime::typedEquals(text, value) ? Verdict::Right : Verdict::Wrong;
 }
 
 Verdict rateConstantVerdict(QStringView text, float k)
 {
-    if (!runtime::textToSingle(text))
-        return Verdict::Wrong;
-    return runtime::withinRateConstantWindow(runtime::readNumber(text).value, k) ? Verdict::Right : Verdict::Wrong;
+    return runtime::typedWithinRateConstantWindow(text, k) ? Verdict::Right : Verdict::Wrong;
 }
 
 Grading checkanswer(const Problem &problem, const Answers &answers)

@@ -259,4 +259,15 @@ bool withinRateConstantWindow(double value, float k)
     return trueK - 0.02 * trueK < value && value < trueK + 0.02 * trueK;
 }
 
+bool typedEquals(QStringView text, float value)
+{
+    const std::optional<float> typed = textToSingle(text);
+    return typed && *typed == value;
+}
+
+bool typedWithinRateConstantWindow(QStringView text, float k)
+{
+    return textToSingle(text) && withinRateConstantWindow(readNumber(text).value, k);
+}
+
 } // namespace runtime

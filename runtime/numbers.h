@@ -58,4 +58,10 @@ double cutDecimals(double value, int decimals);
 // tutors use this one window.
 bool withinRateConstantWindow(double value, float k);
 
+// How every module judges a typed answer: an order is right when the typed
+// number, as a single, equals it exactly; a rate constant when the typed
+// number lies within the window. A number beyond single precision is wrong.
+bool typedEquals(QStringView text, float value);
+bool typedWithinRateConstantWindow(QStringView text, float k);
+
 } // namespace runtime
