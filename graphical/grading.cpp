@@ -9,12 +9,12 @@ namespace graphical {
 
 Verdict checkOrder(const QString &orderText, int orderA)
 {
-    return runtime::typedEquals(orderText, static_cast<float>(orderA)) ? Verdict::Correct : Verdict::Incorrect;
+    return runtime::typedEquals(orderText, static_cast<float>(orderA)) ? Verdict::Right : Verdict::Wrong;
 }
 
 Verdict checkRateConstant(const QString &kText, float k)
 {
-    return runtime::typedWithinRateConstantWindow(kText, k) ? Verdict::Correct : Verdict::Incorrect;
+    return runtime::typedWithinRateConstantWindow(kText, k) ? Verdict::Right : Verdict::Wrong;
 }
 
 Grade checkanswer(const QString &orderText, const QString &kText, int orderA, float k)
@@ -24,11 +24,11 @@ Grade checkanswer(const QString &orderText, const QString &kText, int orderA, fl
 
 AfterSubmit afterSubmit(const Grade &grade, int currentproblem)
 {
-    if (grade.allCorrect())
+    if (grade.allRight())
         return AfterSubmit::Complete;
     if (currentproblem >= TutoredSlots)
         return AfterSubmit::NoTutoring;
-    return grade.order == Verdict::Incorrect ? AfterSubmit::OrderTutoring : AfterSubmit::RateConstantTutoring;
+    return grade.order == Verdict::Wrong ? AfterSubmit::OrderTutoring : AfterSubmit::RateConstantTutoring;
 }
 
 std::int16_t nextAttemptCount(std::int16_t attempts)

@@ -2,16 +2,18 @@
 #pragma once
 
 #include <QString>
+#include "runtime/tutoring.h"
+
 #include <cstdint>
 
 namespace graphical {
 
-enum class Verdict { Correct, Incorrect };
+using runtime::Verdict;
 
 struct Grade {
-    Verdict order{Verdict::Incorrect};
-    Verdict k{Verdict::Incorrect};
-    bool allCorrect() const { return order == Verdict::Correct && k == Verdict::Correct; }
+    Verdict order{Verdict::Wrong};
+    Verdict k{Verdict::Wrong};
+    bool allRight() const { return order == Verdict::Right && k == Verdict::Right; }
 };
 
 // The order must be the true order exactly (typed text read leniently, as a

@@ -385,7 +385,7 @@ void RateTutor2::submitbtn_Click()
     case graphical::AfterSubmit::RateConstantTutoring: {
         runtime::sessionRecord().tutored(Module::Graphical);
         numsel = 0;
-        const auto kind = grade.order == graphical::Verdict::Incorrect ? graphical::GraphicalTutor::Kind::Order
+        const auto kind = grade.order == graphical::Verdict::Wrong ? graphical::GraphicalTutor::Kind::Order
                                                                         : graphical::GraphicalTutor::Kind::RateConstant;
         const graphical::TutoringStart start =
             tutor.start(kind, plottedtype, problem.orderA, m_orderAinput->text(), m_kinput->text());
@@ -414,8 +414,8 @@ void RateTutor2::unselectProblem(int index)
 void RateTutor2::reportanswer()
 {
     m_responseframe->show();
-    m_Aresponse->setText(grade.order == graphical::Verdict::Correct ? tr("Correct order.") : tr("Incorrect order."));
-    m_kresponse->setText(grade.k == graphical::Verdict::Correct ? tr("Correct k.") : tr("Incorrect k."));
+    m_Aresponse->setText(grade.order == graphical::Verdict::Right ? tr("Correct order.") : tr("Incorrect order."));
+    m_kresponse->setText(grade.k == graphical::Verdict::Right ? tr("Correct k.") : tr("Incorrect k."));
     runtime::announce(m_responseframe, m_Aresponse->text() + u' ' + m_kresponse->text());
 }
 

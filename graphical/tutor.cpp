@@ -92,7 +92,7 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         if (sameAnswers(in, out))
             return;
         remember(in);
-        if (checkOrder(in.orderText, in.orderA) == Verdict::Correct) {
+        if (checkOrder(in.orderText, in.orderA) == Verdict::Right) {
             out.instruction = tr("Good. This is the correct order for A.");
             if (m_tutorstep == TutorStep::AfterWrongAnswer)
                 out.table = TableChange::Hide;
@@ -133,7 +133,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         if (sameAnswers(in, out))
             return;
         remember(in);
-        if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
+        if (checkRateConstant(in.kText, in.k) == Verdict::Right) {
             out.instruction = tr("Good. This is the correct value of k.");
             m_tutorstep = TutorStep::AnsweredRight;
         } else {
@@ -153,7 +153,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
             return;
         }
         remember(in);
-        if (checkRateConstant(in.kText, in.k) == Verdict::Correct) {
+        if (checkRateConstant(in.kText, in.k) == Verdict::Right) {
             out.instruction = tr("Good. This is the correct value of k.");
             m_tutorstep = TutorStep::AnsweredRight;
         } else if (in.orderA == 0) {

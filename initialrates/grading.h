@@ -3,6 +3,8 @@
 
 #include "problem.h"
 
+#include "runtime/tutoring.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -12,7 +14,7 @@ constexpr int SlotCount = 6;
 // Slots from this index on (Problems 5 and 6) offer no guided tutoring.
 constexpr int FirstSlotWithoutTutoring = 4;
 
-enum class Verdict { Right, Wrong };
+using runtime::Verdict;
 
 // The texts of the three answer boxes.
 struct Answers {

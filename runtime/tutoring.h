@@ -9,4 +9,7 @@ namespace runtime {
 // "continue" to end the stage.
 enum class TutorStep { Choosing, FirstAnswer, AfterWrongAnswer, AnsweredRight };
 
+// A judged answer.
+enum class Verdict { Right, Wrong };
+
 } // namespace runtime

@@ -107,7 +107,7 @@ private slots:
                 const LineFit fit = fitLine(ploty);
                 shownR[type] = QString::number(fit.correlation, 'f', 5);
                 if (type == p.orderA)
-                    QVERIFY2(checkRateConstant(runtime::plainText(std::fabs(fit.slope)), p.k) == Verdict::Correct, where);
+                    QVERIFY2(checkRateConstant(runtime::plainText(std::fabs(fit.slope)), p.k) == Verdict::Right, where);
             }
             for (int type = 0; type < PlotTypes; ++type)
                 QVERIFY2(type == p.orderA || shownR[type] < shownR[p.orderA], where);
@@ -130,8 +130,8 @@ private slots:
         QTest::addColumn<Verdict>("kVerdict");
         QTest::addColumn<int>("slot");
         QTest::addColumn<AfterSubmit>("after");
-        const auto C = Verdict::Correct;
-        const auto I = Verdict::Incorrect;
+        const auto C = Verdict::Right;
+        const auto I = Verdict::Wrong;
         using A = AfterSubmit;
         QTest::newRow("order 1.0; k 1.8 % low; Problem 6") << "1.0" << 1 << C << "0.491" << C << 5 << A::Complete;
         QTest::newRow("a word reads as 0; k 2 % low; Problem 4 tutors k")
