@@ -31,9 +31,8 @@ enum class AfterSubmit {
     RateConstantTutoring, // right order, wrong k
 };
 
-// Six problem slots: 0 to 3 are tutored, 4 and 5 are not.
-constexpr int SlotCount = 6;
-constexpr int TutoredSlots = 4;
+using runtime::SlotCount;
+using runtime::TutoredSlots;
 AfterSubmit afterSubmit(const Grade &grade, int currentproblem);
 
 // The attempt counter is a 16-bit count; it stops at its largest value

@@ -51,7 +51,7 @@ SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int c
     result.grading = checkanswer(problem, answers);
     if (result.grading.allRight()) {
         result.outcome = SubmitOutcome::Completed;
-    } else if (currentproblem >= FirstSlotWithoutTutoring) {
+    } else if (currentproblem >= TutoredSlots) {
         result.outcome = SubmitOutcome::NoTutoring;
     } else {
         result.outcome = SubmitOutcome::Tutoring;

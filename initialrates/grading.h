@@ -10,9 +10,8 @@
 
 namespace initialrates {
 
-constexpr int SlotCount = 6;
-// Slots from this index on (Problems 5 and 6) offer no guided tutoring.
-constexpr int FirstSlotWithoutTutoring = 4;
+using runtime::SlotCount;
+using runtime::TutoredSlots;
 
 using runtime::Verdict;
 

@@ -9,6 +9,11 @@ namespace runtime {
 // "continue" to end the stage.
 enum class TutorStep { Choosing, FirstAnswer, AfterWrongAnswer, AnsweredRight };
 
+// Both tutors offer six problem slots; the first four are tutored, the
+// last two are not.
+constexpr int SlotCount = 6;
+constexpr int TutoredSlots = 4;
+
 // A judged answer.
 enum class Verdict { Right, Wrong };
 
