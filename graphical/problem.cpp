@@ -11,15 +11,6 @@
 
 namespace graphical {
 
-float goodrandomgenerate(runtime::RandomSource &random)
-{
-    float goodrandom = 0.0f;
-    do {
-        goodrandom = static_cast<float>(runtime::roundTo(random.next(), 3));
-    } while (!(goodrandom > 0.7f));
-    return goodrandom;
-}
-
 int orderFromDraw(float draw)
 {
     return static_cast<int>(runtime::intPart(double(draw) * 2.5 + 0.3));
@@ -87,7 +78,7 @@ GraphicalProblem generateProblem(runtime::RandomSource &random)
     do {
         problem = GraphicalProblem{};
         problem.orderA = orderFromDraw(random.next());
-        problem.concA[0] = goodrandomgenerate(random);
+        problem.concA[0] = runtime::goodrandomgenerate(random, 0.7f); // one of 0.701 to 1.000 mol/L
         do {
             problem.k = rateConstantFromDraw(problem.orderA, random.next(), problem.concA[0]);
         } while (!(problem.k > 0.0f));

@@ -21,9 +21,6 @@ struct GraphicalProblem {
     Concentrations concA{};
 };
 
-// [A]0: a draw rounded to three decimals, kept only when above 0.7 in single
-// precision, so one of 0.701 ... 1.000 mol/L.
-float goodrandomgenerate(runtime::RandomSource &random);
 
 // 28 % zero order, 40 % first order, 32 % second order.
 int orderFromDraw(float draw);

@@ -11,14 +11,15 @@ namespace initialrates {
 
 using runtime::intPart;
 
-float goodrandomgenerate(runtime::RandomSource &random)
+namespace {
+
+// One of 0.011 to 1.000 mol/L.
+float concentration(runtime::RandomSource &random)
 {
-    float goodrandom = 0.0f;
-    do {
-        goodrandom = static_cast<float>(runtime::roundTo(random.next(), 3));
-    } while (!(goodrandom > 0.01f));
-    return goodrandom;
+    return runtime::goodrandomgenerate(random, 0.01f);
 }
+
+} // namespace
 
 void drawOrdersAndK(Problem &problem, runtime::RandomSource &random)
 {
@@ -58,14 +59,14 @@ void drawTable(Problem &problem, Difficulty difficulty, runtime::RandomSource &r
 {
     auto &concA = problem.concA;
     auto &concB = problem.concB;
-    concA[0] = goodrandomgenerate(random);
-    concB[0] = goodrandomgenerate(random);
-    concA[1] = goodrandomgenerate(random);
+    concA[0] = concentration(random);
+    concB[0] = concentration(random);
+    concA[1] = concentration(random);
     concB[1] = concB[0];
     concA[2] = concA[0];
-    concB[2] = goodrandomgenerate(random);
-    concA[3] = goodrandomgenerate(random);
-    concB[3] = goodrandomgenerate(random);
+    concB[2] = concentration(random);
+    concA[3] = concentration(random);
+    concB[3] = concentration(random);
     if (difficulty == Difficulty::RelativelyEasy) {
         // The draws above are still made, so the sequence of draws is the
         // same on every level.

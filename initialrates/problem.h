@@ -27,9 +27,6 @@ struct Problem {
     std::array<int, TrialCount> row{0, 1, 2, 3};
 };
 
-// One concentration: a draw rounded to three decimals, drawn again until it
-// exceeds 0.01 in single precision, so it is one of 0.011 to 1.000 mol/L.
-float goodrandomgenerate(runtime::RandomSource &random);
 
 // The orders and k, redrawn together while both orders are 0 or k is 0.
 void drawOrdersAndK(Problem &problem, runtime::RandomSource &random);

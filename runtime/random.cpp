@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random.h"
 
+#include "numbers.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -36,6 +38,15 @@ void ProgramRandom::reseed()
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seq{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32)};
     m_engine.seed(seq);
+}
+
+float goodrandomgenerate(RandomSource &random, float floor)
+{
+    float goodrandom = 0.0f;
+    do {
+        goodrandom = static_cast<float>(roundTo(random.next(), 3));
+    } while (!(goodrandom > floor));
+    return goodrandom;
 }
 
 ScriptedRandom::ScriptedRandom(Script script)

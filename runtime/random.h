@@ -55,6 +55,10 @@ private:
     int m_extra{0};
 };
 
+// A concentration as the problems draw one: a draw rounded to three
+// decimals, drawn again until it exceeds the floor in single precision.
+float goodrandomgenerate(RandomSource &random, float floor);
+
 // Screens take their random source from here when they are loaded: the
 // program's own unless another factory was installed (a scripted source, for
 // instance).
