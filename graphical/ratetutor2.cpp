@@ -218,10 +218,10 @@ void RateTutor2::problem_Click(int index)
 {
     deselect();
     currentproblem = index;
-    showNewProblem();
+    setupproblem();
 }
 
-void RateTutor2::showNewProblem()
+void RateTutor2::setupproblem()
 {
     m_lblnotutor->hide();
     problem = graphical::generateProblem(*m_random);

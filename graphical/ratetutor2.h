@@ -54,7 +54,7 @@ private:
     void submitbtn_Click();
     void continueAbtn_Click();
 
-    void showNewProblem();
+    void setupproblem();
     void deselect();
     void reportanswer();
     void disablestuff();

@@ -48,7 +48,7 @@ QString GraphicalTutor::sameAnswerMessage()
     return tr("This is the same answer as before. Please input a new answer.");
 }
 
-bool GraphicalTutor::sameAnswers(const TutorInputs &in, ContinueOutcome &out) const
+bool GraphicalTutor::newanswers(const TutorInputs &in, ContinueOutcome &out) const
 {
     if (in.orderText != m_oldOrder || in.kText != m_oldK)
         return false;
@@ -89,7 +89,7 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
     case TutorStep::AfterWrongAnswer:
         if (decimalComma(in.orderText, out))
             return;
-        if (sameAnswers(in, out))
+        if (newanswers(in, out))
             return;
         remember(in);
         if (checkOrder(in.orderText, in.orderA) == Verdict::Right) {
@@ -130,7 +130,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
     case TutorStep::FirstAnswer:
         if (decimalComma(in.kText, out))
             return;
-        if (sameAnswers(in, out))
+        if (newanswers(in, out))
             return;
         remember(in);
         if (checkRateConstant(in.kText, in.k) == Verdict::Right) {
@@ -145,7 +145,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
     case TutorStep::AfterWrongAnswer:
         if (decimalComma(in.kText, out))
             return;
-        if (sameAnswers(in, out))
+        if (newanswers(in, out))
             return;
         // Refused before it is judged: the same value is judged after the fit.
         if (!in.lsqdone) {

@@ -67,7 +67,7 @@ public:
 private:
     // The same-answer check: true (and a message) when both boxes still hold
     // the texts last judged.
-    bool sameAnswers(const TutorInputs &in, ContinueOutcome &out) const;
+    bool newanswers(const TutorInputs &in, ContinueOutcome &out) const;
     // The texts just judged, for the next same-answer check.
     void remember(const TutorInputs &in);
     void orderPart(const TutorInputs &in, ContinueOutcome &out);

@@ -352,10 +352,10 @@ void RateTutor::problem_Click(int index)
     // The level is the one checked in the menu, named as the menu names it.
     runtime::sessionRecord().problemDrawn(Module::InitialRates, index,
                                           m_mnueasy->actionGroup()->checkedAction()->iconText());
-    showProblem();
+    setupproblem();
 }
 
-void RateTutor::showProblem()
+void RateTutor::setupproblem()
 {
     m_orderAinput->clear();
     m_orderBinput->clear();

@@ -52,7 +52,7 @@ private:
     void enableproblems();
     void problem_Click(int index);
     void setDifficulty(initialrates::Difficulty level);
-    void showProblem();
+    void setupproblem();
     void Trial_Click(int index);
     void deselect();
     void submitbtn_Click();
