@@ -26,15 +26,10 @@ void ExplanationForm::heading(const QString &name, const QString &caption, int l
 
 void ExplanationForm::bringBackTutor()
 {
-    hide();
-    if (Form *tutor = loadedForm(m_tutor)) {
-        tutor->setLeftTwips(leftTwips());
-        tutor->setTopTwips(topTwips());
-        tutor->show();
-    } else {
-        // Never leave the program without a visible screen.
+    if (Form *tutor = loadedForm(m_tutor))
+        showPage(tutor);
+    else // never leave the program without a screen
         showForm(Screen::Start);
-    }
 }
 
 void ExplanationForm::btnreturn_Click()

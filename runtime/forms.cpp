@@ -81,6 +81,81 @@ Registry &registry()
     return r;
 }
 
+// The program's one window. Its page is the screen shown; the screens behind
+// it stay loaded as hidden pages.
+class MainWindow : public QWidget
+{
+public:
+    MainWindow()
+    {
+        setObjectName(QStringLiteral("velomira"));
+        setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+    Form *page() const
+    {
+        for (Form *form : loadedForms()) {
+            if (form->parentWidget() == this && !form->isHidden())
+                return form;
+        }
+        return nullptr;
+    }
+
+    // Set when the window is first placed; it keeps its place from then on
+    // until it closes.
+    bool placed{false};
+    // The control that had the keys on each page, given back when the page
+    // returns.
+    std::map<const Form *, QPointer<QWidget>> focus;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (Form *form = page())
+            form->setGeometry(rect());
+    }
+
+    void closeEvent(QCloseEvent *event) override
+    {
+        // The window's close button closes its page; the window goes only
+        // when no other page came up in its place.
+        if (Form *form = page())
+            form->close();
+        if (page()) {
+            event->ignore();
+        } else {
+            placed = false;
+            focus.clear();
+            event->accept();
+        }
+    }
+};
+
+// Moves a window the least it takes to lie inside the available area of its
+// screen, as far as it fits.
+void keepOnScreen(QWidget *window)
+{
+    const QScreen *s = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect available = s->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QPoint inside(
+        std::clamp(frame.x(), available.left(), std::max(available.left(), available.right() + 1 - frame.width())),
+        std::clamp(frame.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height())));
+    if (inside != frame.topLeft())
+        window->move(inside);
+}
+
+MainWindow *host()
+{
+    static QPointer<MainWindow> window;
+    if (!window)
+        window = new MainWindow;
+    return window;
+}
+
 // The desktop's keys for a standard action, and the key every desktop on
 // Linux uses for it, which some platforms' schemes leave out.
 QList<QKeySequence> withKey(QKeySequence::StandardKey action, const QKeySequence &key)
@@ -168,9 +243,9 @@ void Form::relayout()
     if (grown != m_grown) {
         // The content grew or shrank below its designed size: so does the window.
         m_grown = grown;
-        if (!m_resizing && !isMaximized() && !isFullScreen()) {
+        if (!m_resizing && !windowMaximized()) {
             m_resizing = true;
-            resize(naturalSize());
+            resizeWindow(naturalSize());
             m_resizing = false;
             relayout();
             return;
@@ -178,6 +253,28 @@ void Form::relayout()
     }
     const double least = MinZoom / zoom();
     setMinimumSize(int(content.width() * least), int(content.height() * least) + bar);
+    if (isCurrentPage())
+        window()->setMinimumSize(minimumSize());
+}
+
+bool Form::isCurrentPage() const
+{
+    return host()->page() == this;
+}
+
+void Form::resizeWindow(QSize size)
+{
+    if (isCurrentPage()) {
+        window()->resize(size);
+        resize(window()->size());
+    } else {
+        resize(size);
+    }
+}
+
+bool Form::windowMaximized() const
+{
+    return isCurrentPage() && (window()->isMaximized() || window()->isFullScreen());
 }
 
 double Form::fittingZoom() const
@@ -186,7 +283,7 @@ double Form::fittingZoom() const
     if (!s)
         return MaxZoom;
     const QSize available = s->availableGeometry().size();
-    const QSize frame = frameGeometry().size() - size();
+    const QSize frame = window()->frameGeometry().size() - window()->size();
     const double across = double(available.width() - frame.width()) * TwipsPerPixel / m_designSize.width();
     const double down = double(available.height() - frame.height() - menuBarHeight()) * TwipsPerPixel
                       / m_designSize.height();
@@ -195,13 +292,13 @@ double Form::fittingZoom() const
 
 void Form::zoomTo(double factor)
 {
-    if (isMaximized() || isFullScreen())
-        showNormal();
+    if (windowMaximized())
+        window()->showNormal();
     setZoom(std::min(factor, std::max(MinZoom, fittingZoom())));
     m_resizing = true;
     relayout();
     const QSize before = size();
-    resize(naturalSize());
+    resizeWindow(naturalSize());
     m_resizing = false;
     // A second pass only when the new size moves the centred content.
     if (size() != before)
@@ -221,6 +318,12 @@ bool Form::event(QEvent *event)
 {
     if (event->type() == QEvent::LayoutRequest)
         requestRelayout();
+    if (event->type() == QEvent::WindowTitleChange) {
+        // A screen reader names the page by its title, as it names the window.
+        setAccessibleName(windowTitle());
+        if (window() != this && isCurrentPage())
+            window()->setWindowTitle(windowTitle());
+    }
     return QWidget::event(event);
 }
 
@@ -257,10 +360,10 @@ void Form::resizeEvent(QResizeEvent *event)
 void Form::showEvent(QShowEvent *event)
 {
     // Zoomed while this screen was hidden (behind an explanation screen).
-    if (m_appliedZoom != zoom() && !isMaximized() && !isFullScreen()) {
+    if (m_appliedZoom != zoom() && !windowMaximized()) {
         m_resizing = true;
         relayout();
-        resize(naturalSize());
+        resizeWindow(naturalSize());
         m_resizing = false;
         relayout();
     }
@@ -269,51 +372,54 @@ void Form::showEvent(QShowEvent *event)
 
 float Form::leftTwips() const
 {
-    return float(toTwips(frameGeometry().x()));
+    return float(toTwips(window()->frameGeometry().x()));
 }
 
 float Form::topTwips() const
 {
-    return float(toTwips(frameGeometry().y()));
+    return float(toTwips(window()->frameGeometry().y()));
 }
 
 void Form::setLeftTwips(float left)
 {
-    move(toPixels(left), frameGeometry().y());
+    window()->move(toPixels(left), window()->frameGeometry().y());
 }
 
 void Form::setTopTwips(float top)
 {
-    move(frameGeometry().x(), toPixels(top));
+    window()->move(window()->frameGeometry().x(), toPixels(top));
 }
 
 float Form::widthTwips() const
 {
-    return float(toTwips(frameGeometry().width()));
+    return float(toTwips(window()->frameGeometry().width()));
 }
 
 float Form::heightTwips() const
 {
-    return float(toTwips(frameGeometry().height()));
+    return float(toTwips(window()->frameGeometry().height()));
 }
 
 void Form::centreOnScreen()
 {
+    MainWindow *w = host();
+    if (w->placed)
+        return;
+    w->placed = true;
+    // Centred at the size this screen gives the window.
+    if (!isCurrentPage())
+        w->resize(size());
     // The outer size includes the window frame, known once the window exists.
-    if (!testAttribute(Qt::WA_WState_Created))
-        create();
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!w->testAttribute(Qt::WA_WState_Created))
+        (void)w->winId();
+    const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     const QSize screenSize = s ? s->geometry().size() : QSize();
     const float screenWidth = float(toTwips(screenSize.width()));
     const float screenHeight = float(toTwips(screenSize.height()));
     setLeftTwips(screenWidth / 2.0f - widthTwips() / 2.0f);
     setTopTwips(screenHeight / 2.0f - heightTwips() / 2.0f);
-    if (m_fitted && s) {
-        const QRect available = s->availableGeometry();
-        const QRect frame = frameGeometry();
-        move(std::clamp(frame.x(), available.left(), std::max(available.left(), available.right() + 1 - frame.width())),
-             std::clamp(frame.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height())));
-    }
+    if (m_fitted)
+        keepOnScreen(w);
 }
 
 void Form::closeEvent(QCloseEvent *event)
@@ -329,8 +435,13 @@ void Form::discard()
     m_unloading = true;
     formUnload();
     std::erase_if(registry().loaded, [this](const auto &entry) { return entry.second == this; });
+    MainWindow *w = host();
+    w->focus.erase(this);
     hide();
     deleteLater();
+    // The window goes with its last page.
+    if (!w->page())
+        w->close();
 }
 
 void registerForm(Screen screen, const QString &name, FormFactory factory)
@@ -373,6 +484,9 @@ Form *loadForm(Screen screen)
             qFatal("screen %d was never registered", int(screen));
         form = entry->second.second();
         form->setAttribute(Qt::WA_DeleteOnClose, false);
+        // A page of the window, hidden until shown.
+        form->setParent(host());
+        form->hide();
         r.loaded[screen] = form;
         form->fitToScreen();
         form->formLoad();
@@ -385,8 +499,50 @@ Form *showForm(Screen screen)
     if (registry().quitting)
         return nullptr;
     Form *form = loadForm(screen);
-    form->show();
+    showPage(form);
     return form;
+}
+
+QWidget *mainWindow()
+{
+    return host();
+}
+
+void showPage(Form *form)
+{
+    MainWindow *w = host();
+    Form *before = w->page();
+    if (before == form && w->isVisible())
+        return;
+    if (before) {
+        w->focus[before] = before->focusWidget();
+        before->hide();
+    }
+    w->setWindowTitle(form->windowTitle());
+    form->show();
+    if (w->isMaximized() || w->isFullScreen()) {
+        form->setGeometry(w->rect());
+    } else {
+        form->m_resizing = true;
+        form->resizeWindow(form->naturalSize());
+        form->m_resizing = false;
+    }
+    w->setMinimumSize(form->minimumSize());
+    // The window keeps its place, moved only as far as it must be for a
+    // larger page to stay on the screen.
+    if (w->isVisible() && !w->isMaximized() && !w->isFullScreen())
+        keepOnScreen(w);
+    w->show();
+    // The keys go where they were on this page, or to its first control.
+    const auto remembered = w->focus.find(form);
+    QWidget *focus = remembered != w->focus.end() ? remembered->second.data() : form->focusWidget();
+    if (!focus || !form->isAncestorOf(focus) || !focus->isVisible() || !focus->isEnabled())
+        focus = form->nextInFocusChain();
+    while (focus && focus != form && !(form->isAncestorOf(focus) && focus->isVisible() && focus->isEnabled()
+                                       && (focus->focusPolicy() & Qt::TabFocus)))
+        focus = focus->nextInFocusChain();
+    if (focus && focus != form)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void openExplanation(Form *tutor, Screen explanationScreen)
@@ -394,10 +550,7 @@ void openExplanation(Form *tutor, Screen explanationScreen)
     Form *explanation = loadForm(explanationScreen);
     if (!tutor || !explanation)
         return;
-    explanation->setLeftTwips(tutor->leftTwips());
-    explanation->setTopTwips(tutor->topTwips());
-    explanation->show();
-    tutor->hide();
+    showPage(explanation);
 }
 
 void quitProgram()

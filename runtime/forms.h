@@ -23,13 +23,15 @@ double toTwips(int pixels);
 // A designed rectangle in twips as pixels at the current zoom.
 QRect twipsRect(int left, int top, int width, int height);
 
-// A screen: a top-level window whose client area has a designed size in
-// twips. It is loaded (created and its load handler run) when first shown,
-// and unloaded (its unload handler run, then discarded with all its state)
-// when closed. Its content scales as one piece with the zoom: Ctrl+Plus,
-// Ctrl+Minus and Ctrl+0 zoom in, out and back, and resizing or maximising the
-// window zooms the content to fit, centred. On every screen Ctrl+Q ends the
-// program and Ctrl+W closes the screen, as its window's close button does.
+// A screen: a page of the program's one window, whose client area has a
+// designed size in twips. It is loaded (created and its load handler run)
+// when first shown, and unloaded (its unload handler run, then discarded with
+// all its state) when closed. Showing it makes it the window's page, with its
+// title and its designed size; the window keeps its place. Its content scales
+// as one piece with the zoom: Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom in, out
+// and back, and resizing or maximising the window zooms the content to fit,
+// centred. On every screen Ctrl+Q ends the program and Ctrl+W closes the
+// screen, as the window's close button does.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -44,6 +46,9 @@ public:
     // A menu bar above the client area, as wide as the window.
     void setMenuBar(QMenuBar *bar);
 
+    // Whether this screen is the page the window shows.
+    bool isCurrentPage() const;
+
     // Outer left, top, width and height of the window, in twips.
     float leftTwips() const;
     float topTwips() const;
@@ -52,11 +57,12 @@ public:
     float widthTwips() const;
     float heightTwips() const;
 
-    // Centres the window: left = screen width / 2 - form width / 2, then the
-    // same for the top, in single-precision twips, neither rounded to the
-    // screen nor clamped to it - except for a screen that had to be zoomed
-    // down to fit, which is kept inside the available area so that its title
-    // bar can be reached.
+    // Centres the window when it is first shown: left = screen width / 2 -
+    // form width / 2, then the same for the top, in single-precision twips,
+    // neither rounded to the screen nor clamped to it - except for a screen
+    // that had to be zoomed down to fit, which is kept inside the available
+    // area so that its title bar can be reached. Once shown, the window keeps
+    // its place.
     void centreOnScreen();
     // Zooms down, for every screen, when this window at the current zoom
     // would not fit the available area of its screen.
@@ -84,6 +90,10 @@ private:
     int menuBarHeight() const;
     // The largest zoom at which the window fits the available area.
     double fittingZoom() const;
+    // Gives the window this size when this screen is its page, and the
+    // screen the window's size.
+    void resizeWindow(QSize size);
+    bool windowMaximized() const;
 
     QSize m_designSize;
     QMenuBar *m_menuBar{nullptr};
@@ -96,6 +106,7 @@ private:
     bool m_fitted{false};
     bool m_unloading{false};
     friend void unloadForm(Form *form);
+    friend void showPage(Form *form);
 };
 
 // The program's screens, known to the compiler. Each is registered with its
@@ -114,13 +125,18 @@ QList<Form *> loadedForms();
 // Loads the screen's form if needed, running its load handler, without
 // showing it. A screen never registered is a fault and ends the program.
 Form *loadForm(Screen screen);
-// Loads the form if needed and shows it, modeless.
+// Loads the form if needed and makes it the window's page.
 Form *showForm(Screen screen);
+// Makes a loaded form the window's page: the page shown before is hidden,
+// staying loaded, and the window takes the form's title and designed size.
+void showPage(Form *form);
+// The program's one window, which shows one screen at a time.
+QWidget *mainWindow();
 // Runs the unload handler and discards the form.
 void unloadForm(Form *form);
 
-// Puts an explanation screen where the tutor screen is, shows it and hides
-// the tutor screen, which stays loaded with all its state.
+// Shows an explanation screen in place of the tutor screen, which stays
+// loaded with all its state.
 void openExplanation(Form *tutor, Screen explanation);
 
 // Ends the program from any screen: unloads every screen, showing none

@@ -311,14 +311,14 @@ void TestTranslations::act(const QString &step)
         if (key.keyboardModifiers() & Qt::AltModifier)
             QTest::qWait(150);
     } else if (step.startsWith(u"resize:")) { // to so many percent of the window's width and height
-        m_form->resize(m_form->width() * step.sliced(7).section(u',', 0, 0).toInt() / 100,
-                       m_form->height() * step.section(u',', 1).toInt() / 100);
+        m_form->window()->resize(m_form->width() * step.sliced(7).section(u',', 0, 0).toInt() / 100,
+                                 m_form->height() * step.section(u',', 1).toInt() / 100);
     } else if (step.startsWith(u"zoom:")) { // so many percent, or the row's own zoom
         runtime::setZoom(step.size() > 5 ? step.sliced(5).toDouble() / 100 : m_zoom);
     } else if (step.startsWith(u"move:")) {
-        m_form->move(m_form->pos() + QPoint(step.sliced(5).section(u',', 0, 0).toInt(), step.section(u',', 1).toInt()));
+        m_form->window()->move(m_form->window()->pos() + QPoint(step.sliced(5).section(u',', 0, 0).toInt(), step.section(u',', 1).toInt()));
     } else if (step == u"close") { // as the window's close button does
-        m_form->close();
+        m_form->window()->close();
     } else if (step.startsWith(u"dbl:")) {
         auto *widget = m_form->findChild<QWidget *>(step.sliced(4));
         QVERIFY2(widget && widget->isVisible(), qPrintable(step));
@@ -425,10 +425,12 @@ void TestTranslations::transcribe(const QString &step)
     m_transcript << step;
     // Which screens are shown and loaded, and where the shown one stands.
     const auto names = [](const QStringList &screens) { return screens.isEmpty() ? QStringLiteral("none") : screens.join(u','); };
-    const QString screens = QStringLiteral("  screens: %1 shown, %2 loaded").arg(names(visibleScreens()), names(loadedScreens()));
-    const QRect frame = m_form ? m_form->frameGeometry() : QRect();
+    const QString screens = QStringLiteral("  screens: %1 shown, %2 loaded%3")
+                                .arg(names(visibleScreens()), names(loadedScreens()),
+                                     runtime::mainWindow()->isVisible() ? "" : ", window closed");
+    const QRect frame = m_form ? m_form->window()->frameGeometry() : QRect();
     const QString window = m_form ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5x%6%7, zoom %8 %")
-                                        .arg(m_form->windowTitle())
+                                        .arg(m_form->window()->windowTitle())
                                         .arg(frame.x())
                                         .arg(frame.y())
                                         .arg(frame.topLeft() == centredPosition(m_form) ? " (centred)" : "")

@@ -21,9 +21,9 @@ inline void settle()
 inline QStringList visibleScreens()
 {
     QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (qobject_cast<runtime::Form *>(w) && w->isVisible())
-            names.append(w->objectName());
+    for (runtime::Form *f : runtime::loadedForms())
+        if (f->isVisible())
+            names.append(f->objectName());
     names.sort();
     return names;
 }
@@ -37,11 +37,12 @@ inline QStringList loadedScreens()
     return names;
 }
 
-// Where centring puts a form: half the screen less half the form, in twips.
+// Where centring puts the window of a form: half the screen less half the
+// window, in twips.
 inline QPoint centredPosition(const runtime::Form *form)
 {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size() * 15;
-    const QSize frame = form->frameGeometry().size() * 15;
+    const QSize frame = form->window()->frameGeometry().size() * 15;
     return {runtime::toPixels(float(screen.width()) / 2.0f - float(frame.width()) / 2.0f),
             runtime::toPixels(float(screen.height()) / 2.0f - float(frame.height()) / 2.0f)};
 }
