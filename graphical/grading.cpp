@@ -26,16 +26,9 @@ AfterSubmit afterSubmit(const Grade &grade, int currentproblem)
 {
     if (grade.allRight())
         return AfterSubmit::Complete;
-    if (currentproblem >= TutoredSlots)
+    if (!runtime::ProblemSlots::tutored(currentproblem))
         return AfterSubmit::NoTutoring;
     return grade.order == Verdict::Wrong ? AfterSubmit::OrderTutoring : AfterSubmit::RateConstantTutoring;
-}
-
-std::int16_t nextAttemptCount(std::int16_t attempts)
-{
-    if (attempts >= std::numeric_limits<std::int16_t>::max())
-        return attempts;
-    return static_cast<std::int16_t>(attempts + 1);
 }
 
 } // namespace graphical

@@ -35,8 +35,4 @@ using runtime::SlotCount;
 using runtime::TutoredSlots;
 AfterSubmit afterSubmit(const Grade &grade, int currentproblem);
 
-// The attempt counter is a 16-bit count; it stops at its largest value
-// instead of wrapping to a negative number.
-std::int16_t nextAttemptCount(std::int16_t attempts);
-
 } // namespace graphical

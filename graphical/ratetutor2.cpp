@@ -53,27 +53,8 @@ void RateTutor2::buildTitleStrip()
 
 void RateTutor2::buildProblemList()
 {
-    makeLabel(this, QStringLiteral("Label12"), tr("Problem:"), 240, 480, 0, 0, 8, runtime::blue());
-    makeLabel(this, QStringLiteral("Label13"), tr("Complete:"), 1680, 480, 0, 0, 8, runtime::blue());
-    makeLabel(this, QStringLiteral("Label14"), tr("Attempts:"), 2880, 480, 0, 0, 8, runtime::blue());
-    for (int i = 0; i < 6; ++i) {
-        const int top = 840 + 360 * i;
-        auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), this);
-        option->setObjectName(runtime::indexedName("problem", i));
-        runtime::place(option, 240, top, 1455, 255);
-        // A slot reacts when it becomes selected, by click or by keyboard.
-        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked)
-                problem_Click(i);
-        });
-        m_problem[i] = option;
-        m_probcomplete[i] = makeLabel(this, runtime::indexedName("probcomplete", i), tr("No"), 1920, top, 375, 255);
-        m_numattempts[i] = makeLabel(this, runtime::indexedName("numattempts", i), QStringLiteral("0"), 3120, top, 375, 255);
-        // On the line of the option's caption.
-        m_probcomplete[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        m_numattempts[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        nameSlotCells(i);
-    }
+    m_slots = new runtime::ProblemSlotList(this, runtime::ProblemSlotList::Cells::Plain);
+    connect(m_slots, &runtime::ProblemSlotList::chosen, this, &RateTutor2::problem_Click);
 }
 
 void RateTutor2::buildDataTable()
@@ -205,7 +186,7 @@ void RateTutor2::formLoad()
     m_random = runtime::makeRandomSource();
     m_random->reseed();
     // Selecting the first slot runs its click.
-    m_problem[0]->setChecked(true);
+    m_slots->choose(0);
     m_tutorbox->setBorder(false);
 }
 
@@ -334,14 +315,6 @@ QString RateTutor2::plotDescription() const
     return tr("%1, points at 0 to 8 minutes: %2.").arg(m_plottype[selplot]->caption(), points.join(tr(", ")));
 }
 
-void RateTutor2::nameSlotCells(int index)
-{
-    m_probcomplete[index]->setAccessibleName(
-        tr("Problem %1 complete: %2").arg(index + 1).arg(m_probcomplete[index]->text()));
-    m_numattempts[index]->setAccessibleName(
-        tr("Problem %1 attempts: %2").arg(index + 1).arg(m_numattempts[index]->text()));
-}
-
 void RateTutor2::showTutoringText()
 {
     runtime::announce(m_tutorbox, m_tutortitle->text() + u'\n' + m_atutorlab->text());
@@ -361,20 +334,17 @@ void RateTutor2::submitbtn_Click()
         runtime::messageBox(this, runtime::decimalCommaMessage());
         return;
     }
-    attempts[currentproblem] = graphical::nextAttemptCount(attempts[currentproblem]);
-    m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem]));
+    m_slots->attempted(currentproblem);
     runtime::sessionRecord().attempted(Module::Graphical);
-    nameSlotCells(currentproblem);
     grade = graphical::checkanswer(m_orderAinput->text(), m_kinput->text(), problem.orderA, problem.k);
     reportanswer();
 
     switch (graphical::afterSubmit(grade, currentproblem)) {
     case graphical::AfterSubmit::Complete:
-        m_probcomplete[currentproblem]->setText(tr("Yes"));
-        nameSlotCells(currentproblem);
+        m_slots->completed(currentproblem);
         runtime::sessionRecord().completed(
             Module::Graphical, tr("order with respect to A: %1; k: %2").arg(m_orderAinput->text(), m_kinput->text()));
-        unselectProblem(currentproblem);
+        m_slots->unselect(currentproblem);
         problem.k = 0.0f;
         runtime::messageBox(this, tr("Problem complete."));
         return;
@@ -400,15 +370,6 @@ void RateTutor2::submitbtn_Click()
         return;
     }
     }
-}
-
-void RateTutor2::unselectProblem(int index)
-{
-    // An exclusive option group would keep its selection.
-    QRadioButton *option = m_problem[index];
-    option->setAutoExclusive(false);
-    option->setChecked(false);
-    option->setAutoExclusive(true);
 }
 
 void RateTutor2::reportanswer()

@@ -6,6 +6,7 @@
 #include "graphical/problem.h"
 #include "graphical/tutor.h"
 #include "runtime/forms.h"
+#include "runtime/problemslots.h"
 
 #include <array>
 #include <cstdint>
@@ -59,10 +60,8 @@ private:
     void reportanswer();
     void disablestuff();
     void showFitLabels(bool shown);
-    void unselectProblem(int index);
     // What the plot shows, in words: its type and its points.
     QString plotDescription() const;
-    void nameSlotCells(int index);
     // Announces the tutoring area's title and instruction.
     void showTutoringText();
 
@@ -77,14 +76,11 @@ private:
     bool lsqdone{false};
     float slope{0.0f};
     float intercept{0.0f};
-    std::array<std::int16_t, graphical::SlotCount> attempts{};
     graphical::Grade grade;
     graphical::GraphicalTutor tutor;
 
     // Problem list and data table.
-    std::array<QRadioButton *, graphical::SlotCount> m_problem{};
-    std::array<QLabel *, graphical::SlotCount> m_probcomplete{};
-    std::array<QLabel *, graphical::SlotCount> m_numattempts{};
+    runtime::ProblemSlotList *m_slots{nullptr};
     std::array<QLabel *, graphical::TableRows> m_labconcA{};
 
     // Answer area.

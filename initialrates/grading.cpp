@@ -51,7 +51,7 @@ SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int c
     result.grading = checkanswer(problem, answers);
     if (result.grading.allRight()) {
         result.outcome = SubmitOutcome::Completed;
-    } else if (currentproblem >= TutoredSlots) {
+    } else if (!runtime::ProblemSlots::tutored(currentproblem)) {
         result.outcome = SubmitOutcome::NoTutoring;
     } else {
         result.outcome = SubmitOutcome::Tutoring;
@@ -64,11 +64,6 @@ SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int c
             result.stage = Stage::RateConstant;
     }
     return result;
-}
-
-int countAttempt(int attempts)
-{
-    return attempts < std::numeric_limits<int>::max() ? attempts + 1 : attempts;
 }
 
 } // namespace initialrates

@@ -58,8 +58,4 @@ struct SubmitResult {
 
 SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int currentproblem);
 
-// The attempt count after one more attempt; it keeps counting far beyond
-// what a student will reach and never wraps.
-int countAttempt(int attempts);
-
 } // namespace initialrates

@@ -31,8 +31,6 @@ namespace {
 
 constexpr int ClientWidth = 9480;
 constexpr int ClientHeight = 6870;
-constexpr int SlotTop = 840;
-constexpr int SlotSpacing = 360;
 constexpr int RowHeight = 315;
 // The table's rows, in twips from the top of the client area.
 constexpr int FirstRowTop = 4680;
@@ -45,17 +43,6 @@ constexpr int RowLeft = 120;
 void setTextGround(QWidget *widget)
 {
     runtime::setBackgroundColour(widget, runtime::ground());
-}
-
-// A label with a single-line border and its text centred.
-QLabel *boxedLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top)
-{
-    QLabel *label = makeLabel(parent, name, caption, left, top, 375, 255);
-    label->setFrameShape(QFrame::Box);
-    label->setLineWidth(1);
-    label->setAlignment(Qt::AlignCenter);
-    setTextGround(label);
-    return label;
 }
 
 // Sets a self-sizing label's text; its width follows at once.
@@ -143,34 +130,16 @@ void RateTutor::buildTopStrip()
 
 void RateTutor::buildProblemList()
 {
-    QWidget *client = m_client;
-    makeLabel(client, QStringLiteral("Label12"), tr("Problem:"), 240, 480, 0, 0, 8, runtime::blue());
-    makeLabel(client, QStringLiteral("Label13"), tr("Complete:"), 1680, 480, 0, 0, 8, runtime::blue());
-    makeLabel(client, QStringLiteral("Label14"), tr("Attempts:"), 2880, 480, 0, 0, 8, runtime::blue());
-    m_problemGroup = new QButtonGroup(this);
-    m_problemGroup->setExclusive(true);
+    m_slots = new runtime::ProblemSlotList(m_client, runtime::ProblemSlotList::Cells::Boxed);
     for (int i = 0; i < SlotCount; ++i) {
-        const int top = SlotTop + SlotSpacing * i;
-        auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), client);
-        option->setObjectName(runtime::indexedName("problem", i));
+        QRadioButton *option = m_slots->option(i);
         option->setFont(runtime::fontOfSize(8));
         setTextGround(option);
         QPalette ground = option->palette();
         ground.setColor(QPalette::Button, runtime::ground());
         option->setPalette(ground);
-        runtime::place(option, 240, top, 1455, 255);
-        m_problemGroup->addButton(option, i);
-        // A slot reacts when it becomes selected, by click or by keyboard; a
-        // click on the slot already selected keeps its problem and tutoring.
-        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked)
-                problem_Click(i);
-        });
-        m_problemOption[i] = option;
-        m_probcomplete[i] = boxedLabel(client, runtime::indexedName("probcomplete", i), tr("No"), 1920, top);
-        m_numattempts[i] = boxedLabel(client, runtime::indexedName("numattempts", i), QStringLiteral("0"), 3120, top);
-        nameSlotCells(i);
     }
+    connect(m_slots, &runtime::ProblemSlotList::chosen, this, &RateTutor::problem_Click);
 }
 
 void RateTutor::buildTable()
@@ -329,10 +298,10 @@ void RateTutor::formUnload()
 
 void RateTutor::enableproblems()
 {
-    for (QRadioButton *option : m_problemOption)
-        option->setEnabled(true);
+    for (int i = 0; i < SlotCount; ++i)
+        m_slots->option(i)->setEnabled(true);
     // Selecting the first slot runs its choice.
-    m_problemOption[0]->setChecked(true);
+    m_slots->choose(0);
 }
 
 void RateTutor::setDifficulty(Difficulty level)
@@ -385,14 +354,6 @@ std::array<runtime::LabelButton *, TrialCount> RateTutor::rowsAsShown() const
     for (int i = 0; i < TrialCount; ++i)
         rows[m_problem.row[i]] = m_Trial[i];
     return rows;
-}
-
-void RateTutor::nameSlotCells(int index)
-{
-    m_probcomplete[index]->setAccessibleName(
-        tr("Problem %1 complete: %2").arg(index + 1).arg(m_probcomplete[index]->text()));
-    m_numattempts[index]->setAccessibleName(
-        tr("Problem %1 attempts: %2").arg(index + 1).arg(m_numattempts[index]->text()));
 }
 
 void RateTutor::showTutoringText(const QString &title, const QString &instruction)
@@ -451,25 +412,19 @@ void RateTutor::submitbtn_Click()
         runtime::messageBox(this, runtime::decimalCommaMessage());
         return;
     }
-    attempts[currentproblem] = countAttempt(attempts[currentproblem]);
-    m_numattempts[currentproblem]->setText(runtime::plainText(attempts[currentproblem], runtime::Precision::Double));
+    m_slots->attempted(currentproblem);
     runtime::sessionRecord().attempted(Module::InitialRates);
-    nameSlotCells(currentproblem);
     m_grading = result.grading;
     reportanswer();
 
     switch (result.outcome) {
     case SubmitOutcome::Completed: {
-        m_probcomplete[currentproblem]->setText(tr("Yes"));
-        nameSlotCells(currentproblem);
+        m_slots->completed(currentproblem);
         runtime::sessionRecord().completed(
             Module::InitialRates, tr("order with respect to A: %1; order with respect to B: %2; k: %3")
                                       .arg(m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()));
         runtime::messageBox(this, tr("Problem Complete."));
-        // An exclusive group keeps one button checked; lift that for a moment.
-        m_problemGroup->setExclusive(false);
-        m_problemOption[currentproblem]->setChecked(false);
-        m_problemGroup->setExclusive(true);
+        m_slots->unselect(currentproblem);
         m_problem.k = 0.0f;
         break;
     }
@@ -514,7 +469,7 @@ void RateTutor::beginStage(Stage stage)
 {
     const GuidedTutor::Opening opening = m_tutor.begin(stage);
     // The rows become Tab stops, taken as the screen shows them.
-    QWidget *before = m_problemOption.back();
+    QWidget *before = m_slots->option(SlotCount - 1);
     for (runtime::LabelButton *row : rowsAsShown()) {
         row->setSelectable(true);
         setTabOrder(before, row);

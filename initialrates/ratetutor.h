@@ -5,6 +5,7 @@
 #include "initialrates/problem.h"
 #include "initialrates/tutor.h"
 #include "runtime/forms.h"
+#include "runtime/problemslots.h"
 #include "runtime/random.h"
 
 #include <array>
@@ -12,7 +13,6 @@
 
 class ClickLabel;
 class QAction;
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -66,8 +66,6 @@ private:
     initialrates::Answers currentAnswers() const;
     // The trial rows from the top of the table down.
     std::array<runtime::LabelButton *, initialrates::TrialCount> rowsAsShown() const;
-    // Names each Complete and Attempts cell with its problem for screen readers.
-    void nameSlotCells(int index);
     // Sets the tutoring area's title and instruction (a null text keeps
     // its own) and announces them.
     void showTutoringText(const QString &title, const QString &instruction);
@@ -76,7 +74,6 @@ private:
     initialrates::Problem m_problem;
     int currentproblem{0};
     initialrates::Difficulty difficulty{initialrates::Difficulty::RelativelyEasy};
-    std::array<int, initialrates::SlotCount> attempts{};
     initialrates::Grading m_grading;
     initialrates::GuidedTutor m_tutor;
     std::unique_ptr<runtime::RandomSource> m_random;
@@ -87,10 +84,7 @@ private:
     QAction *m_mnumoderate{nullptr};
     QAction *m_mnudifficult{nullptr};
 
-    QButtonGroup *m_problemGroup{nullptr};
-    std::array<QRadioButton *, initialrates::SlotCount> m_problemOption{};
-    std::array<QLabel *, initialrates::SlotCount> m_probcomplete{};
-    std::array<QLabel *, initialrates::SlotCount> m_numattempts{};
+    runtime::ProblemSlotList *m_slots{nullptr};
 
     std::array<runtime::LabelButton *, initialrates::TrialCount> m_Trial{};
     std::array<ClickLabel *, initialrates::TrialCount> m_labconcA{};

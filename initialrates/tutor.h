@@ -79,9 +79,6 @@ public:
     void deselect();
 
     Stage stage() const { return m_stage; }
-    bool tutorA() const { return m_stage == Stage::OrderA; }
-    bool tutork() const { return m_stage == Stage::RateConstant; }
-    TutorStep tutorstep() const { return m_tutorstep; }
     bool trialselected(int index) const { return m_trialselected.at(index); }
 
     static OrderWork orderWork(const Problem &problem, Stage stage, int s1, int s2);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 namespace runtime {
 
 // The steps of a guided tutoring stage, the same in both tutors: the
@@ -13,6 +16,29 @@ enum class TutorStep { Choosing, FirstAnswer, AfterWrongAnswer, AnsweredRight };
 // last two are not.
 constexpr int SlotCount = 6;
 constexpr int TutoredSlots = 4;
+
+// The problem slots of a tutor. A slot holds no problem: choosing it always
+// draws a new one. It holds the count of graded submissions made on it and
+// whether a problem of it was completed, both kept for the slot's next
+// problems.
+class ProblemSlots
+{
+public:
+    // A 16-bit count, which stops at its largest value instead of wrapping.
+    using Count = std::int16_t;
+
+    // Counts one graded submission on the slot and returns the new count.
+    Count countAttempt(int slot);
+    Count attempts(int slot) const { return m_attempts.at(slot); }
+    void complete(int slot) { m_completed.at(slot) = true; }
+    bool completed(int slot) const { return m_completed.at(slot); }
+    // Whether a wrong answer on the slot opens guided tutoring.
+    static bool tutored(int slot) { return slot < TutoredSlots; }
+
+private:
+    std::array<Count, SlotCount> m_attempts{};
+    std::array<bool, SlotCount> m_completed{};
+};
 
 // A judged answer.
 enum class Verdict { Right, Wrong };

@@ -382,26 +382,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Problem:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The four sets of data below were collected by running the reaction of interest four times, each time using different initial concentrations of each reactant. Each of the four experiments was performed at the same temperature.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -474,10 +454,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Problem Complete.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -542,14 +518,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Problem %1 complete: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -558,26 +526,6 @@
     <name>RateTutor2</name>
     <message>
         <source>Graphical Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Problem:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -689,10 +637,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Problem complete.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -758,14 +702,6 @@
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Problem %1 complete: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1206,6 +1142,41 @@ Please choose another place.</source>
     <name>runtime::ExplanationForm</name>
     <message>
         <source>&amp;Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ProblemSlotList</name>
+    <message>
+        <source>Problem:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attempts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -382,26 +382,6 @@
         <translation>Schwer</translation>
     </message>
     <message>
-        <source>Problem:</source>
-        <translation>Aufgabe:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Gelöst:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Abgaben:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Aufgabe %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>The four sets of data below were collected by running the reaction of interest four times, each time using different initial concentrations of each reactant. Each of the four experiments was performed at the same temperature.</source>
         <translation>Die vier Datensätze unten stammen aus vier Durchführungen der Reaktion, jeweils mit anderen Anfangskonzentrationen der Edukte. Alle vier Versuche wurden bei derselben Temperatur durchgeführt.</translation>
     </message>
@@ -474,10 +454,6 @@
         <translation>Bitte füllen Sie alle drei Antwortfelder aus.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
         <source>Problem Complete.</source>
         <translation>Aufgabe gelöst.</translation>
     </message>
@@ -542,14 +518,6 @@
         <translation>%1: [A] %2 mol/L, [B] %3 mol/L, v %4 mol/(L·min)</translation>
     </message>
     <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Aufgabe %1 gelöst: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Aufgabe %1 Abgaben: %2</translation>
-    </message>
-    <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
         <translation>Ordnung bezüglich A: %1; Ordnung bezüglich B: %2; k: %3</translation>
     </message>
@@ -559,26 +527,6 @@
     <message>
         <source>Graphical Method</source>
         <translation>Grafische Methode</translation>
-    </message>
-    <message>
-        <source>Problem:</source>
-        <translation>Aufgabe:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Gelöst:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Abgaben:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Aufgabe %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
     </message>
     <message>
         <source>The concentration time data below were collected by running the reaction at a constant temperature. These are data taken for a single trial of the reaction.</source>
@@ -689,10 +637,6 @@
         <translation>Bitte füllen Sie beide Antwortfelder aus.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
         <source>Problem complete.</source>
         <translation>Aufgabe gelöst.</translation>
     </message>
@@ -759,14 +703,6 @@
     <message>
         <source>, </source>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Aufgabe %1 gelöst: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Aufgabe %1 Abgaben: %2</translation>
     </message>
     <message>
         <source>order with respect to A: %1; k: %2</source>
@@ -1208,6 +1144,41 @@ Bitte wählen Sie einen anderen Ort.</translation>
     <message>
         <source>&amp;Return</source>
         <translation>&amp;Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ProblemSlotList</name>
+    <message>
+        <source>Problem:</source>
+        <translation>Aufgabe:</translation>
+    </message>
+    <message>
+        <source>Complete:</source>
+        <translation>Gelöst:</translation>
+    </message>
+    <message>
+        <source>Attempts:</source>
+        <translation>Abgaben:</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation>Aufgabe %1 gelöst: %2</translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation>Aufgabe %1 Abgaben: %2</translation>
     </message>
 </context>
 <context>

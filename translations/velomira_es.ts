@@ -382,26 +382,6 @@
         <translation>Difícil</translation>
     </message>
     <message>
-        <source>Problem:</source>
-        <translation>Problema:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Resuelto:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Intentos:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Problema %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>The four sets of data below were collected by running the reaction of interest four times, each time using different initial concentrations of each reactant. Each of the four experiments was performed at the same temperature.</source>
         <translation>Los cuatro conjuntos de datos de abajo se obtuvieron realizando cuatro veces la reacción, cada vez con distintas concentraciones iniciales de los reactivos y siempre a la misma temperatura.</translation>
     </message>
@@ -474,10 +454,6 @@
         <translation>Complete las tres casillas.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
         <source>Problem Complete.</source>
         <translation>Problema resuelto.</translation>
     </message>
@@ -542,14 +518,6 @@
         <translation>%1: [A] %2 mol/L, [B] %3 mol/L, v %4 mol/(L·min)</translation>
     </message>
     <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Problema %1 resuelto: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Problema %1, intentos: %2</translation>
-    </message>
-    <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
         <translation>orden respecto a A: %1; orden respecto a B: %2; k: %3</translation>
     </message>
@@ -559,26 +527,6 @@
     <message>
         <source>Graphical Method</source>
         <translation>Método gráfico</translation>
-    </message>
-    <message>
-        <source>Problem:</source>
-        <translation>Problema:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Resuelto:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Intentos:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Problema %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
     </message>
     <message>
         <source>The concentration time data below were collected by running the reaction at a constant temperature. These are data taken for a single trial of the reaction.</source>
@@ -689,10 +637,6 @@
         <translation>Complete las dos casillas.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
         <source>Problem complete.</source>
         <translation>Problema resuelto.</translation>
     </message>
@@ -759,14 +703,6 @@
     <message>
         <source>, </source>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Problema %1 resuelto: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Problema %1, intentos: %2</translation>
     </message>
     <message>
         <source>order with respect to A: %1; k: %2</source>
@@ -1208,6 +1144,41 @@ Elija otro lugar.</translation>
     <message>
         <source>&amp;Return</source>
         <translation>&amp;Volver</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ProblemSlotList</name>
+    <message>
+        <source>Problem:</source>
+        <translation>Problema:</translation>
+    </message>
+    <message>
+        <source>Complete:</source>
+        <translation>Resuelto:</translation>
+    </message>
+    <message>
+        <source>Attempts:</source>
+        <translation>Intentos:</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Problema %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation>Problema %1 resuelto: %2</translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation>Problema %1, intentos: %2</translation>
     </message>
 </context>
 <context>

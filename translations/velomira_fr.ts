@@ -382,26 +382,6 @@
         <translation>Difficile</translation>
     </message>
     <message>
-        <source>Problem:</source>
-        <translation>Problème&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Résolu&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Tentatives&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Problème %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-    <message>
         <source>The four sets of data below were collected by running the reaction of interest four times, each time using different initial concentrations of each reactant. Each of the four experiments was performed at the same temperature.</source>
         <translation>Les quatre séries de données ci-dessous ont été obtenues en réalisant quatre fois la réaction étudiée, avec chaque fois des concentrations initiales différentes. Les quatre expériences ont été menées à la même température.</translation>
     </message>
@@ -474,10 +454,6 @@
         <translation>Remplissez les trois cases.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
         <source>Problem Complete.</source>
         <translation>Problème résolu.</translation>
     </message>
@@ -542,14 +518,6 @@
         <translation>%1&#xa0;: [A] %2 mol/L, [B] %3 mol/L, v %4 mol/(L·min)</translation>
     </message>
     <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Problème %1 résolu&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Problème %1, tentatives&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
         <translation>ordre par rapport à A&#xa0;: %1&#xa0;; ordre par rapport à B&#xa0;: %2&#xa0;; k&#xa0;: %3</translation>
     </message>
@@ -559,26 +527,6 @@
     <message>
         <source>Graphical Method</source>
         <translation>Méthode graphique</translation>
-    </message>
-    <message>
-        <source>Problem:</source>
-        <translation>Problème&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Résolu&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Tentatives&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Problème %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
     </message>
     <message>
         <source>The concentration time data below were collected by running the reaction at a constant temperature. These are data taken for a single trial of the reaction.</source>
@@ -689,10 +637,6 @@
         <translation>Remplissez les deux cases.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
         <source>Problem complete.</source>
         <translation>Problème résolu.</translation>
     </message>
@@ -759,14 +703,6 @@
     <message>
         <source>, </source>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Problème %1 résolu&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Problème %1, tentatives&#xa0;: %2</translation>
     </message>
     <message>
         <source>order with respect to A: %1; k: %2</source>
@@ -1208,6 +1144,41 @@ Choisissez un autre emplacement.</translation>
     <message>
         <source>&amp;Return</source>
         <translation>&amp;Retour</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ProblemSlotList</name>
+    <message>
+        <source>Problem:</source>
+        <translation>Problème&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Complete:</source>
+        <translation>Résolu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Attempts:</source>
+        <translation>Tentatives&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Problème %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation>Problème %1 résolu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation>Problème %1, tentatives&#xa0;: %2</translation>
     </message>
 </context>
 <context>

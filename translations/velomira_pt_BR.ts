@@ -382,26 +382,6 @@
         <translation>Difícil</translation>
     </message>
     <message>
-        <source>Problem:</source>
-        <translation>Problema:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Resolvido:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Tentativas:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Problema %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
-    <message>
         <source>The four sets of data below were collected by running the reaction of interest four times, each time using different initial concentrations of each reactant. Each of the four experiments was performed at the same temperature.</source>
         <translation>Os quatro conjuntos de dados abaixo foram obtidos realizando a reação estudada quatro vezes, cada vez com concentrações iniciais diferentes dos reagentes. Os quatro experimentos foram feitos à mesma temperatura.</translation>
     </message>
@@ -474,10 +454,6 @@
         <translation>Preencha as três respostas.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
         <source>Problem Complete.</source>
         <translation>Problema resolvido.</translation>
     </message>
@@ -542,14 +518,6 @@
         <translation>%1: [A] %2 mol/L, [B] %3 mol/L, v %4 mol/(L·min)</translation>
     </message>
     <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Problema %1 resolvido: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Problema %1, tentativas: %2</translation>
-    </message>
-    <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
         <translation>ordem em relação a A: %1; ordem em relação a B: %2; k: %3</translation>
     </message>
@@ -559,26 +527,6 @@
     <message>
         <source>Graphical Method</source>
         <translation>Método gráfico</translation>
-    </message>
-    <message>
-        <source>Problem:</source>
-        <translation>Problema:</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>Resolvido:</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>Tentativas:</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>Problema %1</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
     </message>
     <message>
         <source>The concentration time data below were collected by running the reaction at a constant temperature. These are data taken for a single trial of the reaction.</source>
@@ -689,10 +637,6 @@
         <translation>Preencha as duas respostas.</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
         <source>Problem complete.</source>
         <translation>Problema resolvido.</translation>
     </message>
@@ -759,14 +703,6 @@
     <message>
         <source>, </source>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>Problema %1 resolvido: %2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>Problema %1, tentativas: %2</translation>
     </message>
     <message>
         <source>order with respect to A: %1; k: %2</source>
@@ -1208,6 +1144,41 @@ Escolha outro local.</translation>
     <message>
         <source>&amp;Return</source>
         <translation>&amp;Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ProblemSlotList</name>
+    <message>
+        <source>Problem:</source>
+        <translation>Problema:</translation>
+    </message>
+    <message>
+        <source>Complete:</source>
+        <translation>Resolvido:</translation>
+    </message>
+    <message>
+        <source>Attempts:</source>
+        <translation>Tentativas:</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>Problema %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation>Problema %1 resolvido: %2</translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation>Problema %1, tentativas: %2</translation>
     </message>
 </context>
 <context>

@@ -382,26 +382,6 @@
         <translation>较难</translation>
     </message>
     <message>
-        <source>Problem:</source>
-        <translation>题目：</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>已完成：</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>尝试次数：</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>第%1题</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
-    </message>
-    <message>
         <source>The four sets of data below were collected by running the reaction of interest four times, each time using different initial concentrations of each reactant. Each of the four experiments was performed at the same temperature.</source>
         <translation>下面四组数据来自对所研究反应进行的四次实验，每次各反应物的初始浓度都不同。四次实验均在同一温度下进行。</translation>
     </message>
@@ -474,10 +454,6 @@
         <translation>请填写全部三个答案。</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
         <source>Problem Complete.</source>
         <translation>本题已完成。</translation>
     </message>
@@ -542,14 +518,6 @@
         <translation>%1：[A] %2 mol/L，[B] %3 mol/L，v %4 mol/(L·min)</translation>
     </message>
     <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>第%1题完成：%2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>第%1题尝试次数：%2</translation>
-    </message>
-    <message>
         <source>order with respect to A: %1; order with respect to B: %2; k: %3</source>
         <translation>对A的反应级数：%1；对B的反应级数：%2；k：%3</translation>
     </message>
@@ -559,26 +527,6 @@
     <message>
         <source>Graphical Method</source>
         <translation>作图法</translation>
-    </message>
-    <message>
-        <source>Problem:</source>
-        <translation>题目：</translation>
-    </message>
-    <message>
-        <source>Complete:</source>
-        <translation>已完成：</translation>
-    </message>
-    <message>
-        <source>Attempts:</source>
-        <translation>尝试次数：</translation>
-    </message>
-    <message>
-        <source>Problem %1</source>
-        <translation>第%1题</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
     </message>
     <message>
         <source>The concentration time data below were collected by running the reaction at a constant temperature. These are data taken for a single trial of the reaction.</source>
@@ -689,10 +637,6 @@
         <translation>请填写两个答案。</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
         <source>Problem complete.</source>
         <translation>本题已完成。</translation>
     </message>
@@ -759,14 +703,6 @@
     <message>
         <source>, </source>
         <translation>、</translation>
-    </message>
-    <message>
-        <source>Problem %1 complete: %2</source>
-        <translation>第%1题完成：%2</translation>
-    </message>
-    <message>
-        <source>Problem %1 attempts: %2</source>
-        <translation>第%1题尝试次数：%2</translation>
     </message>
     <message>
         <source>order with respect to A: %1; k: %2</source>
@@ -1208,6 +1144,41 @@ Please choose another place.</source>
     <message>
         <source>&amp;Return</source>
         <translation>返回(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>runtime::ProblemSlotList</name>
+    <message>
+        <source>Problem:</source>
+        <translation>题目：</translation>
+    </message>
+    <message>
+        <source>Complete:</source>
+        <translation>已完成：</translation>
+    </message>
+    <message>
+        <source>Attempts:</source>
+        <translation>尝试次数：</translation>
+    </message>
+    <message>
+        <source>Problem %1</source>
+        <translation>第%1题</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Problem %1 complete: %2</source>
+        <translation>第%1题完成：%2</translation>
+    </message>
+    <message>
+        <source>Problem %1 attempts: %2</source>
+        <translation>第%1题尝试次数：%2</translation>
     </message>
 </context>
 <context>

@@ -162,13 +162,6 @@ private slots:
         QCOMPARE(tutor.continueClick(problem, typed).kind, kind);
     }
 
-    // The count of attempts goes on past 32767 and stops at the largest int.
-    void attemptsNeverWrap()
-    {
-        QCOMPARE(countAttempt(32767), 32768);
-        QCOMPARE(countAttempt(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
-    }
-
     // Trial 1's rate of 0 (cut from a very small one) is never divided by.
     void zeroRateGivesANoteNotARatio()
     {

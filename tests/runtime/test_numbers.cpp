@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/numbers.h"
 #include "runtime/random.h"
+#include "runtime/tutoring.h"
 
 #include <QTest>
 #include <cmath>
@@ -115,6 +116,19 @@ private slots:
         // A script that runs out says so, which the model tests rely on.
         ScriptedRandom scripted(std::make_shared<std::deque<float>>(1, 0.5f));
         QVERIFY(scripted.next() == 0.5f && !scripted.overrun() && scripted.next() < 1.0f && scripted.overrun());
+    }
+
+    // A slot's attempts stop at the largest 16-bit count instead of turning
+    // negative, and count for that slot alone.
+    void attemptsStopAtTheLargestCount()
+    {
+        ProblemSlots counts;
+        for (int i = 0; i < 32766; ++i)
+            counts.countAttempt(2);
+        QCOMPARE(counts.countAttempt(2), 32767);
+        QCOMPARE(counts.countAttempt(2), 32767);
+        QCOMPARE(counts.attempts(1) + counts.attempts(3), 0);
+        QVERIFY(ProblemSlots::tutored(3) && !ProblemSlots::tutored(4));
     }
 };
 

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "problemslots.h"
+
+#include "runtime/colours.h"
+#include "runtime/controls.h"
+#include "runtime/numbers.h"
+#include "runtime/zoom.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace runtime {
+
+namespace {
+
+constexpr int SlotTop = 840;
+constexpr int SlotSpacing = 360;
+
+} // namespace
+
+ProblemSlotList::ProblemSlotList(QWidget *parent, Cells cells)
+    : QObject(parent)
+    , m_group(new QButtonGroup(this))
+{
+    makeLabel(parent, QStringLiteral("Label12"), tr("Problem:"), 240, 480, 0, 0, 8, blue());
+    makeLabel(parent, QStringLiteral("Label13"), tr("Complete:"), 1680, 480, 0, 0, 8, blue());
+    makeLabel(parent, QStringLiteral("Label14"), tr("Attempts:"), 2880, 480, 0, 0, 8, blue());
+    m_group->setExclusive(true);
+    for (int i = 0; i < SlotCount; ++i) {
+        const int top = SlotTop + SlotSpacing * i;
+        auto *option = new QRadioButton(tr("Problem %1").arg(i + 1), parent);
+        option->setObjectName(indexedName(QStringLiteral("problem"), i));
+        place(option, 240, top, 1455, 255);
+        m_group->addButton(option, i);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                emit chosen(i);
+        });
+        m_problem[i] = option;
+        m_probcomplete[i] = makeLabel(parent, indexedName(QStringLiteral("probcomplete"), i), tr("No"), 1920, top, 375, 255);
+        m_numattempts[i] = makeLabel(parent, indexedName(QStringLiteral("numattempts"), i), QStringLiteral("0"), 3120, top, 375, 255);
+        for (QLabel *cell : {m_probcomplete[i], m_numattempts[i]}) {
+            if (cells == Cells::Boxed) {
+                cell->setFrameShape(QFrame::Box);
+                cell->setLineWidth(1);
+                cell->setAlignment(Qt::AlignCenter);
+                setBackgroundColour(cell, ground());
+            } else {
+                cell->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            }
+        }
+        nameSlotCells(i);
+    }
+}
+
+void ProblemSlotList::choose(int slot)
+{
+    m_problem.at(slot)->setChecked(true);
+}
+
+void ProblemSlotList::attempted(int slot)
+{
+    m_numattempts.at(slot)->setText(plainText(m_slots.countAttempt(slot)));
+    nameSlotCells(slot);
+}
+
+void ProblemSlotList::completed(int slot)
+{
+    m_slots.complete(slot);
+    m_probcomplete.at(slot)->setText(tr("Yes"));
+    nameSlotCells(slot);
+}
+
+void ProblemSlotList::unselect(int slot)
+{
+    // An exclusive group keeps one option checked; lift that for a moment.
+    m_group->setExclusive(false);
+    m_problem.at(slot)->setChecked(false);
+    m_group->setExclusive(true);
+}
+
+void ProblemSlotList::nameSlotCells(int slot)
+{
+    m_probcomplete.at(slot)->setAccessibleName(
+        tr("Problem %1 complete: %2").arg(slot + 1).arg(m_probcomplete.at(slot)->text()));
+    m_numattempts.at(slot)->setAccessibleName(
+        tr("Problem %1 attempts: %2").arg(slot + 1).arg(m_numattempts.at(slot)->text()));
+}
+
+} // namespace runtime
