@@ -7,6 +7,7 @@
 #include "pictures/picture.h"
 #include "runtime/accessibility.h"
 #include "runtime/controls.h"
+#include "runtime/explanation.h"
 #include "runtime/labelbutton.h"
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
@@ -16,7 +17,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShortcut>
 
 using graphical::PlotType;
 using Module = runtime::SessionRecord::Module;
@@ -39,12 +39,7 @@ void RateTutor2::buildTitleStrip()
     new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method"), "Graphical Method"),
                           120, 120, 1875, 240);
     new pictures::Picture(this, QStringLiteral("Image1"), pictures::generalReactionA(), 3120, 0, 3120, 300);
-    m_approach = new runtime::LabelButton(this, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
-    connect(m_approach, &runtime::LabelButton::clicked, this,
-            [this] { runtime::openExplanation(this, runtime::Screen::GraphicalApproach); });
-    // F1, the desktop's help key, opens the page that explains the method.
-    auto *help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, m_approach, &runtime::LabelButton::click);
+    m_approach = runtime::ExplanationForm::approachButton(this, this, runtime::Screen::GraphicalApproach);
     // The left half holds the problems and data, the right half the answer
     // and the work area; a rule runs under the title strip on the right.
     new runtime::LineControl(this, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());

@@ -7,6 +7,7 @@
 #include "pictures/picture.h"
 #include "runtime/accessibility.h"
 #include "runtime/controls.h"
+#include "runtime/explanation.h"
 #include "runtime/labelbutton.h"
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QShortcut>
 #include <algorithm>
 
 using namespace initialrates;
@@ -120,12 +120,7 @@ void RateTutor::buildTopStrip()
 
     m_calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Ca&lculator"), 6960, 0, 975, 255);
     connect(m_calculator, &runtime::LabelButton::clicked, this, &RateTutor::calculator_Click);
-    auto *approach = new runtime::LabelButton(client, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
-    connect(approach, &runtime::LabelButton::clicked, this,
-            [this] { runtime::openExplanation(this, runtime::Screen::InitialRatesApproach); });
-    // F1, the desktop's help key, opens the page that explains the method.
-    auto *help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, approach, &runtime::LabelButton::click);
+    runtime::ExplanationForm::approachButton(this, client, runtime::Screen::InitialRatesApproach);
 }
 
 void RateTutor::buildProblemList()

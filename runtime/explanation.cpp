@@ -19,6 +19,15 @@ ExplanationForm::ExplanationForm(const QString &name, const QString &caption, Sc
     connect(escape, &QShortcut::activated, this, &ExplanationForm::btnreturn_Click);
 }
 
+LabelButton *ExplanationForm::approachButton(Form *tutor, QWidget *parent, Screen explanation)
+{
+    auto *approach = new LabelButton(parent, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
+    connect(approach, &LabelButton::clicked, tutor, [tutor, explanation] { openExplanation(tutor, explanation); });
+    auto *help = new QShortcut(QKeySequence::HelpContents, tutor);
+    connect(help, &QShortcut::activated, approach, &LabelButton::click);
+    return approach;
+}
+
 void ExplanationForm::heading(const QString &name, const QString &caption, int left, int top, int width, int height)
 {
     makeLabel(this, name, caption, left, top, width, height, 13.5, red());

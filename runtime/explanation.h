@@ -5,18 +5,24 @@
 
 namespace runtime {
 
-// An explanation screen of a tutor screen. It stands in the tutor screen's
-// place while the tutor screen is hidden; Return (or closing its window) puts
-// the tutor screen back where the explanation screen is and unloads it, and
-// so does Escape.
+class LabelButton;
+
+// An explanation screen of a tutor screen. It is the window's page in the
+// tutor screen's place, which stays loaded; Return (or closing the window)
+// brings the tutor screen back and unloads it, and so does Escape.
 class ExplanationForm : public Form
 {
     Q_OBJECT
 public:
     ExplanationForm(const QString &name, const QString &caption, Screen tutor);
 
-    // Hides this screen, places the tutor screen at its left and top, shows
-    // the tutor screen and unloads this screen.
+    // The tutor screen's Approach button, at the top right of its parent,
+    // which opens the explanation screen; F1, the desktop's help key,
+    // presses it too.
+    static LabelButton *approachButton(Form *tutor, QWidget *parent, Screen explanation);
+
+    // Brings the tutor screen back in this screen's place and unloads this
+    // screen.
     void btnreturn_Click();
 
 protected:

@@ -494,10 +494,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Approach</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation type="unfinished"></translation>
     </message>
@@ -654,10 +650,6 @@
     </message>
     <message>
         <source>Incorrect k.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Approach</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1142,6 +1134,10 @@ Please choose another place.</source>
     <name>runtime::ExplanationForm</name>
     <message>
         <source>&amp;Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Approach</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -494,10 +494,6 @@
         <translation>&amp;Rechner</translation>
     </message>
     <message>
-        <source>&amp;Approach</source>
-        <translation>&amp;Vorgehen</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Ergebnisse</translation>
     </message>
@@ -655,10 +651,6 @@
     <message>
         <source>Incorrect k.</source>
         <translation>k falsch.</translation>
-    </message>
-    <message>
-        <source>&amp;Approach</source>
-        <translation>&amp;Vorgehen</translation>
     </message>
     <message>
         <source>Results</source>
@@ -1144,6 +1136,10 @@ Bitte wählen Sie einen anderen Ort.</translation>
     <message>
         <source>&amp;Return</source>
         <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation>&amp;Vorgehen</translation>
     </message>
 </context>
 <context>

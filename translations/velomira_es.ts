@@ -494,10 +494,6 @@
         <translation>Ca&amp;lculadora</translation>
     </message>
     <message>
-        <source>&amp;Approach</source>
-        <translation>&amp;Método</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Resultados</translation>
     </message>
@@ -655,10 +651,6 @@
     <message>
         <source>Incorrect k.</source>
         <translation>Valor de k: incorrecto.</translation>
-    </message>
-    <message>
-        <source>&amp;Approach</source>
-        <translation>&amp;Método</translation>
     </message>
     <message>
         <source>Results</source>
@@ -1144,6 +1136,10 @@ Elija otro lugar.</translation>
     <message>
         <source>&amp;Return</source>
         <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation>&amp;Método</translation>
     </message>
 </context>
 <context>

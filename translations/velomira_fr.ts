@@ -494,10 +494,6 @@
         <translation>Ca&amp;lculatrice</translation>
     </message>
     <message>
-        <source>&amp;Approach</source>
-        <translation>&amp;Méthode</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>Résultats</translation>
     </message>
@@ -655,10 +651,6 @@
     <message>
         <source>Incorrect k.</source>
         <translation>Valeur de k&#xa0;: incorrecte.</translation>
-    </message>
-    <message>
-        <source>&amp;Approach</source>
-        <translation>&amp;Méthode</translation>
     </message>
     <message>
         <source>Results</source>
@@ -1144,6 +1136,10 @@ Choisissez un autre emplacement.</translation>
     <message>
         <source>&amp;Return</source>
         <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation>&amp;Méthode</translation>
     </message>
 </context>
 <context>

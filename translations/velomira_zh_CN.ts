@@ -494,10 +494,6 @@
         <translation>计算器(&amp;L)</translation>
     </message>
     <message>
-        <source>&amp;Approach</source>
-        <translation>方法(&amp;A)</translation>
-    </message>
-    <message>
         <source>Results</source>
         <translation>结果</translation>
     </message>
@@ -655,10 +651,6 @@
     <message>
         <source>Incorrect k.</source>
         <translation>k值不正确。</translation>
-    </message>
-    <message>
-        <source>&amp;Approach</source>
-        <translation>方法(&amp;A)</translation>
     </message>
     <message>
         <source>Results</source>
@@ -1144,6 +1136,10 @@ Please choose another place.</source>
     <message>
         <source>&amp;Return</source>
         <translation>返回(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Approach</source>
+        <translation>方法(&amp;A)</translation>
     </message>
 </context>
 <context>
