@@ -25,7 +25,7 @@ TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA,
 {
     m_tutorA = kind == Kind::Order;
     m_tutork = kind == Kind::RateConstant;
-    m_tutorstep = TutorStep::Choosing;
+    m_tutoring.begin();
     m_oldOrder = orderText;
     m_oldK = kText;
 
@@ -75,7 +75,7 @@ ContinueOutcome GraphicalTutor::continueClick(const TutorInputs &in)
 
 void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
 {
-    switch (m_tutorstep) {
+    switch (m_tutoring.step()) {
     case TutorStep::Choosing:
         if (!isStraightFor(in.plottedtype, in.orderA)) {
             out.message = tr("Make a plot that is linear.");
@@ -83,7 +83,7 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         }
         out.instruction = tr("Good. This plot is linear. This indicates the reaction order. Enter a new reaction order.");
         out.enable = AnswerBox::Order;
-        m_tutorstep = TutorStep::FirstAnswer;
+        m_tutoring.choiceAccepted();
         return;
     case TutorStep::FirstAnswer:
     case TutorStep::AfterWrongAnswer:
@@ -92,16 +92,20 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         if (newanswers(in, out))
             return;
         remember(in);
-        if (checkOrder(in.orderText, in.orderA) == Verdict::Right) {
-            out.instruction = tr("Good. This is the correct order for A.");
-            if (m_tutorstep == TutorStep::AfterWrongAnswer)
-                out.table = TableChange::Hide;
-            m_tutorstep = TutorStep::AnsweredRight;
-        } else if (m_tutorstep == TutorStep::FirstAnswer) {
-            out.instruction = tr("Incorrect. The reaction order is determined by which plot gives a linear graph. "
-                                 "The type of linear graph expected for each reaction order is below. Try again.");
-            out.table = TableChange::Show;
-            m_tutorstep = TutorStep::AfterWrongAnswer;
+        {
+            const TutorStep judgedAt = m_tutoring.step();
+            const Verdict verdict = checkOrder(in.orderText, in.orderA);
+            m_tutoring.judged(verdict);
+            if (verdict == Verdict::Right) {
+                out.instruction = tr("Good. This is the correct order for A.");
+                if (judgedAt == TutorStep::AfterWrongAnswer)
+                    out.table = TableChange::Hide;
+            } else if (judgedAt == TutorStep::FirstAnswer) {
+                out.instruction = tr("Incorrect. The reaction order is determined by which plot gives a linear "
+                                     "graph. The type of linear graph expected for each reaction order is below. "
+                                     "Try again.");
+                out.table = TableChange::Show;
+            }
         }
         return;
     case TutorStep::AnsweredRight:
@@ -113,12 +117,12 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
 
 void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &out)
 {
-    switch (m_tutorstep) {
+    switch (m_tutoring.step()) {
     case TutorStep::Choosing:
         if (isStraightFor(in.plottedtype, in.orderA)) {
             out.instruction = tr("Good. This plot can be used to determine k. Enter a value above.");
             out.enable = AnswerBox::RateConstant;
-            m_tutorstep = TutorStep::FirstAnswer;
+            m_tutoring.choiceAccepted();
         } else if (in.orderA == 0) {
             out.message = tr("Make the plot that is appropriate for a zero-order reaction.");
         } else if (in.orderA == 1) {
@@ -133,14 +137,12 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         if (newanswers(in, out))
             return;
         remember(in);
-        if (checkRateConstant(in.kText, in.k) == Verdict::Right) {
+        m_tutoring.judged(checkRateConstant(in.kText, in.k));
+        if (m_tutoring.step() == TutorStep::AnsweredRight)
             out.instruction = tr("Good. This is the correct value of k.");
-            m_tutorstep = TutorStep::AnsweredRight;
-        } else {
+        else
             out.instruction = tr("This is not correct. Perform the least squares analysis on the plot. "
                                  "Enter the rate constant above.");
-            m_tutorstep = TutorStep::AfterWrongAnswer;
-        }
         return;
     case TutorStep::AfterWrongAnswer:
         if (decimalComma(in.kText, out))
@@ -153,9 +155,9 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
             return;
         }
         remember(in);
-        if (checkRateConstant(in.kText, in.k) == Verdict::Right) {
+        m_tutoring.judged(checkRateConstant(in.kText, in.k));
+        if (m_tutoring.step() == TutorStep::AnsweredRight) {
             out.instruction = tr("Good. This is the correct value of k.");
-            m_tutorstep = TutorStep::AnsweredRight;
         } else if (in.orderA == 0) {
             out.instruction = tr("The rate constant for a zero-order reaction is equal to the absolute value of "
                                  "the slope of a plot of [A] vs. time.");

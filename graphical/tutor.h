@@ -60,7 +60,7 @@ public:
 
     bool tutorA() const { return m_tutorA; }
     bool tutork() const { return m_tutork; }
-    TutorStep tutorstep() const { return m_tutorstep; }
+    TutorStep tutorstep() const { return m_tutoring.step(); }
 
     static QString sameAnswerMessage();
 
@@ -75,7 +75,7 @@ private:
 
     bool m_tutorA{false};
     bool m_tutork{false};
-    TutorStep m_tutorstep{TutorStep::Choosing};
+    runtime::TutoringStage m_tutoring;
     QString m_oldOrder; // the order box's text last judged
     QString m_oldK;     // the k box's text last judged
 };

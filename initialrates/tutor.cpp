@@ -50,7 +50,7 @@ GuidedTutor::Opening GuidedTutor::begin(Stage stage)
 {
     m_numsel = 0;
     m_stage = stage;
-    m_tutorstep = TutorStep::Choosing;
+    m_tutoring.begin();
     switch (stage) {
     case Stage::OrderA:
         return {tr("Determining Order with Respect to [A]"),
@@ -148,10 +148,10 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
     const int s2 = m_seltrial[1];
     ContinueOutcome outcome;
 
-    if (m_tutorstep == TutorStep::AnsweredRight)
+    if (m_tutoring.step() == TutorStep::AnsweredRight)
         return endStage();
 
-    if (m_tutorstep == TutorStep::Choosing) {
+    if (m_tutoring.step() == TutorStep::Choosing) {
         if (m_numsel != 2 || stage.held[s1] != stage.held[s2] || stage.varied[s1] == stage.varied[s2]) {
             outcome.kind = Kind::Refused;
             outcome.message = forA ? tr("Choose two reactions that have equal [B].")
@@ -165,7 +165,7 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
                                    : tr("Good. These two reactions have equal [A]. The change in rate is due only "
                                         "to changes in [B]. Use these data and the general equation; enter the "
                                         "order for B above.");
-        m_tutorstep = TutorStep::FirstAnswer;
+        m_tutoring.choiceAccepted();
         return outcome;
     }
 
@@ -173,18 +173,19 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
         return decimalComma();
     if (newanswers(answers))
         return sameAnswer();
-    if (exactVerdict(forA ? answers.orderA : answers.orderB, stage.order) == Verdict::Right) {
+    const TutorStep judgedAt = m_tutoring.step();
+    const Verdict verdict = exactVerdict(forA ? answers.orderA : answers.orderB, stage.order);
+    m_tutoring.judged(verdict);
+    if (verdict == Verdict::Right) {
         outcome.kind = Kind::Right;
         outcome.instruction = forA ? tr("Good. This is the correct order for A.")
                                    : tr("Good. This is the correct order for B.");
-        m_tutorstep = TutorStep::AnsweredRight;
         return outcome;
     }
-    if (m_tutorstep == TutorStep::FirstAnswer) {
+    if (judgedAt == TutorStep::FirstAnswer) {
         outcome.kind = Kind::FirstWrong;
         outcome.instruction = tr("This is not correct. Here is more detail on how the math works.");
         outcome.orderWork = orderWork(problem, m_stage, s1, s2);
-        m_tutorstep = TutorStep::AfterWrongAnswer;
         return outcome;
     }
     outcome.kind = Kind::FurtherWrong;
@@ -195,10 +196,10 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
 ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answers &answers)
 {
     ContinueOutcome outcome;
-    if (m_tutorstep == TutorStep::AnsweredRight)
+    if (m_tutoring.step() == TutorStep::AnsweredRight)
         return endStage();
 
-    if (m_tutorstep == TutorStep::Choosing) {
+    if (m_tutoring.step() == TutorStep::Choosing) {
         if (m_numsel != 1) {
             outcome.kind = Kind::Refused;
             outcome.message = tr("Choose a reaction from the list to the left. Any one will do.");
@@ -206,7 +207,7 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
         }
         outcome.kind = Kind::ChoiceAccepted;
         outcome.instruction = tr("Good. This reaction data can be used to determine k.");
-        m_tutorstep = TutorStep::FirstAnswer;
+        m_tutoring.choiceAccepted();
         return outcome;
     }
 
@@ -216,16 +217,17 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
         return sameAnswer();
     // k worked out from any row of the table lies within the grading window,
     // so the tutor accepts what Submit accepts.
-    if (rateConstantVerdict(answers.k, problem.k) == Verdict::Right) {
+    const TutorStep judgedAt = m_tutoring.step();
+    const Verdict verdict = rateConstantVerdict(answers.k, problem.k);
+    m_tutoring.judged(verdict);
+    if (verdict == Verdict::Right) {
         outcome.kind = Kind::Right;
         outcome.instruction = tr("Good. This is the correct value of k.");
-        m_tutorstep = TutorStep::AnsweredRight;
         return outcome;
     }
-    if (m_tutorstep == TutorStep::FirstAnswer) {
+    if (judgedAt == TutorStep::FirstAnswer) {
         outcome.kind = Kind::FirstWrong;
         outcome.instruction = tr("This is not correct. Here is more detail on how the math works.");
-        m_tutorstep = TutorStep::AfterWrongAnswer;
         return outcome;
     }
     outcome.kind = Kind::FurtherWrong;

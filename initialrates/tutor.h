@@ -93,7 +93,7 @@ private:
     ContinueOutcome endStage();
 
     Stage m_stage{Stage::None};
-    TutorStep m_tutorstep{TutorStep::Choosing};
+    runtime::TutoringStage m_tutoring;
     std::array<bool, TrialCount> m_trialselected{};
     int m_numsel{0};
     // The trials selected, in table order; past numsel they keep older values.

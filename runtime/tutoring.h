@@ -43,4 +43,24 @@ private:
 // A judged answer.
 enum class Verdict { Right, Wrong };
 
+// Where a guided tutoring stage stands. Every stage moves the same way: an
+// accepted choice asks for the answer; a right answer waits for "continue";
+// a wrong one brings the stage's further help, which stays for every wrong
+// answer after it.
+class TutoringStage
+{
+public:
+    TutorStep step() const { return m_step; }
+    void begin() { m_step = TutorStep::Choosing; }
+    void choiceAccepted() { m_step = TutorStep::FirstAnswer; }
+    // Moves on from a judged answer.
+    void judged(Verdict verdict)
+    {
+        m_step = verdict == Verdict::Right ? TutorStep::AnsweredRight : TutorStep::AfterWrongAnswer;
+    }
+
+private:
+    TutorStep m_step{TutorStep::Choosing};
+};
+
 } // namespace runtime
