@@ -16,10 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int problem = 0; problem < ratelaws::ProblemCount; ++problem) {
         const ratelaws::RateLawProblem p = ratelaws::rateLawProblem(problem);
         const ratelaws::Judgement j = ratelaws::judge(p, typed);
-        if (j.verdict == ratelaws::Verdict::Correct && (!j.comments.isEmpty() || j.matchnumber < 1))
+        if (j.verdict == ratelaws::Verdict::Right && (!j.comments.isEmpty() || j.matchnumber < 1))
             std::abort();
         if (j.comments.size() != j.commentLines.size()
-            || (j.verdict == ratelaws::Verdict::Incorrect && j.commentLines.isEmpty()))
+            || (j.verdict == ratelaws::Verdict::Wrong && j.commentLines.isEmpty()))
             std::abort();
         if (ratelaws::judge(p, unblanked).verdict != j.verdict)
             std::abort();

@@ -136,7 +136,7 @@ Judgement judge(const RateLawProblem &problem, const QString &typed)
             judgement.commentLines.append(commentText(comment, problem));
         return judgement;
     }
-    judgement.verdict = Verdict::Correct;
+    judgement.verdict = Verdict::Right;
     if (plain != judgement.studentanswer)
         judgement.note = Note::OrderOfOneNeedNotBeWritten;
     return judgement;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ratelawproblem.h"
+#include "runtime/tutoring.h"
 
 #include <QList>
 #include <QString>
@@ -9,7 +10,7 @@
 
 namespace ratelaws {
 
-enum class Verdict { Correct, Incorrect };
+using runtime::Verdict;
 
 // What a wrong answer is told, in the order the lines are shown.
 enum class Comment {
@@ -28,7 +29,7 @@ enum class Note { None, OrderOfOneNeedNotBeWritten };
 
 struct Judgement {
     QString studentanswer; // the typed text as compared: blanks gone, a leading r made R
-    Verdict verdict{Verdict::Incorrect};
+    Verdict verdict{Verdict::Wrong};
     int matchnumber{0};        // the accepted answer it equals (its orders of 1 left out if need be),
                                // numbered from 1; 0 for none
     QList<Comment> comments;   // for a wrong answer, in the order shown
