@@ -117,7 +117,7 @@ void RateTutor2::buildWorkArea()
         // Wide enough for axis titles of at least 7 points.
         m_ylabel[i] = new pictures::Picture(area, runtime::indexedName("ylabel", i), pictures::plotAxisLabel(i), 120,
                                             ylabelTop[i], 180, ylabelHeight[i]);
-        m_ylabel[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        m_ylabel[i]->centreAcross();
         m_ylabel[i]->hide();
     }
     new pictures::Picture(area, QStringLiteral("Image2"), pictures::timeAxisLabel(), 1530, 2065, 330, 180);

@@ -44,9 +44,9 @@ void Picture::setDrawing(DrawingPtr drawing, const QString &description)
     update();
 }
 
-void Picture::setAlignment(Qt::Alignment alignment)
+void Picture::centreAcross()
 {
-    m_alignment = alignment;
+    m_centredAcross = true;
     update();
 }
 
@@ -95,15 +95,7 @@ void Picture::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::TextAntialiasing);
     const double scale = this->scale();
     const QSizeF shown = natural * scale;
-    double x = 0;
-    if (m_alignment & Qt::AlignHCenter)
-        x = (width() - shown.width()) / 2;
-    else if (m_alignment & Qt::AlignRight)
-        x = width() - shown.width();
-    double y = (height() - shown.height()) / 2;
-    if (m_alignment & Qt::AlignTop)
-        y = 0;
-    painter.translate(x, y);
+    painter.translate(m_centredAcross ? (width() - shown.width()) / 2 : 0.0, (height() - shown.height()) / 2);
     painter.scale(scale, scale);
     m_drawing->paint(painter);
 }

@@ -21,7 +21,8 @@ public:
             int width, int height);
 
     void setDrawing(DrawingPtr drawing, const QString &description);
-    void setAlignment(Qt::Alignment alignment);
+    // The drawing stands at the left of its box unless centred across it.
+    void centreAcross();
     QSize sizeHint() const override;
     // The scale the drawing is shown at in its box, and the least it may be:
     // 85 % of the scale its designed words get in the designed box. Below
@@ -36,7 +37,7 @@ protected:
 private:
     DrawingPtr m_drawing;
     QSizeF m_designedSize;
-    Qt::Alignment m_alignment{Qt::AlignLeft | Qt::AlignVCenter};
+    bool m_centredAcross{false};
 };
 
 } // namespace pictures
