@@ -3,8 +3,6 @@
 
 #include "runtime/numbers.h"
 
-#include <limits>
-
 namespace graphical {
 
 Verdict checkOrder(const QString &orderText, int orderA)

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
 #include "runtime/tutoring.h"
 
-#include <cstdint>
+#include <QString>
 
 namespace graphical {
 
@@ -31,8 +30,6 @@ enum class AfterSubmit {
     RateConstantTutoring, // right order, wrong k
 };
 
-using runtime::SlotCount;
-using runtime::TutoredSlots;
 AfterSubmit afterSubmit(const Grade &grade, int currentproblem);
 
 } // namespace graphical

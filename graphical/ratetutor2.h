@@ -9,7 +9,6 @@
 #include "runtime/problemslots.h"
 
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class QGroupBox;

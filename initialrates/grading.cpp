@@ -3,8 +3,6 @@
 
 #include "runtime/numbers.h"
 
-#include <limits>
-
 namespace initialrates {
 
 bool Grading::allRight() const

@@ -11,7 +11,6 @@
 namespace initialrates {
 
 using runtime::SlotCount;
-using runtime::TutoredSlots;
 
 using runtime::Verdict;
 

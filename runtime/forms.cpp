@@ -533,15 +533,19 @@ void showPage(Form *form)
     if (w->isVisible() && !w->isMaximized() && !w->isFullScreen())
         keepOnScreen(w);
     w->show();
-    // The keys go where they were on this page, or to its first control.
+    // The keys go where they were on this page, or else to its first
+    // control that Tab reaches.
+    const auto usable = [form](const QWidget *widget) {
+        return widget && form->isAncestorOf(widget) && widget->isVisible() && widget->isEnabled();
+    };
     const auto remembered = w->focus.find(form);
     QWidget *focus = remembered != w->focus.end() ? remembered->second.data() : form->focusWidget();
-    if (!focus || !form->isAncestorOf(focus) || !focus->isVisible() || !focus->isEnabled())
+    if (!usable(focus)) {
         focus = form->nextInFocusChain();
-    while (focus && focus != form && !(form->isAncestorOf(focus) && focus->isVisible() && focus->isEnabled()
-                                       && (focus->focusPolicy() & Qt::TabFocus)))
-        focus = focus->nextInFocusChain();
-    if (focus && focus != form)
+        while (focus != form && !(usable(focus) && (focus->focusPolicy() & Qt::TabFocus)))
+            focus = focus->nextInFocusChain();
+    }
+    if (focus != form)
         focus->setFocus(Qt::OtherFocusReason);
 }
 

@@ -27,7 +27,6 @@ public:
     ProblemSlotList(QWidget *parent, Cells cells);
 
     QRadioButton *option(int slot) const { return m_problem.at(slot); }
-    const ProblemSlots &counts() const { return m_slots; }
     // Selects the slot, which chooses it.
     void choose(int slot);
     // Counts a graded submission on the slot and shows the new count.
