@@ -337,8 +337,7 @@ void RateTutor2::submitbtn_Click()
     switch (graphical::afterSubmit(grade, currentproblem)) {
     case graphical::AfterSubmit::Complete:
         m_slots->completed(currentproblem);
-        runtime::sessionRecord().completed(
-            Module::Graphical, tr("order with respect to A: %1; k: %2").arg(m_orderAinput->text(), m_kinput->text()));
+        runtime::sessionRecord().completed(Module::Graphical, {m_orderAinput->text(), m_kinput->text()});
         m_slots->unselect(currentproblem);
         problem.k = 0.0f;
         runtime::messageBox(this, tr("Problem complete."));

@@ -313,9 +313,7 @@ void RateTutor::problem_Click(int index)
     deselect();
     currentproblem = index;
     m_problem = generateProblem(*m_random, difficulty);
-    // The level is the one checked in the menu, named as the menu names it.
-    runtime::sessionRecord().problemDrawn(Module::InitialRates, index,
-                                          m_mnueasy->actionGroup()->checkedAction()->iconText());
+    runtime::sessionRecord().problemDrawn(Module::InitialRates, index, int(difficulty));
     setupproblem();
 }
 
@@ -415,9 +413,8 @@ void RateTutor::submitbtn_Click()
     switch (result.outcome) {
     case SubmitOutcome::Completed: {
         m_slots->completed(currentproblem);
-        runtime::sessionRecord().completed(
-            Module::InitialRates, tr("order with respect to A: %1; order with respect to B: %2; k: %3")
-                                      .arg(m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()));
+        runtime::sessionRecord().completed(Module::InitialRates,
+                                           {m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()});
         runtime::messageBox(this, tr("Problem Complete."));
         m_slots->unselect(currentproblem);
         m_problem.k = 0.0f;

@@ -127,7 +127,7 @@ void WritingRateLaws::submitbtn_Click()
         return;
     const ratelaws::Judgement judgement = ratelaws::judge(ratelaws::rateLawProblem(*problemtype), m_answer->text());
     const bool iscorrect = judgement.verdict == ratelaws::Verdict::Right;
-    runtime::sessionRecord().reactionJudged(*problemtype, iscorrect);
+    runtime::sessionRecord().reactionJudged(*problemtype, iscorrect, m_answer->text());
     m_report1->setText(runtime::captionText(judgement.report()));
     m_report->setText(iscorrect ? tr("Correct") : tr("Incorrect"));
     m_report->show();

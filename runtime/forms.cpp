@@ -39,7 +39,9 @@ QRect twipsRect(int left, int top, int width, int height)
 
 namespace {
 
-// Gives the application its icon once the first window has painted.
+// Gives the application its icon once the first window has painted. Any
+// widget's paint counts: the window is covered by its page, which paints
+// while the window itself paints nothing.
 class IconAfterFirstPaint : public QObject
 {
 public:
@@ -47,8 +49,7 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow()) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
             qApp->removeEventFilter(this);
             // Queued, so that the paint finishes first.
             QTimer::singleShot(0, this, [this] {
@@ -73,6 +74,7 @@ struct Registry {
     std::map<Screen, QPointer<Form>> loaded;
     // While the program ends, closing a screen brings no other one up.
     bool quitting{false};
+    std::function<bool(QWidget *)> endingCheck;
 };
 
 Registry &registry()
@@ -424,6 +426,10 @@ void Form::centreOnScreen()
 
 void Form::closeEvent(QCloseEvent *event)
 {
+    if (!registry().quitting && !formQueryUnload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     discard();
 }
@@ -557,9 +563,22 @@ void openExplanation(Form *tutor, Screen explanationScreen)
     showPage(explanation);
 }
 
+void setEndingCheck(std::function<bool(QWidget *parent)> check)
+{
+    registry().endingCheck = std::move(check);
+}
+
+bool mayEndProgram(QWidget *parent)
+{
+    const Registry &r = registry();
+    return !r.endingCheck || r.endingCheck(parent);
+}
+
 void quitProgram()
 {
     Registry &r = registry();
+    if (r.quitting || !mayEndProgram(host()->page()))
+        return;
     r.quitting = true;
     // Screens out of sight first (a tutor behind its explanation), so that
     // no closing screen brings another one back.

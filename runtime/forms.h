@@ -69,6 +69,8 @@ public:
     void fitToScreen();
 
     virtual void formLoad() {}
+    // Asked when the screen is closed, before it unloads: false keeps it.
+    virtual bool formQueryUnload() { return true; }
     virtual void formUnload() {}
 
 protected:
@@ -139,9 +141,15 @@ void unloadForm(Form *form);
 // loaded with all its state.
 void openExplanation(Form *tutor, Screen explanation);
 
-// Ends the program from any screen: unloads every screen, showing none
-// anew, and the program ends with its last window.
+// Ends the program from any screen, once the check set below allows it:
+// unloads every screen, showing none anew, and the program ends with its
+// last window.
 void quitProgram();
+// What is asked before the program ends (Ctrl+Q, the start screen closed,
+// the desktop's session ending); false keeps it running. Nothing is asked
+// until one is set.
+void setEndingCheck(std::function<bool(QWidget *parent)> check);
+bool mayEndProgram(QWidget *parent);
 
 // A modal message box titled "velomira" with one OK button.
 void messageBox(QWidget *parent, const QString &text);

@@ -28,7 +28,7 @@ SessionRecord::SessionRecord(const QDateTime &started)
 {
 }
 
-void SessionRecord::problemDrawn(Module module, int slot, const QString &level)
+void SessionRecord::problemDrawn(Module module, int slot, int level)
 {
     Problem problem;
     problem.slot = slot;
@@ -47,24 +47,28 @@ void SessionRecord::attempted(Module module)
     if (drawn(module).empty())
         return;
     ++drawn(module).back().attempts;
+    ++m_changes;
     used(module);
 }
 
 void SessionRecord::tutored(Module module)
 {
-    if (!drawn(module).empty())
-        drawn(module).back().tutored = true;
+    if (drawn(module).empty())
+        return;
+    drawn(module).back().tutored = true;
+    ++m_changes;
 }
 
-void SessionRecord::completed(Module module, const QString &answer)
+void SessionRecord::completed(Module module, const QStringList &answer)
 {
     if (drawn(module).empty())
         return;
     drawn(module).back().completed = true;
     drawn(module).back().answer = answer;
+    ++m_changes;
 }
 
-void SessionRecord::reactionJudged(int reaction, bool right)
+void SessionRecord::reactionJudged(int reaction, bool right, const QString &answer)
 {
     std::vector<Problem> &reactions = drawn(Module::RateLaws);
     auto entry = std::find_if(reactions.begin(), reactions.end(), [&](const Problem &p) { return p.slot == reaction; });
@@ -74,6 +78,8 @@ void SessionRecord::reactionJudged(int reaction, bool right)
     }
     ++entry->attempts;
     entry->completed = right;
+    entry->answer = QStringList{answer};
+    ++m_changes;
     used(Module::RateLaws);
 }
 
@@ -87,6 +93,12 @@ std::vector<SessionRecord::ModuleWork> SessionRecord::modules() const
                 w.problems.push_back(p);
     }
     return work;
+}
+
+void SessionRecord::setStudent(const QString &name)
+{
+    m_student = name;
+    m_studentNamed = true;
 }
 
 SessionRecord &sessionRecord()

@@ -16,6 +16,12 @@ QList<QPointer<QTranslator>> &installed()
     return translators;
 }
 
+QString &language()
+{
+    static QString code;
+    return code;
+}
+
 void install(QTranslator *translator)
 {
     QCoreApplication::installTranslator(translator);
@@ -50,19 +56,25 @@ QString installTranslations(const QLocale &locale)
         }
     }
     installed().clear();
+    language().clear();
 
     std::unique_ptr<QTranslator> program = loadProgramCatalogue(locale);
     if (!program)
         return {};
-    const QString language = program->language();
+    language() = program->language();
     program->setParent(QCoreApplication::instance());
     install(program.release());
     auto *qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QStringLiteral("qtbase_") + language(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         install(qt);
     else
         delete qt;
-    return language;
+    return language();
+}
+
+QString installedLanguage()
+{
+    return language();
 }
 
 } // namespace runtime

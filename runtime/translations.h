@@ -17,6 +17,9 @@ namespace runtime {
 // or an empty string.
 QString installTranslations(const QLocale &locale = QLocale::system());
 
+// The language installTranslations installed last, or an empty string.
+QString installedLanguage();
+
 // The program's catalogue for the same language, loaded but not installed,
 // for texts needed before the application object exists; nullptr for
 // English.

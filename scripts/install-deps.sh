@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-run=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2
+run=(build-essential cmake pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools libpoppler-qt6-dev qt6-translations-l10n fonts-liberation2
      fonts-wqy-microhei)
 test=("${run[@]}" qt6-base-private-dev fonts-dejavu-core desktop-file-utils appstream man-db
       xvfb xauth xdotool imagemagick poppler-utils locales)

@@ -4,8 +4,12 @@
 #include "runtime/translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QTranslator>
+
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -26,6 +30,9 @@ QString usage()
               "Options:\n"
               "  -h, --help     Show this help and exit.\n"
               "  -v, --version  Show the version and exit.\n"
+              "  --summary FILE...\n"
+              "                 Read saved session records and write a table of their totals,\n"
+              "                 one row a record, to standard output as CSV; then exit.\n"
               "\n"
               "Qt's own options, such as -platform, -style and -reverse, are accepted too.\n"));
 }
@@ -42,10 +49,50 @@ const QStringList qtOptionsWithValue{
 const QStringList qtOptionsAlone{QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
                                  QStringLiteral("dograb"), QStringLiteral("sync")};
 
+// The class summary is a program of its own: beside this one in a build,
+// or where it is installed.
+QString summaryProgram()
+{
+    const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    for (const QString &candidate : {folder + QStringLiteral("/velomira-summary"),
+                                     folder + QStringLiteral("/" VELOMIRA_SUMMARY_FROM_BINARY "/velomira-summary")}) {
+        if (QFileInfo(candidate).isExecutable())
+            return candidate;
+    }
+    return {};
+}
+
+// Hands the files over to the summary's program; returns only when it
+// could not be started.
+int runSummary(const QStringList &files, QTextStream &err)
+{
+    if (files.isEmpty()) {
+        err << translated(QT_TRANSLATE_NOOP("velomira", "velomira: --summary needs the record files to read")) << '\n'
+            << usage();
+        return 1;
+    }
+    const QString program = summaryProgram();
+    std::vector<QByteArray> encoded{program.toLocal8Bit()};
+    for (const QString &file : files)
+        encoded.push_back(file.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &argument : encoded)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    err.flush();
+    if (!program.isEmpty())
+        execv(argv.front(), argv.data());
+    err << translated(QT_TRANSLATE_NOOP("velomira", "velomira: the summary's program could not be started")) << '\n';
+    return 1;
+}
+
 } // namespace
 
 std::optional<int> handleCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    // Every argument after it names a record.
+    if (arguments.size() > 1 && arguments.at(1) == u"--summary")
+        return runSummary(arguments.mid(2), err);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument == u"-h" || argument == u"--help") {

@@ -11,6 +11,8 @@ class RateStart : public runtime::Form
 public:
     RateStart();
     void formLoad() override;
+    // Closing the start screen ends the program.
+    bool formQueryUnload() override { return runtime::mayEndProgram(this); }
 
 private:
     // Shows the module screen, then unloads this screen.

@@ -1,26 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record.h"
 
-#include "ratelaws/ratelawproblem.h"
+#include "recorddocument.h"
 #include "runtime/forms.h"
 #include "runtime/labelbutton.h"
 #include "runtime/sessionrecord.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPdfWriter>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 
-using Module = runtime::SessionRecord::Module;
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,103 +31,72 @@ class Record
     Q_DECLARE_TR_FUNCTIONS(Record)
 };
 
-// Each tutor offers six problems.
-constexpr int TutorSlots = 6;
-
-// The record of the session as a document, in the program's language: the
-// program, when the session began and when the record was made, then each
-// module worked in with its problems and totals.
-QString recordHtml(const runtime::SessionRecord &record, const QDateTime &made);
-// The same as a PDF file, on the paper the locale uses.
-QByteArray recordPdf(const runtime::SessionRecord &record, const QDateTime &made);
-
-QString cell(const QString &text, const char *tag = "td")
+// The account's full name, where the system keeps one.
+QString accountFullName()
 {
-    return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
+    const passwd *account = getpwuid(getuid());
+    if (!account || !account->pw_gecos)
+        return {};
+    return QString::fromLocal8Bit(account->pw_gecos).section(u',', 0, 0).trimmed();
 }
 
-QString yesNo(bool yes)
+// Asks for the name the record carries; false when the student cancelled.
+bool askStudentName(QWidget *parent)
 {
-    return yes ? Record::tr("Yes") : Record::tr("No");
+    runtime::SessionRecord &record = runtime::sessionRecord();
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("studentname"));
+    dialog.setWindowTitle(QStringLiteral("velomira"));
+    dialog.setLabelText(Record::tr("Your name, as the record should carry it (it may stay empty):"));
+    dialog.setTextValue(record.studentNamed() ? record.student() : accountFullName());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    record.setStudent(dialog.textValue().simplified());
+    return true;
 }
 
-QString moduleTitle(Module module)
+// The first save or print of the session asks for the name once.
+bool studentNamed(QWidget *parent)
 {
-    // The names the start screen gives the modules.
-    switch (module) {
-    case Module::InitialRates:
-        return QCoreApplication::translate("RateStart", "Determining Rate Laws by the Method of Initial Rates");
-    case Module::Graphical:
-        return QCoreApplication::translate("RateStart", "Determining Rate Laws by the Graphical Method");
-    case Module::RateLaws:
-        break;
-    }
-    return QCoreApplication::translate("RateStart", "Writing Rate Laws");
+    return runtime::sessionRecord().studentNamed() || askStudentName(parent);
 }
 
-QString moduleTable(const runtime::SessionRecord::ModuleWork &work)
+// The file name offered: the name, where given, with what cannot stand in
+// a file name replaced, and today's date.
+QString defaultFileName(const QString &student)
 {
-    const bool reactions = work.module == Module::RateLaws;
-    const bool levels = work.module == Module::InitialRates;
-    QStringList header;
-    if (reactions)
-        header << Record::tr("Reaction") << Record::tr("Attempts") << Record::tr("Last verdict");
-    else
-        header << Record::tr("Problem") << (levels ? Record::tr("Level") : QString()) << Record::tr("Completed")
-               << Record::tr("Attempts") << Record::tr("Guided tutoring") << Record::tr("Answer submitted");
-    header.removeAll(QString());
-    QString html = QStringLiteral("<h3>%1</h3><table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><tr>")
-                       .arg(moduleTitle(work.module).toHtmlEscaped());
-    for (const QString &title : std::as_const(header))
-        html += cell(title, "th");
-    html += QStringLiteral("</tr>");
-    for (const runtime::SessionRecord::Problem &p : work.problems) {
-        html += QStringLiteral("<tr>");
-        if (reactions) {
-            html += cell(ratelaws::rateLawProblem(p.slot).caption) + cell(QString::number(p.attempts))
-                  + cell(p.completed ? Record::tr("Correct") : Record::tr("Incorrect"));
-        } else {
-            html += cell(Record::tr("Problem %1").arg(p.slot + 1)) + (levels ? cell(p.level) : QString())
-                  + cell(yesNo(p.completed)) + cell(QString::number(p.attempts)) + cell(yesNo(p.tutored))
-                  + cell(p.answer);
-        }
-        html += QStringLiteral("</tr>");
-    }
-    const QString totals = reactions
-        ? Record::tr("Reactions written correctly: %1 of %2. Attempts: %3.").arg(work.solvedSlots()).arg(ratelaws::ProblemCount)
-        : Record::tr("Problems completed: %1 of %2. Attempts: %3.").arg(work.solvedSlots()).arg(TutorSlots);
-    return html + QStringLiteral("</table><p style=\"margin-top: 6px\">%1</p>").arg(totals.arg(work.attempts()).toHtmlEscaped());
-}
-
-std::unique_ptr<QTextDocument> recordDocument(const runtime::SessionRecord &record, const QDateTime &made)
-{
-    auto document = std::make_unique<QTextDocument>();
-    QFont font = QApplication::font();
-    font.setPointSize(10);
-    document->setDefaultFont(font);
-    document->setHtml(recordHtml(record, made));
-    return document;
+    QString name;
+    for (const QChar c : student)
+        name += (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c)) ? u'_' : c;
+    const QString date = QDate::currentDate().toString(Qt::ISODate);
+    return name.isEmpty() ? QStringLiteral("velomira-record-%1.pdf").arg(date)
+                          : QStringLiteral("velomira-record-%1-%2.pdf").arg(name, date);
 }
 
 // Saves the record where the student chooses; a place that cannot be
-// written is said so, and the student may choose another.
-void saveRecord(QWidget *parent)
+// written is said so, and the student may choose another. True once saved.
+bool saveRecord(QWidget *parent)
 {
+    if (!studentNamed(parent))
+        return false;
+    runtime::SessionRecord &record = runtime::sessionRecord();
     // The Documents folder, or the home folder where there is none.
     QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (!folder.exists())
         folder = QDir::home();
-    QString path = folder.filePath(QStringLiteral("velomira-record-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
+    QString path = folder.filePath(defaultFileName(record.student()));
     for (;;) {
         path = QFileDialog::getSaveFileName(parent, Record::tr("Save Record"), path, Record::tr("PDF documents (*.pdf)"));
         if (path.isEmpty())
-            return;
-        const QByteArray pdf = recordPdf(runtime::sessionRecord(), QDateTime::currentDateTime());
+            return false;
+        const QByteArray pdf = recordPdf(recordFacts(record, QDateTime::currentDateTime()));
         // Written beside the chosen file and put in its place only when
         // whole, so a failure leaves an existing file as it was.
         QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit())
-            return;
+        if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit()) {
+            record.kept();
+            return true;
+        }
         runtime::messageBox(parent, Record::tr("The record could not be saved as %1: %2\nPlease choose another place.")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
@@ -133,46 +104,19 @@ void saveRecord(QWidget *parent)
 
 void printRecord(QWidget *parent)
 {
+    if (!studentNamed(parent))
+        return;
     QPrinter printer;
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(Record::tr("Print Record"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    recordDocument(runtime::sessionRecord(), QDateTime::currentDateTime())->print(&printer);
+    runtime::SessionRecord &record = runtime::sessionRecord();
+    recordDocument(recordFacts(record, QDateTime::currentDateTime()))->print(&printer);
     if (printer.printerState() == QPrinter::Error)
         runtime::messageBox(parent, Record::tr("The record could not be printed."));
-}
-
-QString recordHtml(const runtime::SessionRecord &record, const QDateTime &made)
-{
-    const auto when = [](const QDateTime &time) { return time.toString(QStringLiteral("yyyy-MM-dd HH:mm")); };
-    QString html = QStringLiteral("<h2>%1</h2><p>%2<br>%3<br>%4</p>")
-                       .arg(Record::tr("Velomira session record").toHtmlEscaped(),
-                            Record::tr("Velomira %1").arg(QStringLiteral(VELOMIRA_VERSION)).toHtmlEscaped(),
-                            Record::tr("Session started: %1").arg(when(record.started())).toHtmlEscaped(),
-                            Record::tr("Record made: %1").arg(when(made)).toHtmlEscaped());
-    const std::vector<runtime::SessionRecord::ModuleWork> modules = record.modules();
-    if (modules.empty())
-        html += QStringLiteral("<p>%1</p>").arg(Record::tr("Nothing has been attempted in this session yet.").toHtmlEscaped());
-    for (const runtime::SessionRecord::ModuleWork &work : modules)
-        html += moduleTable(work);
-    return html;
-}
-
-QByteArray recordPdf(const runtime::SessionRecord &record, const QDateTime &made)
-{
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        writer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
-        writer.setTitle(Record::tr("Velomira session record"));
-        writer.setCreator(QStringLiteral("Velomira " VELOMIRA_VERSION));
-        recordDocument(record, made)->print(&writer);
-    }
-    return bytes;
+    else
+        record.kept();
 }
 
 } // namespace
@@ -187,12 +131,15 @@ void addRecordCommands(runtime::Form *form)
     print->setObjectName(QStringLiteral("mnuprintrecord"));
     print->setShortcut(QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, form, [form] { printRecord(form); });
+    auto *name = new QAction(Record::tr("&Name on Record…"), form);
+    name->setObjectName(QStringLiteral("mnurecordname"));
+    QObject::connect(name, &QAction::triggered, form, [form] { askStudentName(form); });
     form->addActions({save, print});
 
     if (auto *bar = form->findChild<QMenuBar *>()) {
         QMenu *menu = bar->addMenu(Record::tr("&Record"));
         menu->setObjectName(QStringLiteral("mnurecord"));
-        menu->addActions({save, print});
+        menu->addActions({save, print, name});
         return;
     }
     // A free place at the top of each screen, beside its own buttons.
@@ -202,13 +149,43 @@ void addRecordCommands(runtime::Form *form)
     auto *button = new runtime::LabelButton(form, QStringLiteral("record"), Record::tr("Record…"), left, 0, 1455, 255);
     button->setAccessibleDescription(Record::tr("Save or print a record of this session"));
     // The menu is made when first asked for, so that it costs the start nothing.
-    QObject::connect(button, &runtime::LabelButton::clicked, button, [button, save, print] {
+    QObject::connect(button, &runtime::LabelButton::clicked, button, [button, save, print, name] {
         auto *menu = button->findChild<QMenu *>();
         if (!menu) {
             menu = new QMenu(button);
             menu->setObjectName(QStringLiteral("mnurecord"));
-            menu->addActions({save, print});
+            menu->addActions({save, print, name});
         }
         menu->popup(button->mapToGlobal(QPoint(0, button->height())));
     });
+}
+
+bool mayEndSession(QWidget *parent)
+{
+    runtime::SessionRecord &record = runtime::sessionRecord();
+    if (!record.hasUnkeptWork())
+        return true;
+    QStringList work;
+    for (const runtime::SessionRecord::ModuleWork &module : record.modules())
+        work << moduleTitle(module.module) + QStringLiteral(": ") + moduleTotals(module);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("velomira"),
+                    Record::tr("Some of this session's work is in no saved or printed record, and it is lost "
+                               "if the program ends now. The session so far:\n\n%1\n\nSave the record first?")
+                        .arg(work.join(u'\n')),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("keeprecord"));
+    box.button(QMessageBox::Save)->setText(Record::tr("&Save…"));
+    box.button(QMessageBox::Discard)->setText(Record::tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(Record::tr("Cancel"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveRecord(parent);
+    case QMessageBox::Discard:
+        record.kept(); // let go: nothing more to ask about
+        return true;
+    default:
+        return false;
+    }
 }

@@ -11,6 +11,9 @@
 #include "runtime/sessionrecord.h"
 #include "runtime/translations.h"
 
+#include <QGuiApplication>
+#include <QSessionManager>
+
 namespace {
 
 // Every screen offers the session's record.
@@ -28,6 +31,7 @@ template<typename Screen> runtime::FormFactory withRecord()
 void registerScreens()
 {
     using runtime::Screen;
+    runtime::setEndingCheck(&mayEndSession);
     runtime::registerForm(Screen::Start, QStringLiteral("ratestart"), withRecord<RateStart>());
     runtime::registerForm(Screen::InitialRates, QStringLiteral("ratetutor"), withRecord<RateTutor>());
     runtime::registerForm(Screen::Graphical, QStringLiteral("ratetutor2"), withRecord<RateTutor2>());
@@ -42,5 +46,14 @@ void showStartScreen()
     runtime::sessionRecord(); // the session starts now
     runtime::installTranslations();
     registerScreens();
+    // When the desktop's session ends, the work is kept or let go as when
+    // the program is quit, where the desktop lets the program ask.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager &manager) {
+        if (manager.allowsInteraction()) {
+            if (!runtime::mayEndProgram(runtime::mainWindow()))
+                manager.cancel();
+            manager.release();
+        }
+    });
     runtime::showForm(runtime::Screen::Start);
 }

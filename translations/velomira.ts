@@ -824,6 +824,105 @@ Please choose another place.</source>
         <source>Save or print a record of this session</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your name, as the record should carry it (it may stay empty):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name on Record…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some of this session&apos;s work is in no saved or printed record, and it is lost if the program ends now. The session so far:
+
+%1
+
+Save the record first?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a Velomira record (not a PDF file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is damaged or incomplete: it cannot be read as a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a Velomira record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a record of a newer format (version %1) than this Velomira reads (version %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is damaged: its record data cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: problems completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphical Method: problems completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphical Method: attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: reactions written correctly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>velomira: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -1179,19 +1278,30 @@ Please choose another place.</source>
 <context>
     <name>velomira</name>
     <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: velomira [options]
 A tutorial for general-chemistry students on determining and writing rate laws.
 
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
+  --summary FILE...
+                 Read saved session records and write a table of their totals,
+                 one row a record, to standard output as CSV; then exit.
 
 Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>velomira: unknown option &apos;%1&apos;</source>
+        <source>velomira: --summary needs the record files to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>velomira: the summary&apos;s program could not be started</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -825,6 +825,109 @@ Bitte wählen Sie einen anderen Ort.</translation>
         <source>Save or print a record of this session</source>
         <translation>Ein Protokoll dieser Sitzung speichern oder drucken</translation>
     </message>
+    <message>
+        <source>Your name, as the record should carry it (it may stay empty):</source>
+        <translation>Ihr Name, wie er im Protokoll stehen soll (er darf leer bleiben):</translation>
+    </message>
+    <message>
+        <source>&amp;Name on Record…</source>
+        <translation>&amp;Name im Protokoll…</translation>
+    </message>
+    <message>
+        <source>Some of this session&apos;s work is in no saved or printed record, and it is lost if the program ends now. The session so far:
+
+%1
+
+Save the record first?</source>
+        <translation>Ein Teil der Arbeit dieser Sitzung steht in keinem gespeicherten oder gedruckten Protokoll und geht verloren, wenn das Programm jetzt endet. Die Sitzung bisher:
+
+%1
+
+Zuerst das Protokoll speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Student: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record (not a PDF file)</source>
+        <translation>ist kein Velomira-Protokoll (keine PDF-Datei)</translation>
+    </message>
+    <message>
+        <source>is damaged or incomplete: it cannot be read as a PDF file</source>
+        <translation>ist beschädigt oder unvollständig: es lässt sich nicht als PDF-Datei lesen</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record</source>
+        <translation>ist kein Velomira-Protokoll</translation>
+    </message>
+    <message>
+        <source>is a record of a newer format (version %1) than this Velomira reads (version %2)</source>
+        <translation>ist ein Protokoll in einem neueren Format (Version %1), als dieses Velomira liest (Version %2)</translation>
+    </message>
+    <message>
+        <source>is damaged: its record data cannot be read</source>
+        <translation>ist beschädigt: seine Protokolldaten lassen sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Record made</source>
+        <translation>Erstellt am</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: problems completed</source>
+        <translation>Methode der Anfangsgeschwindigkeiten: gelöste Aufgaben</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: attempts</source>
+        <translation>Methode der Anfangsgeschwindigkeiten: Abgaben</translation>
+    </message>
+    <message>
+        <source>Graphical Method: problems completed</source>
+        <translation>Grafische Methode: gelöste Aufgaben</translation>
+    </message>
+    <message>
+        <source>Graphical Method: attempts</source>
+        <translation>Grafische Methode: Abgaben</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: reactions written correctly</source>
+        <translation>Geschwindigkeitsgesetze aufstellen: richtig geschriebene Reaktionen</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: attempts</source>
+        <translation>Geschwindigkeitsgesetze aufstellen: Abgaben</translation>
+    </message>
+    <message>
+        <source>velomira: %1 %2</source>
+        <translation>velomira: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -1180,12 +1283,19 @@ Bitte wählen Sie einen anderen Ort.</translation>
 <context>
     <name>velomira</name>
     <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
+        <translation>velomira: unbekannte Option „%1“</translation>
+    </message>
+    <message>
         <source>Usage: velomira [options]
 A tutorial for general-chemistry students on determining and writing rate laws.
 
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
+  --summary FILE...
+                 Read saved session records and write a table of their totals,
+                 one row a record, to standard output as CSV; then exit.
 
 Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
 </source>
@@ -1195,13 +1305,20 @@ Ein Lernprogramm für die allgemeine Chemie: Geschwindigkeitsgesetze bestimmen u
 Optionen:
   -h, --help     Diese Hilfe zeigen und beenden.
   -v, --version  Die Version zeigen und beenden.
+  --summary DATEI...
+                 Gespeicherte Sitzungsprotokolle lesen und eine Tabelle ihrer Summen,
+                 eine Zeile je Protokoll, als CSV auf die Standardausgabe schreiben; dann beenden.
 
 Qts eigene Optionen wie -platform, -style und -reverse werden ebenfalls angenommen.
 </translation>
     </message>
     <message>
-        <source>velomira: unknown option &apos;%1&apos;</source>
-        <translation>velomira: unbekannte Option „%1“</translation>
+        <source>velomira: --summary needs the record files to read</source>
+        <translation>velomira: --summary braucht die zu lesenden Protokolldateien</translation>
+    </message>
+    <message>
+        <source>velomira: the summary&apos;s program could not be started</source>
+        <translation>velomira: das Programm der Übersicht ließ sich nicht starten</translation>
     </message>
 </context>
 </TS>

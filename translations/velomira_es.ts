@@ -825,6 +825,109 @@ Elija otro lugar.</translation>
         <source>Save or print a record of this session</source>
         <translation>Guardar o imprimir un registro de esta sesión</translation>
     </message>
+    <message>
+        <source>Your name, as the record should carry it (it may stay empty):</source>
+        <translation>Su nombre, tal como debe figurar en el registro (puede quedar vacío):</translation>
+    </message>
+    <message>
+        <source>&amp;Name on Record…</source>
+        <translation>&amp;Nombre en el registro…</translation>
+    </message>
+    <message>
+        <source>Some of this session&apos;s work is in no saved or printed record, and it is lost if the program ends now. The session so far:
+
+%1
+
+Save the record first?</source>
+        <translation>Parte del trabajo de esta sesión no está en ningún registro guardado o impreso, y se pierde si el programa termina ahora. La sesión hasta ahora:
+
+%1
+
+¿Guardar primero el registro?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Guardar…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>Student: %1</source>
+        <translation>Estudiante: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record (not a PDF file)</source>
+        <translation>no es un registro de Velomira (no es un archivo PDF)</translation>
+    </message>
+    <message>
+        <source>is damaged or incomplete: it cannot be read as a PDF file</source>
+        <translation>está dañado o incompleto: no se puede leer como archivo PDF</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record</source>
+        <translation>no es un registro de Velomira</translation>
+    </message>
+    <message>
+        <source>is a record of a newer format (version %1) than this Velomira reads (version %2)</source>
+        <translation>es un registro de un formato más reciente (versión %1) del que lee este Velomira (versión %2)</translation>
+    </message>
+    <message>
+        <source>is damaged: its record data cannot be read</source>
+        <translation>está dañado: sus datos de registro no se pueden leer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Estudiante</translation>
+    </message>
+    <message>
+        <source>Record made</source>
+        <translation>Registro creado</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: problems completed</source>
+        <translation>Método de las velocidades iniciales: problemas resueltos</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: attempts</source>
+        <translation>Método de las velocidades iniciales: intentos</translation>
+    </message>
+    <message>
+        <source>Graphical Method: problems completed</source>
+        <translation>Método gráfico: problemas resueltos</translation>
+    </message>
+    <message>
+        <source>Graphical Method: attempts</source>
+        <translation>Método gráfico: intentos</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: reactions written correctly</source>
+        <translation>Escribir leyes de velocidad: reacciones escritas correctamente</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: attempts</source>
+        <translation>Escribir leyes de velocidad: intentos</translation>
+    </message>
+    <message>
+        <source>velomira: %1 %2</source>
+        <translation>velomira: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -1180,12 +1283,19 @@ Elija otro lugar.</translation>
 <context>
     <name>velomira</name>
     <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
+        <translation>velomira: opción desconocida «%1»</translation>
+    </message>
+    <message>
         <source>Usage: velomira [options]
 A tutorial for general-chemistry students on determining and writing rate laws.
 
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
+  --summary FILE...
+                 Read saved session records and write a table of their totals,
+                 one row a record, to standard output as CSV; then exit.
 
 Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
 </source>
@@ -1195,13 +1305,20 @@ Un tutorial de química general para determinar y escribir leyes de velocidad.
 Opciones:
   -h, --help     Muestra esta ayuda y termina.
   -v, --version  Muestra la versión y termina.
+  --summary ARCHIVO...
+                 Lee registros de sesión guardados y escribe una tabla de sus totales,
+                 una fila por registro, en la salida estándar como CSV; luego termina.
 
 También se aceptan las opciones propias de Qt, como -platform, -style y -reverse.
 </translation>
     </message>
     <message>
-        <source>velomira: unknown option &apos;%1&apos;</source>
-        <translation>velomira: opción desconocida «%1»</translation>
+        <source>velomira: --summary needs the record files to read</source>
+        <translation>velomira: --summary necesita los archivos de registro que leer</translation>
+    </message>
+    <message>
+        <source>velomira: the summary&apos;s program could not be started</source>
+        <translation>velomira: no se pudo iniciar el programa del resumen</translation>
     </message>
 </context>
 </TS>

@@ -825,6 +825,109 @@ Choisissez un autre emplacement.</translation>
         <source>Save or print a record of this session</source>
         <translation>Enregistrer ou imprimer un relevé de cette session</translation>
     </message>
+    <message>
+        <source>Your name, as the record should carry it (it may stay empty):</source>
+        <translation>Votre nom, tel qu’il doit figurer sur le relevé (il peut rester vide)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Name on Record…</source>
+        <translation>&amp;Nom sur le relevé…</translation>
+    </message>
+    <message>
+        <source>Some of this session&apos;s work is in no saved or printed record, and it is lost if the program ends now. The session so far:
+
+%1
+
+Save the record first?</source>
+        <translation>Une partie du travail de cette session ne figure dans aucun relevé enregistré ou imprimé et sera perdue si le programme se termine maintenant. La session jusqu’ici&#xa0;:
+
+%1
+
+Enregistrer d’abord le relevé&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>Student: %1</source>
+        <translation>Élève&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record (not a PDF file)</source>
+        <translation>n’est pas un relevé Velomira (pas un fichier PDF)</translation>
+    </message>
+    <message>
+        <source>is damaged or incomplete: it cannot be read as a PDF file</source>
+        <translation>est endommagé ou incomplet&#xa0;: il ne peut pas être lu comme fichier PDF</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record</source>
+        <translation>n’est pas un relevé Velomira</translation>
+    </message>
+    <message>
+        <source>is a record of a newer format (version %1) than this Velomira reads (version %2)</source>
+        <translation>est un relevé d’un format plus récent (version %1) que celui que lit ce Velomira (version %2)</translation>
+    </message>
+    <message>
+        <source>is damaged: its record data cannot be read</source>
+        <translation>est endommagé&#xa0;: ses données de relevé ne peuvent pas être lues</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Record made</source>
+        <translation>Relevé créé</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: problems completed</source>
+        <translation>Méthode des vitesses initiales&#xa0;: problèmes résolus</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: attempts</source>
+        <translation>Méthode des vitesses initiales&#xa0;: tentatives</translation>
+    </message>
+    <message>
+        <source>Graphical Method: problems completed</source>
+        <translation>Méthode graphique&#xa0;: problèmes résolus</translation>
+    </message>
+    <message>
+        <source>Graphical Method: attempts</source>
+        <translation>Méthode graphique&#xa0;: tentatives</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: reactions written correctly</source>
+        <translation>Écrire des lois de vitesse&#xa0;: lois de vitesse correctes</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: attempts</source>
+        <translation>Écrire des lois de vitesse&#xa0;: tentatives</translation>
+    </message>
+    <message>
+        <source>velomira: %1 %2</source>
+        <translation>velomira&#xa0;: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -1180,12 +1283,19 @@ Choisissez un autre emplacement.</translation>
 <context>
     <name>velomira</name>
     <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
+        <translation>velomira&#xa0;: option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
         <source>Usage: velomira [options]
 A tutorial for general-chemistry students on determining and writing rate laws.
 
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
+  --summary FILE...
+                 Read saved session records and write a table of their totals,
+                 one row a record, to standard output as CSV; then exit.
 
 Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
 </source>
@@ -1195,13 +1305,20 @@ Un tutoriel de chimie générale pour déterminer et écrire des lois de vitesse
 Options&#xa0;:
   -h, --help     Afficher cette aide et quitter.
   -v, --version  Afficher la version et quitter.
+  --summary FICHIER...
+                 Lire des relevés de session enregistrés et écrire un tableau de leurs totaux,
+                 une ligne par relevé, sur la sortie standard au format CSV, puis quitter.
 
 Les options propres à Qt, comme -platform, -style et -reverse, sont aussi acceptées.
 </translation>
     </message>
     <message>
-        <source>velomira: unknown option &apos;%1&apos;</source>
-        <translation>velomira&#xa0;: option inconnue «&#xa0;%1&#xa0;»</translation>
+        <source>velomira: --summary needs the record files to read</source>
+        <translation>velomira&#xa0;: --summary a besoin des fichiers de relevé à lire</translation>
+    </message>
+    <message>
+        <source>velomira: the summary&apos;s program could not be started</source>
+        <translation>velomira&#xa0;: le programme du récapitulatif n’a pas pu être lancé</translation>
     </message>
 </context>
 </TS>

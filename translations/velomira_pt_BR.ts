@@ -825,6 +825,109 @@ Escolha outro local.</translation>
         <source>Save or print a record of this session</source>
         <translation>Salvar ou imprimir um registro desta sessão</translation>
     </message>
+    <message>
+        <source>Your name, as the record should carry it (it may stay empty):</source>
+        <translation>Seu nome, como deve constar no registro (pode ficar vazio):</translation>
+    </message>
+    <message>
+        <source>&amp;Name on Record…</source>
+        <translation>&amp;Nome no registro…</translation>
+    </message>
+    <message>
+        <source>Some of this session&apos;s work is in no saved or printed record, and it is lost if the program ends now. The session so far:
+
+%1
+
+Save the record first?</source>
+        <translation>Parte do trabalho desta sessão não está em nenhum registro salvo ou impresso e se perde se o programa terminar agora. A sessão até aqui:
+
+%1
+
+Salvar o registro primeiro?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Salvar…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>Student: %1</source>
+        <translation>Estudante: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record (not a PDF file)</source>
+        <translation>não é um registro do Velomira (não é um arquivo PDF)</translation>
+    </message>
+    <message>
+        <source>is damaged or incomplete: it cannot be read as a PDF file</source>
+        <translation>está danificado ou incompleto: não pode ser lido como arquivo PDF</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record</source>
+        <translation>não é um registro do Velomira</translation>
+    </message>
+    <message>
+        <source>is a record of a newer format (version %1) than this Velomira reads (version %2)</source>
+        <translation>é um registro de um formato mais novo (versão %1) do que este Velomira lê (versão %2)</translation>
+    </message>
+    <message>
+        <source>is damaged: its record data cannot be read</source>
+        <translation>está danificado: seus dados de registro não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Estudante</translation>
+    </message>
+    <message>
+        <source>Record made</source>
+        <translation>Registro criado</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: problems completed</source>
+        <translation>Método das velocidades iniciais: problemas resolvidos</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: attempts</source>
+        <translation>Método das velocidades iniciais: tentativas</translation>
+    </message>
+    <message>
+        <source>Graphical Method: problems completed</source>
+        <translation>Método gráfico: problemas resolvidos</translation>
+    </message>
+    <message>
+        <source>Graphical Method: attempts</source>
+        <translation>Método gráfico: tentativas</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: reactions written correctly</source>
+        <translation>Escrever leis de velocidade: leis de velocidade corretas</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: attempts</source>
+        <translation>Escrever leis de velocidade: tentativas</translation>
+    </message>
+    <message>
+        <source>velomira: %1 %2</source>
+        <translation>velomira: %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -1180,12 +1283,19 @@ Escolha outro local.</translation>
 <context>
     <name>velomira</name>
     <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
+        <translation>velomira: opção desconhecida “%1”</translation>
+    </message>
+    <message>
         <source>Usage: velomira [options]
 A tutorial for general-chemistry students on determining and writing rate laws.
 
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
+  --summary FILE...
+                 Read saved session records and write a table of their totals,
+                 one row a record, to standard output as CSV; then exit.
 
 Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
 </source>
@@ -1195,13 +1305,20 @@ Um tutorial de química geral para determinar e escrever leis de velocidade.
 Opções:
   -h, --help     Mostra esta ajuda e sai.
   -v, --version  Mostra a versão e sai.
+  --summary ARQUIVO...
+                 Lê registros de sessão salvos e escreve uma tabela de seus totais,
+                 uma linha por registro, na saída padrão como CSV; depois sai.
 
 As opções do próprio Qt, como -platform, -style e -reverse, também são aceitas.
 </translation>
     </message>
     <message>
-        <source>velomira: unknown option &apos;%1&apos;</source>
-        <translation>velomira: opção desconhecida “%1”</translation>
+        <source>velomira: --summary needs the record files to read</source>
+        <translation>velomira: --summary precisa dos arquivos de registro a ler</translation>
+    </message>
+    <message>
+        <source>velomira: the summary&apos;s program could not be started</source>
+        <translation>velomira: não foi possível iniciar o programa do resumo</translation>
     </message>
 </context>
 </TS>

@@ -825,6 +825,109 @@ Please choose another place.</source>
         <source>Save or print a record of this session</source>
         <translation>保存或打印本次学习的记录</translation>
     </message>
+    <message>
+        <source>Your name, as the record should carry it (it may stay empty):</source>
+        <translation>您的姓名，将写在记录上（可以留空）：</translation>
+    </message>
+    <message>
+        <source>&amp;Name on Record…</source>
+        <translation>记录上的姓名(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Some of this session&apos;s work is in no saved or printed record, and it is lost if the program ends now. The session so far:
+
+%1
+
+Save the record first?</source>
+        <translation>本次学习的部分内容尚未保存或打印到任何记录中，如果现在退出程序，这些内容将会丢失。目前的学习情况：
+
+%1
+
+先保存记录吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>放弃(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Student: %1</source>
+        <translation>学生：%1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record (not a PDF file)</source>
+        <translation>不是 Velomira 记录（不是 PDF 文件）</translation>
+    </message>
+    <message>
+        <source>is damaged or incomplete: it cannot be read as a PDF file</source>
+        <translation>已损坏或不完整：无法作为 PDF 文件读取</translation>
+    </message>
+    <message>
+        <source>is not a Velomira record</source>
+        <translation>不是 Velomira 记录</translation>
+    </message>
+    <message>
+        <source>is a record of a newer format (version %1) than this Velomira reads (version %2)</source>
+        <translation>是较新格式（版本 %1）的记录，此版 Velomira 只能读取版本 %2</translation>
+    </message>
+    <message>
+        <source>is damaged: its record data cannot be read</source>
+        <translation>已损坏：无法读取其记录数据</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>学生</translation>
+    </message>
+    <message>
+        <source>Record made</source>
+        <translation>记录生成时间</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: problems completed</source>
+        <translation>初始速率法：已完成题目</translation>
+    </message>
+    <message>
+        <source>Method of Initial Rates: attempts</source>
+        <translation>初始速率法：尝试次数</translation>
+    </message>
+    <message>
+        <source>Graphical Method: problems completed</source>
+        <translation>作图法：已完成题目</translation>
+    </message>
+    <message>
+        <source>Graphical Method: attempts</source>
+        <translation>作图法：尝试次数</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: reactions written correctly</source>
+        <translation>书写速率方程：已正确写出</translation>
+    </message>
+    <message>
+        <source>Writing Rate Laws: attempts</source>
+        <translation>书写速率方程：尝试次数</translation>
+    </message>
+    <message>
+        <source>velomira: %1 %2</source>
+        <translation>velomira：%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>WritingRateLaws</name>
@@ -1180,12 +1283,19 @@ Please choose another place.</source>
 <context>
     <name>velomira</name>
     <message>
+        <source>velomira: unknown option &apos;%1&apos;</source>
+        <translation>velomira：未知选项“%1”</translation>
+    </message>
+    <message>
         <source>Usage: velomira [options]
 A tutorial for general-chemistry students on determining and writing rate laws.
 
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
+  --summary FILE...
+                 Read saved session records and write a table of their totals,
+                 one row a record, to standard output as CSV; then exit.
 
 Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
 </source>
@@ -1195,13 +1305,20 @@ Qt&apos;s own options, such as -platform, -style and -reverse, are accepted too.
 选项：
   -h, --help     显示本帮助并退出。
   -v, --version  显示版本号并退出。
+  --summary 文件...
+                 读取已保存的学习记录，将其汇总表（每份记录一行）
+                 以 CSV 格式写到标准输出，然后退出。
 
 也接受Qt自身的选项，如-platform、-style和-reverse。
 </translation>
     </message>
     <message>
-        <source>velomira: unknown option &apos;%1&apos;</source>
-        <translation>velomira：未知选项“%1”</translation>
+        <source>velomira: --summary needs the record files to read</source>
+        <translation>velomira：--summary 需要指定要读取的记录文件</translation>
+    </message>
+    <message>
+        <source>velomira: the summary&apos;s program could not be started</source>
+        <translation>velomira：无法启动汇总程序</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "runtime/forms.h"
 #include "runtime/labelbutton.h"
 #include "screens.h"
+#include "shell/recorddocument.h"
 #include "shell/screens.h"
 
 #include <QAbstractButton>
@@ -13,9 +14,12 @@
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QProcess>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -29,6 +33,7 @@ private slots:
     {
         runtime::initialiseApplication();
         registerScreens();
+        writeRecords();
     }
     void cleanup() { unloadAll(); }
     void tabReachesEveryControl_data();
@@ -46,7 +51,47 @@ private slots:
         settle();
         QVERIFY(runtime::loadedForms().isEmpty());
     }
+
+private:
+    // Records and files that are none, for the class summary to read.
+    void writeRecords();
+    QTemporaryDir m_records;
 };
+
+void TestKeyboard::writeRecords()
+{
+    using Module = runtime::SessionRecord::Module;
+    runtime::SessionRecord record(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+    record.setStudent(QStringLiteral("Zoë \"Q\", Lima"));
+    record.problemDrawn(Module::Graphical, 2);
+    record.attempted(Module::Graphical);
+    record.attempted(Module::Graphical);
+    record.completed(Module::Graphical, {QStringLiteral("1"), QStringLiteral(".58")});
+    record.problemDrawn(Module::InitialRates, 0, 3);
+    record.attempted(Module::InitialRates);
+    record.reactionJudged(1, true, QStringLiteral("Rate=k[NO]"));
+    record.reactionJudged(1, false, QStringLiteral("Rate=k"));
+    record.reactionJudged(2, true, QStringLiteral("Rate=k[N_2_O_5_]"));
+    const QByteArray pdf = recordPdf(recordFacts(record, QDateTime(QDate(2026, 12, 7), QTime(10, 30))));
+    QByteArray empty = recordPdf(recordFacts(runtime::SessionRecord(), QDateTime(QDate(2026, 12, 8), QTime(8, 0))));
+    const auto changed = [](QByteArray bytes, const char *from, const char *to) { return bytes.replace(from, to); };
+    const std::pair<const char *, QByteArray> files[] = {
+        {"record.pdf", pdf},
+        {"=empty.pdf", empty},
+        {"newer.pdf", changed(pdf, "formatVersion>1<", "formatVersion>2<")},
+        {"damaged.pdf", changed(pdf, "<velomira:attempts>2<", "<velomira:attempts>x<")},
+        {"cut.pdf", pdf.first(pdf.size() - 6)},
+        {"halved.pdf", pdf.first(pdf.size() / 2)},
+        {"notes.txt", "Rate = k[A]\n"},
+    };
+    for (const auto &[name, bytes] : files) {
+        QFile file(m_records.filePath(QString::fromUtf8(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QPdfWriter other(m_records.filePath(QStringLiteral("other.pdf")));
+    QPainter(&other).drawText(100, 100, QStringLiteral("Rate = k[A]"));
+    QDir(m_records.path()).mkdir(QStringLiteral("folder"));
+}
 
 void TestKeyboard::tabReachesEveryControl_data()
 {
@@ -91,7 +136,8 @@ void TestKeyboard::tabReachesEveryControl()
     for (QObject *stop : expected)
         QVERIFY2(reached.contains(stop), qPrintable(stop->objectName()));
     // The record is offered everywhere: Ctrl+S and Ctrl+P, and a menu of
-    // both in the menu bar or behind a button that Space opens.
+    // both and the name on it in the menu bar or behind a button that Space
+    // opens.
     auto *save = form->findChild<QAction *>(QStringLiteral("mnusaverecord"));
     auto *print = form->findChild<QAction *>(QStringLiteral("mnuprintrecord"));
     QVERIFY(save && print && form->actions().contains(save) && form->actions().contains(print));
@@ -102,7 +148,7 @@ void TestKeyboard::tabReachesEveryControl()
         QTest::keyClick(button, Qt::Key_Space);
     }
     auto *menu = form->findChild<QMenu *>(QStringLiteral("mnurecord"));
-    QCOMPARE(menu->actions(), (QList<QAction *>{save, print}));
+    QCOMPARE(menu->actions(), (QList<QAction *>{save, print, form->findChild<QAction *>(QStringLiteral("mnurecordname"))}));
     QCOMPARE(menu->isVisible(), screen != u"ratetutor");
     menu->close();
 }
@@ -126,6 +172,30 @@ void TestKeyboard::commandLineAnswersWithoutADisplay_data()
     QTest::newRow("--style=fusion starts") << QStringList{"--style=fusion"} << "en" << -1 << "" << "";
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "en" << 1 << "" << "Usage: velomira [options]";
     QTest::newRow("stray argument") << QStringList{"file.txt"} << "en" << 1 << "" << "unknown option 'file.txt'";
+    // The class summary: a CSV row a record, its header in the desktop's
+    // language; the files it cannot read are named and said why, the others
+    // summarized all the same.
+    const QString header = "File,Student,Record made,Method of Initial Rates: problems completed,Method of Initial Rates: "
+                           "attempts,Graphical Method: problems completed,Graphical Method: attempts,Writing Rate Laws: "
+                           "reactions written correctly,Writing Rate Laws: attempts\r\n";
+    const QString row = "record.pdf,\"Zoë \"\"Q\"\", Lima\",2026-12-07 10:30,0,1,1,2,1,3\r\n";
+    QTest::newRow("summary") << QStringList{"--summary", "record.pdf"} << "en" << 0 << header + row << "";
+    QTest::newRow("summary of an empty record, named like a formula")
+        << QStringList{"--summary", "=empty.pdf"} << "en" << 0 << "'=empty.pdf,,2026-12-08 08:00,0,0,0,0,0,0\r\n" << "";
+    QTest::newRow("summary on a German desktop") << QStringList{"--summary", "record.pdf"} << "de" << 0
+                                                 << "Datei,Name,Erstellt am," << "";
+    QTest::newRow("summary of no files") << QStringList{"--summary"} << "en" << 1 << "" << "needs the record files";
+    for (const auto &[file, why] : std::initializer_list<std::pair<QString, QString>>{
+             {"notes.txt", "is not a Velomira record (not a PDF file)"},
+             {"other.pdf", "is not a Velomira record"},
+             {"newer.pdf", "is a record of a newer format (version 2) than this Velomira reads (version 1)"},
+             {"damaged.pdf", "is damaged: its record data cannot be read"},
+             {"cut.pdf", "is damaged or incomplete"},
+             {"halved.pdf", "is damaged or incomplete"},
+             {"folder", "cannot be read"},
+             {"missing.pdf", "cannot be read"}})
+        QTest::newRow(qPrintable("summary of " + file))
+            << QStringList{"--summary", file, "record.pdf"} << "en" << 1 << row << "velomira: " + file + ' ' + why;
 }
 
 void TestKeyboard::commandLineAnswersWithoutADisplay()
@@ -143,6 +213,16 @@ void TestKeyboard::commandLineAnswersWithoutADisplay()
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess program;
     program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(m_records.path());
+    // The summary only reads the files.
+    const auto state = [](const QFileInfo &info) {
+        QFile file(info.filePath());
+        return file.open(QIODevice::ReadOnly) ? info.lastModified().toString(Qt::ISODateWithMs).toUtf8() + file.readAll()
+                                              : QByteArray();
+    };
+    std::map<QString, QByteArray> before;
+    for (const QFileInfo &file : QDir(m_records.path()).entryInfoList(QDir::Files))
+        before[file.fileName()] = state(file);
     program.start(QStringLiteral(VELOMIRA_BINARY), arguments);
     if (status < 0) {
         QVERIFY2(!program.waitForFinished(1500), program.readAllStandardError().constData());
@@ -157,6 +237,8 @@ void TestKeyboard::commandLineAnswersWithoutADisplay()
     const QString complained = QString::fromLocal8Bit(program.readAllStandardError());
     QVERIFY2(out.isEmpty() ? printed.isEmpty() : printed.contains(out), qPrintable(printed));
     QVERIFY2(err.isEmpty() ? complained.isEmpty() : complained.contains(err), qPrintable(complained));
+    for (const QFileInfo &file : QDir(m_records.path()).entryInfoList(QDir::Files))
+        QCOMPARE(state(file), before[file.fileName()]);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QMessageBox>
 #include <QTest>
@@ -33,15 +35,54 @@ void MessageBoxes::poll()
         print->reject();
         return;
     }
+    if (auto *input = qobject_cast<QInputDialog *>(modal); input && input->isVisible()) {
+        // The keys go to the name box once the dialog is active, which
+        // takes a moment.
+        auto *edit = input->findChild<QLineEdit *>();
+        if (edit && !edit->hasFocus() && ++m_waited < 200)
+            return;
+        m_waited = 0;
+        m_texts.append(input->labelText());
+        if (input->windowTitle() != QLatin1String("velomira"))
+            m_problems.append(QStringLiteral("title: ") + input->windowTitle());
+        if (!edit || !edit->hasFocus()) {
+            m_problems.append(QStringLiteral("a name dialog without the keys"));
+            input->reject();
+            return;
+        }
+        if (m_names.isEmpty()) { // no name to give: cancelled
+            QTest::keyClick(edit, Qt::Key_Escape);
+            return;
+        }
+        // Typed as a student types it, then Enter.
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, m_names.takeFirst());
+        QTest::keyClick(edit, Qt::Key_Return);
+        return;
+    }
     auto *box = qobject_cast<QMessageBox *>(modal);
     if (!box || !box->isVisible())
         return;
-    m_texts.append(box->text());
+    const auto buttons = box->buttons();
+    QStringList captions;
+    for (const QAbstractButton *button : buttons)
+        captions << button->text();
+    m_texts.append(buttons.size() > 1 ? box->text() + QStringLiteral(" [%1]").arg(captions.join(QStringLiteral(" | ")))
+                                      : box->text());
     if (box->windowTitle() != QLatin1String("velomira"))
         m_problems.append(QStringLiteral("title: ") + box->windowTitle());
-    const auto buttons = box->buttons();
-    if (buttons.size() != 1 || box->standardButton(buttons.first()) != QMessageBox::Ok)
-        m_problems.append(QStringLiteral("buttons: %1").arg(buttons.size()));
+    const bool question = box->standardButtons() == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (question && !m_answers.isEmpty()) {
+        const QString answer = m_answers.takeFirst();
+        if (answer == u"Discard")
+            QTest::mouseClick(box->button(QMessageBox::Discard), Qt::LeftButton);
+        else
+            QTest::keyClick(box, QKeySequence::fromString(answer)[0].key());
+        return;
+    }
+    if (question || buttons.size() != 1 || box->standardButton(buttons.first()) != QMessageBox::Ok)
+        m_problems.append(QStringLiteral("buttons: %1 (%2)").arg(buttons.size()).arg(captions.join(u',')));
     if (!buttons.isEmpty())
-        QTest::mouseClick(buttons.first(), Qt::LeftButton);
+        QTest::mouseClick(question ? box->button(QMessageBox::Cancel) : buttons.first(), Qt::LeftButton);
 }
