@@ -26,6 +26,8 @@ velomira --help | grep -q '^Usage: velomira' || fail "--help prints no usage"
 [ "$(LANGUAGE=de velomira --help | head -1)" != "$(LANGUAGE=en velomira --help | head -1)" ] ||
     fail "--help is not translated on a German desktop"
 [ "$(man -w velomira)" = /usr/share/man/man1/velomira.1.gz ] || fail "man -w velomira finds no page"
+{ velomira --summary /nonexistent.pdf 2>&1 || true; } | grep -q 'nonexistent.pdf cannot be read' ||
+    fail "--summary does not find its program"
 # The program starts and keeps running until it is stopped.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 velomira || status=$?

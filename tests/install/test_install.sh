@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix, as the README says, and checks
-# that the binary is stripped, that the desktop entry, the icons, the manual
+# that the binaries are stripped and the summary's program is found, that the desktop entry, the icons, the manual
 # page and the AppStream metainfo land where desktops look for them, that
 # Debian's validators accept them, and that the program, the metainfo and the
 # Debian package agree on the version.
@@ -14,10 +14,16 @@ cmake --install "$build" --prefix "$prefix" --strip >/dev/null
 
 id=org.velomira.Velomira
 test -x "$prefix/bin/velomira"
-if readelf -S "$prefix/bin/velomira" | grep -qE '\.(debug_|symtab)'; then
-    echo "the installed binary still has its symbols" >&2
-    exit 1
-fi
+for binary in "$prefix/bin/velomira" "$prefix/libexec/velomira/velomira-summary"; do
+    if readelf -S "$binary" | grep -qE '\.(debug_|symtab)'; then
+        echo "the installed $binary still has its symbols" >&2
+        exit 1
+    fi
+done
+# The installed program finds the installed summary's program.
+status=0
+summary=$("$prefix/bin/velomira" --summary "$prefix/none.pdf" 2>&1) || status=$?
+[ $status -eq 1 ] && grep -q "none.pdf cannot be read" <<< "$summary" || { echo "--summary: $summary" >&2; exit 1; }
 test -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 22 24 32 48 64 128 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"

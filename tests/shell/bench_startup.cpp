@@ -44,15 +44,18 @@ class FirstPaint : public QObject
 public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow()) {
+        // The first paint inside a window: the program's window is covered
+        // by its page, so that the page paints and the window does not.
+        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()) {
             m_seen = true;
-            auto *window = static_cast<QWidget *>(watched);
-            QTimer::singleShot(0, [window] {
+            QWidget *window = static_cast<QWidget *>(watched)->window();
+            // Posted, as the paint's own follow-ups are, so that it runs
+            // as soon as the paint has finished.
+            QMetaObject::invokeMethod(qApp, [window] {
                 std::printf("painted %ld %d %d\n", peakMemory(), window->width(), window->height());
                 std::fflush(stdout);
                 _exit(0);
-            });
+            }, Qt::QueuedConnection);
         }
         return false;
     }
