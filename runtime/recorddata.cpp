@@ -35,6 +35,25 @@ const ModuleNames &namesOf(Module module)
     return moduleNames[0];
 }
 
+// What XML can carry of a typed text: control characters other than the
+// tab and line ends, and unpaired surrogates, are dropped.
+QString xmlText(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += text.at(++i);
+        } else if (!c.isSurrogate() && (c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r')
+                   && c.unicode() != 0xfffe && c.unicode() != 0xffff) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
 QString isoTime(const QDateTime &time)
 {
     // With the offset, so that a reader elsewhere knows the moment.
@@ -80,7 +99,7 @@ QByteArray recordXmp(const RecordFacts &facts)
     xml.writeTextElement(QStringLiteral("http://ns.adobe.com/xap/1.0/"), QStringLiteral("CreatorTool"),
                          QStringLiteral("Velomira ") + facts.programVersion);
     xml.writeTextElement(QStringLiteral("http://ns.adobe.com/xap/1.0/"), QStringLiteral("CreateDate"), isoTime(facts.made));
-    const auto field = [&](const QString &name, const QString &value) { xml.writeTextElement(Own, name, value); };
+    const auto field = [&](const QString &name, const QString &value) { xml.writeTextElement(Own, name, xmlText(value)); };
     field(QStringLiteral("formatVersion"), QString::number(RecordFormatVersion));
     field(QStringLiteral("student"), facts.student);
     field(QStringLiteral("programVersion"), facts.programVersion);
@@ -118,7 +137,8 @@ QByteArray recordXmp(const RecordFacts &facts)
     xml.writeEndElement(); // xmpmeta
     xml.writeProcessingInstruction(QStringLiteral("xpacket"), QStringLiteral("end=\"r\""));
     xml.writeEndDocument();
-    return bytes;
+    // The packet begins the metadata, with nothing before it.
+    return bytes.trimmed() + '\n';
 }
 
 ReadRecord readRecordXmp(const QByteArray &xmp)

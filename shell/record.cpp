@@ -68,6 +68,7 @@ QString defaultFileName(const QString &student)
     QString name;
     for (const QChar c : student)
         name += (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c)) ? u'_' : c;
+    name = name.left(64).trimmed(); // a name of any length still makes a file name
     const QString date = QDate::currentDate().toString(Qt::ISODate);
     return name.isEmpty() ? QStringLiteral("velomira-record-%1.pdf").arg(date)
                           : QStringLiteral("velomira-record-%1-%2.pdf").arg(name, date);

@@ -70,7 +70,7 @@ void TestKeyboard::writeRecords()
     record.problemDrawn(Module::InitialRates, 0, 3);
     record.attempted(Module::InitialRates);
     record.reactionJudged(1, true, QStringLiteral("Rate=k[NO]"));
-    record.reactionJudged(1, false, QStringLiteral("Rate=k"));
+    record.reactionJudged(1, false, QStringLiteral("Rate=k") + QChar(0xd800)); // half a character, which XML cannot hold
     record.reactionJudged(2, true, QStringLiteral("Rate=k[N_2_O_5_]"));
     const QByteArray pdf = recordPdf(recordFacts(record, QDateTime(QDate(2026, 12, 7), QTime(10, 30))));
     QByteArray empty = recordPdf(recordFacts(runtime::SessionRecord(), QDateTime(QDate(2026, 12, 8), QTime(8, 0))));
