@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEPS = bash scripts/install-deps.sh
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-sanitized golden fuzz mutants build deb clean translations
+.PHONY: run test test-sanitized coverage golden fuzz mutants build deb clean translations
 
 # The program, its translations and its data files, without the tests.
 build:
@@ -46,6 +46,25 @@ test-sanitized:
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) -E test_install
 
+# Which lines and branches of the program the whole suite reaches:
+# $(BUILD)-coverage/coverage/index.html for people, one summary line for CI.
+coverage:
+	$(DEPS) coverage
+	cmake -S . -B $(BUILD)-coverage -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_COVERAGE=ON
+	cmake --build $(BUILD)-coverage -j $(JOBS)
+	find $(BUILD)-coverage -name '*.gcda' -delete
+	cd $(BUILD)-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -E test_install
+	mkdir -p $(BUILD)-coverage/coverage
+	gcovr --root . --object-directory $(BUILD)-coverage \
+		--filter 'main\.cpp' --filter '(runtime|shell|initialrates|graphical|ratelaws|pictures)/' \
+		--exclude-unreachable-branches --exclude-throw-branches \
+		--html-details $(BUILD)-coverage/coverage/index.html \
+		--json-summary $(BUILD)-coverage/coverage/summary.json
+	python3 -c 'import json, sys; s = json.load(open(sys.argv[1])); \
+		print("coverage of the program: lines %.1f %% (%d of %d), branches %.1f %% (%d of %d)" % ( \
+		s["line_percent"], s["line_covered"], s["line_total"], \
+		s["branch_percent"], s["branch_covered"], s["branch_total"]))' $(BUILD)-coverage/coverage/summary.json
+
 # The Debian package, built with its test suite and checked by lintian; the
 # package and its build records are left in dist/.
 deb:
@@ -75,4 +94,4 @@ mutants:
 		$(if $(SAMPLE),--sample $(SAMPLE) --seed $(or $(SEED),1)) $(MUTANTS_FLAGS) $(ONLY)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-fuzz $(BUILD)-mutants dist
+	rm -rf $(BUILD) $(BUILD)-sanitized $(BUILD)-coverage $(BUILD)-fuzz $(BUILD)-mutants dist

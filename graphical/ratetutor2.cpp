@@ -307,7 +307,8 @@ QString RateTutor2::plotDescription() const
     QStringList points;
     for (int t = 0; t < graphical::TableRows; ++t)
         points << tr("(%1, %2)").arg(t).arg(runtime::spokenText(ploty[t]));
-    return tr("%1, points at 0 to 8 minutes: %2.").arg(m_plottype[selplot]->caption(), points.join(tr(", ")));
+    // Named after the plot drawn, which a type chosen since has not replaced.
+    return tr("%1, points at 0 to 8 minutes: %2.").arg(m_plottype[int(plottedtype)]->caption(), points.join(tr(", ")));
 }
 
 void RateTutor2::showTutoringText()

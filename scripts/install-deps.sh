@@ -5,6 +5,7 @@
 #   run   building and running the program
 #   test  the above, and running the test suite
 #   fuzz  the above, and building the fuzzers with clang
+#   coverage  the test set-up, and gcovr for the coverage report
 #   deb   the package's build dependencies, and building and checking it
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,14 +15,16 @@ run=(build-essential cmake pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools lib
 test=("${run[@]}" qt6-base-private-dev fonts-dejavu-core desktop-file-utils appstream man-db
       xvfb xauth xdotool imagemagick poppler-utils locales)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
+coverage=("${test[@]}" gcovr)
 deb=(dpkg-dev debhelper lintian man-db)
 
 case "${1:-}" in
     run) packages=("${run[@]}") ;;
     test) packages=("${test[@]}") ;;
     fuzz) packages=("${fuzz[@]}") ;;
+    coverage) packages=("${coverage[@]}") ;;
     deb) packages=("${deb[@]}") ;;
-    *) echo "usage: $0 run|test|fuzz|deb" >&2; exit 2 ;;
+    *) echo "usage: $0 run|test|fuzz|coverage|deb" >&2; exit 2 ;;
 esac
 
 sudo=()

@@ -162,6 +162,73 @@ private slots:
         QCOMPARE(tutor.continueClick(problem, typed).kind, kind);
     }
 
+    // Every order a level draws, through the stage that tutors it and the
+    // rate-constant stage: a wrong choice of trials refused, the right one
+    // accepted, a first wrong answer worked out with the student's trials, a
+    // second one with the logarithm line of the varied reactant, then the
+    // right one and the stage's end.
+    void everyOrderThroughItsStages_data()
+    {
+        QTest::addColumn<Stage>("stage");
+        QTest::addColumn<float>("order");
+        for (const float order : {0.0f, 1.0f, 2.0f, 0.5f, 1.5f})
+            QTest::addRow("order %g in A", double(order)) << Stage::OrderA << order;
+        for (const float order : {0.0f, 1.0f, 2.0f, -1.0f})
+            QTest::addRow("order %g in B", double(order)) << Stage::OrderB << order;
+        for (const float order : {0.0f, 0.5f, 1.5f, -1.0f})
+            QTest::addRow("k with order %g", double(order)) << Stage::RateConstant << order;
+    }
+
+    void everyOrderThroughItsStages()
+    {
+        QFETCH(Stage, stage);
+        QFETCH(float, order);
+        Problem problem = sample();
+        (stage == Stage::OrderB ? problem.orderB : problem.orderA) = order;
+        for (int i = 0; i < TrialCount; ++i)
+            problem.rate[i] = cutRate(trialRate(problem.concA[i], problem.concB[i], problem.orderA, problem.orderB, problem.k));
+        const auto answers = [&](float typed) {
+            const QString text = runtime::plainText(typed);
+            const QString k = runtime::plainText(problem.k);
+            return stage == Stage::OrderA ? Answers{text, "9", k} : stage == Stage::OrderB ? Answers{"9", text, k}
+                                                                                          : Answers{"9", "9", text};
+        };
+        const bool isK = stage == Stage::RateConstant;
+        const int s1 = 0, s2 = stage == Stage::OrderB ? 2 : 1;
+        const float right = isK ? problem.k : order;
+        GuidedTutor tutor;
+        tutor.begin(stage);
+        // Trials 1 and 2 share neither concentration; k needs one trial.
+        const QList<int> wrongChoice = isK ? QList<int>{} : QList<int>{1, 2};
+        for (const int t : wrongChoice)
+            tutor.trialClick(t);
+        QCOMPARE(tutor.continueClick(problem, answers(right + 1)).kind, Kind::Refused);
+        for (const int t : wrongChoice)
+            tutor.trialClick(t);
+        for (const int t : isK ? QList<int>{3} : QList<int>{s1, s2})
+            tutor.trialClick(t);
+        QCOMPARE(tutor.continueClick(problem, answers(right + 1)).kind, Kind::ChoiceAccepted);
+        const ContinueOutcome first = tutor.continueClick(problem, answers(right + 1));
+        QCOMPARE(first.kind, Kind::FirstWrong);
+        if (!isK) {
+            QCOMPARE(first.orderWork->ratesel1, runtime::plainText(problem.rate[s1]));
+            QCOMPARE(first.orderWork->ratesel2, runtime::plainText(problem.rate[s2]));
+        }
+        const ContinueOutcome second = tutor.continueClick(problem, answers(right + 2));
+        QCOMPARE(second.kind, Kind::FurtherWrong);
+        if (isK) {
+            QCOMPARE(second.rateConstantWork->krate, runtime::plainText(problem.rate[3]));
+            QCOMPARE(second.rateConstantWork->kordera, runtime::plainText(problem.orderA));
+        } else {
+            const auto &varied = stage == Stage::OrderA ? problem.concA : problem.concB;
+            QCOMPARE(second.logLine, QStringLiteral("log(%1) = order x log(%2)")
+                                         .arg(runtime::plainText(problem.rate[s1] / problem.rate[s2]),
+                                              runtime::plainText(varied[s1] / varied[s2])));
+        }
+        QCOMPARE(tutor.continueClick(problem, answers(right)).kind, Kind::Right);
+        QCOMPARE(tutor.continueClick(problem, answers(right)).kind, Kind::StageEnded);
+    }
+
     // Trial 1's rate of 0 (cut from a very small one) is never divided by.
     void zeroRateGivesANoteNotARatio()
     {

@@ -65,6 +65,9 @@ private slots:
         QTest::newRow("NO2: swapped, ^1^ for the first written second") << 0 << "Rate=k[CO][NO_2_]^1^" << false << note;
         QTest::newRow("NO2: ^1^ for the second reactant only") << 0 << "Rate=k[NO_2_][CO]^1^" << false << note;
         QTest::newRow("NO2: ^1^ for both") << 0 << "Rate=k[NO_2_]^1^[CO]^1^" << false << note;
+        QTest::newRow("NO2: wrong order for the first reactant") << 0 << "Rate=k[NO_2_]^2^[CO]" << false << wrongOrder.arg("[NO_2_]");
+        QTest::newRow("NO2: wrong order for the second reactant") << 0 << "Rate=k[NO_2_][CO]^0^" << false << wrongOrder.arg("[CO]");
+        QTest::newRow("N2O5: wrong order") << 2 << "Rate=k[N_2_O_5_]^2^" << false << wrongOrder.arg("[N_2_O_5_]");
         QTest::newRow("NO2: empty answer asks for no order")
             << 0 << "" << false << noK + noRate + missing.arg("[NO_2_]") + missing.arg("[CO]");
         QTest::newRow("N2O5: ^1^ written") << 2 << "Rate=k[N_2_O_5_]^1^" << false << note;
@@ -78,7 +81,7 @@ private slots:
     // Each row opens with the left column only, leaves a wrong answer with
     // its comments on another problem, then chooses its problem (which must
     // clear them and show only that problem), answers it wrong once and then
-    // as the row says.
+    // as the row says, and chooses it again, which starts it afresh.
     void answering()
     {
         QFETCH(int, index);
@@ -110,6 +113,11 @@ private slots:
                                              : QStringList{"report", "feedback", "report1"}));
         QCOMPARE(text("report1"), comments);
         QCOMPARE(text("answer"), typed);
+        // Chosen again, the problem starts afresh.
+        choose(index);
+        QCOMPARE(shown(), problem + QStringList{"report1"});
+        QCOMPARE(text("answer"), QString());
+        QCOMPARE(text("report1"), QString());
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "messageboxes.h"
 #include "runtime/forms.h"
 #include "runtime/labelbutton.h"
+#include "runtime/sessionrecord.h"
 #include "screens.h"
 #include "shell/recorddocument.h"
 #include "shell/screens.h"
@@ -31,8 +32,10 @@ class TestKeyboard : public QObject
 private slots:
     void initTestCase()
     {
-        runtime::initialiseApplication();
-        registerScreens();
+        // As the program starts: its session begins with the start screen.
+        m_started = QDateTime::currentDateTime();
+        showStartScreen();
+        m_shown = QDateTime::currentDateTime();
         writeRecords();
     }
     void cleanup() { unloadAll(); }
@@ -40,6 +43,15 @@ private slots:
     void tabReachesEveryControl();
     void commandLineAnswersWithoutADisplay_data();
     void commandLineAnswersWithoutADisplay();
+    // The record's session began when the program started, not with the
+    // first problem drawn.
+    void theSessionBeginsWithTheProgram()
+    {
+        QTest::qWait(20);
+        runtime::showForm(runtime::screenNamed(QStringLiteral("ratetutor")));
+        QVERIFY(runtime::sessionRecord().started() >= m_started);
+        QVERIFY(runtime::sessionRecord().started() <= m_shown);
+    }
     void closingTheStartScreenEndsTheProgram()
     {
         // The event loop must end by itself; should it not, the guard ends
@@ -56,6 +68,8 @@ private:
     // Records and files that are none, for the class summary to read.
     void writeRecords();
     QTemporaryDir m_records;
+    QDateTime m_started;
+    QDateTime m_shown; // the start screen up
 };
 
 void TestKeyboard::writeRecords()
@@ -88,6 +102,13 @@ void TestKeyboard::writeRecords()
         QFile file(m_records.filePath(QString::fromUtf8(name)));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
+    // A record of nothing says so, and leaves a line for the name.
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {m_records.filePath(QStringLiteral("=empty.pdf")), QStringLiteral("-")});
+    QVERIFY(text.waitForFinished() && text.exitCode() == 0);
+    const QString said = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(said.contains(QStringLiteral("Student: ____")) && said.contains(QStringLiteral("Nothing has been attempted")),
+             qPrintable(said));
     QPdfWriter other(m_records.filePath(QStringLiteral("other.pdf")));
     QPainter(&other).drawText(100, 100, QStringLiteral("Rate = k[A]"));
     QDir(m_records.path()).mkdir(QStringLiteral("folder"));
@@ -166,6 +187,11 @@ void TestKeyboard::commandLineAnswersWithoutADisplay_data()
     QTest::newRow("help on a German desktop") << QStringList{"--help"} << "de" << 0 << "Aufruf: velomira [Optionen]" << "";
     QTest::newRow("short help") << QStringList{"-h"} << "en" << 0 << "--version" << "";
     QTest::newRow("version") << QStringList{"--version"} << "en" << 0 << "velomira 0.2.0" << "";
+    QTest::newRow("short version") << QStringList{"-v"} << "en" << 0 << "velomira 0.2.0" << "";
+    // The first language with a catalogue, unless English comes first.
+    QTest::newRow("help, English before German") << QStringList{"--help"} << "en:de" << 0 << "Usage: velomira" << "";
+    QTest::newRow("help, Italian before German") << QStringList{"--help"} << "it:de" << 0 << "Aufruf: velomira" << "";
+    QTest::newRow("an unknown option not in ASCII") << QStringList{"--größe"} << "en" << 1 << "" << "unknown option '--größe'";
     QTest::newRow("Qt's option before help") << QStringList{"-style", "fusion", "--help"} << "en" << 0 << "Usage:" << "";
     QTest::newRow("-style fusion starts") << QStringList{"-style", "fusion"} << "en" << -1 << "" << "";
     QTest::newRow("-style=fusion starts") << QStringList{"-style=fusion"} << "en" << -1 << "" << "";
@@ -193,7 +219,8 @@ void TestKeyboard::commandLineAnswersWithoutADisplay_data()
              {"cut.pdf", "is damaged or incomplete"},
              {"halved.pdf", "is damaged or incomplete"},
              {"folder", "cannot be read"},
-             {"missing.pdf", "cannot be read"}})
+             {"missing.pdf", "cannot be read"},
+             {"Zoë.pdf", "cannot be read"}})
         QTest::newRow(qPrintable("summary of " + file))
             << QStringList{"--summary", file, "record.pdf"} << "en" << 1 << row << "velomira: " + file + ' ' + why;
 }

@@ -6,6 +6,7 @@
 #include "pictures/graphicalpictures.h"
 #include "pictures/initialratespictures.h"
 #include "pictures/ordertable.h"
+#include "pictures/picture.h"
 #include "pictures/ratelawspictures.h"
 #include "ratelaws/ratelawproblem.h"
 #include "runtime/colours.h"
@@ -76,6 +77,26 @@ private slots:
     }
     void looksAsApproved_data();
     void looksAsApproved();
+    // A translated title may shrink in its box only to 85 % of the size the
+    // designed words get there, whether its words are longer or shorter.
+    void translatedTitleKeepsTheDesignedSize_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::newRow("longer") << "Methode der Anfangsgeschwindigkeiten";
+        QTest::newRow("shorter") << "初始速率法";
+        QTest::newRow("the designed words") << "Method of Initial Rates";
+    }
+    void translatedTitleKeepsTheDesignedSize()
+    {
+        QFETCH(QString, words);
+        QWidget form;
+        Picture designed(&form, QStringLiteral("designed"),
+                         title(QStringLiteral("Method of Initial Rates"), "Method of Initial Rates"), 0, 0, 2400, 255);
+        Picture translated(&form, QStringLiteral("translated"), title(words, "Method of Initial Rates"), 0, 0, 2400, 255);
+        runtime::applyZoom(&form, QPoint());
+        QCOMPARE(translated.leastScale(), designed.leastScale());
+        QCOMPARE(designed.leastScale(), 0.85 * designed.scale());
+    }
 };
 
 void TestPictures::looksAsApproved_data()

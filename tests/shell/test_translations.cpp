@@ -274,7 +274,7 @@ void TestTranslations::act(const QString &step)
         m_boxes.answer(step.sliced(4));
     } else if (step.startsWith(u"files:")) {
         m_boxes.chooseFiles(inFolder(step.sliced(6).split(u'|')));
-    } else if (step.contains(u'=')) {
+    } else if (step.contains(u'=') && !step.startsWith(u"key:")) {
         auto *box = m_form->findChild<QLineEdit *>(step.section(u'=', 0, 0));
         QVERIFY2(box, qPrintable(step));
         box->setText(step.section(u'=', 1));
@@ -334,14 +334,25 @@ void TestTranslations::act(const QString &step)
         doubleClick(widget);
     } else if (step.startsWith(u"said:")) {
         QVERIFY2(m_form->findChild<QWidget *>(step.sliced(5)), qPrintable(step));
-    } else if (step.startsWith(u"known:")) {
+    } else if (step.startsWith(u"known:") || step.startsWith(u"draws:")) {
         // The next initial-rates problem is the known one, with these draws
-        // of the chosen variation.
-        std::vector<float> variation;
-        for (const QString &draw : step.sliced(6).split(u','))
-            variation.push_back(draw.toFloat());
-        m_draws->clear();
-        pushKnownProblem(m_draws, variation);
+        // of the chosen variation (and of its rows' places); or the next
+        // draws are these, before those already planned.
+        const auto numbers = [](const QString &list) {
+            std::vector<float> draws;
+            for (const QString &draw : list.split(u',', Qt::SkipEmptyParts))
+                draws.push_back(draw.toFloat());
+            return draws;
+        };
+        const QString list = step.section(u':', 1);
+        if (step.startsWith(u"known:"))
+            m_draws->clear();
+        if (const std::vector<float> draws = numbers(list); step.startsWith(u"draws:"))
+            m_draws->insert(m_draws->begin(), draws.begin(), draws.end());
+        else if (list.contains(u'/'))
+            pushKnownProblem(m_draws, numbers(list.section(u'/', 0, 0)), numbers(list.section(u'/', 1)));
+        else
+            pushKnownProblem(m_draws, numbers(list));
     } else if (step == u"print") {
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form));
@@ -473,6 +484,7 @@ void TestTranslations::transcribe(const QString &step)
                                         .arg(m_form->height())
                                         .arg(m_form->size() == m_form->naturalSize() ? "" : " (not its own size)")
                                         .arg(qRound(runtime::zoom() * 100))
+                                        + QStringLiteral(", least %1x%2").arg(m_form->window()->minimumWidth()).arg(m_form->window()->minimumHeight())
                                         + (m_form->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
                                   : QString();
     for (const QString &line : {screens, window})
@@ -483,6 +495,10 @@ void TestTranslations::transcribe(const QString &step)
         return;
     for (const QString &text : m_boxes.texts())
         m_transcript << QStringLiteral("  message: ") + text;
+    // Where an open menu stands, against the window's page.
+    if (const QWidget *menu = QApplication::activePopupWidget())
+        m_transcript << QStringLiteral("  menu: %1 at %2,%3").arg(menu->objectName())
+                            .arg(m_form->mapFromGlobal(menu->pos()).x()).arg(m_form->mapFromGlobal(menu->pos()).y());
     m_faults << m_boxes.problems();
     m_boxes.clear();
     const QWidget *focus = m_form->focusWidget();
@@ -492,9 +508,16 @@ void TestTranslations::transcribe(const QString &step)
         QWidget *w = m_form->findChild<QWidget *>(name);
         return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
     };
-    if (step.startsWith(u"said:"))
-        m_transcript << QStringLiteral("  said: %1 | %2").arg(face(step.sliced(5))->text(QAccessible::Name),
-                                                             face(step.sliced(5))->text(QAccessible::Description));
+    // A control's name, description, the keys it announces and whether it
+    // is selected.
+    if (step.startsWith(u"said:")) {
+        QAccessibleInterface *heard = face(step.sliced(5));
+        const QString keys = heard->text(QAccessible::Accelerator);
+        m_transcript << QStringLiteral("  said: %1 | %2%3%4")
+                            .arg(heard->text(QAccessible::Name), heard->text(QAccessible::Description),
+                                 keys.isEmpty() ? QString() : QStringLiteral(" | keys ") + keys,
+                                 heard->state().selected ? " | selected" : "");
+    }
     told.removeDuplicates();
     for (const QString &event : std::as_const(told)) {
         QAccessibleInterface *heard = face(event.section(u' ', 1));
