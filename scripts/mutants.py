@@ -41,8 +41,10 @@ EQUIVALENT_KEYS = ("file", "find", "replace", "why")
 # The walk's approved looks and transcript see every screen within seconds,
 # so they run first for every folder; the slow tests of a folder run last.
 FIRST_TESTS = ("test_walk",)
-TARGET_OF = {"test_walk": "test_translations"}  # a test run by another test's program
-LAST_TESTS = ("test_translations", "test_randominput")
+# Tests run by another test's program.
+TARGET_OF = {"test_walk": "test_translations", "test_translations_2": "test_translations",
+             "test_translations_3": "test_translations"}
+LAST_TESTS = ("test_translations", "test_translations_2", "test_translations_3", "test_randominput")
 NEAREST_TESTS = {
     "runtime": "tests/runtime",
     "pictures": "tests/shell",
