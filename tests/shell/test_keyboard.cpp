@@ -86,7 +86,13 @@ void TestKeyboard::writeRecords()
     record.reactionJudged(1, true, QStringLiteral("Rate=k[NO]"));
     record.reactionJudged(1, false, QStringLiteral("Rate=k") + QChar(0xd800)); // half a character, which XML cannot hold
     record.reactionJudged(2, true, QStringLiteral("Rate=k[N_2_O_5_]"));
-    const QByteArray pdf = recordPdf(recordFacts(record, QDateTime(QDate(2026, 12, 7), QTime(10, 30))));
+    const runtime::RecordFacts facts = recordFacts(record, QDateTime(QDate(2026, 12, 7), QTime(10, 30)));
+    // Its data, read back, are written again as they were: every line of
+    // every module, as the summary never shows them.
+    const runtime::ReadRecord back = runtime::readRecordXmp(runtime::recordXmp(facts));
+    QCOMPARE(back.status, runtime::ReadRecord::Status::Read);
+    QCOMPARE(runtime::recordXmp(back.facts), runtime::recordXmp(facts));
+    const QByteArray pdf = recordPdf(facts);
     QByteArray empty = recordPdf(recordFacts(runtime::SessionRecord(), QDateTime(QDate(2026, 12, 8), QTime(8, 0))));
     const auto changed = [](QByteArray bytes, const char *from, const char *to) { return bytes.replace(from, to); };
     const std::pair<const char *, QByteArray> files[] = {
