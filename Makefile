@@ -53,7 +53,9 @@ coverage:
 	cmake -S . -B $(BUILD)-coverage -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_COVERAGE=ON
 	cmake --build $(BUILD)-coverage -j $(JOBS)
 	find $(BUILD)-coverage -name '*.gcda' -delete
-	cd $(BUILD)-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -E test_install
+	# A report, not a gate: the suites above pass or fail the code.
+	cd $(BUILD)-coverage && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) -E test_install \
+		|| echo "coverage: some tests failed or ran out of time; the report counts what ran"
 	mkdir -p $(BUILD)-coverage/coverage
 	gcovr --root . --object-directory $(BUILD)-coverage \
 		--filter 'main\.cpp' --filter '(runtime|shell|initialrates|graphical|ratelaws|pictures)/' \
