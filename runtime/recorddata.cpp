@@ -137,8 +137,20 @@ QByteArray recordXmp(const RecordFacts &facts)
     xml.writeEndElement(); // xmpmeta
     xml.writeProcessingInstruction(QStringLiteral("xpacket"), QStringLiteral("end=\"r\""));
     xml.writeEndDocument();
-    // The packet begins the metadata, with nothing before it.
-    return bytes.trimmed() + '\n';
+    // Every character past ASCII as a character reference: a PDF reader may
+    // hand the stream on decoded as PDFDocEncoding, which turns UTF-8's
+    // bytes 0x80 to 0x9F into other characters. Only the packet's opening,
+    // the byte-order mark as the packet wants it, stays as it is.
+    const QString written = QString::fromUtf8(bytes.trimmed());
+    const qsizetype opening = written.indexOf(QStringLiteral("?>")) + 2;
+    QString ascii = written.left(opening);
+    for (qsizetype i = opening; i < written.size(); ++i) {
+        char32_t c = written.at(i).unicode();
+        if (written.at(i).isHighSurrogate() && i + 1 < written.size())
+            c = QChar::surrogateToUcs4(written.at(i), written.at(i + 1)), ++i;
+        ascii += c < 0x80 ? QString(QChar(c)) : QStringLiteral("&#x%1;").arg(uint(c), 0, 16);
+    }
+    return ascii.toUtf8() + '\n';
 }
 
 ReadRecord readRecordXmp(const QByteArray &xmp)

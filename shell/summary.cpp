@@ -64,7 +64,8 @@ runtime::ReadRecord readRecord(const QString &path, QString &why)
         why = Summary::tr("is damaged or incomplete: it cannot be read as a PDF file");
         return {};
     }
-    // Poppler gives the stream's bytes one to a character.
+    // The data are ASCII but for the packet's byte-order mark, which Poppler
+    // gives one byte to a character.
     const runtime::ReadRecord read = runtime::readRecordXmp(document->metadata().toLatin1());
     switch (read.status) {
     case Status::Read:

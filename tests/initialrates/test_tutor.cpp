@@ -159,7 +159,10 @@ private slots:
             QCOMPARE(isK ? result.grading.k : result.grading.orderA, expected);
         }
         GuidedTutor tutor = tutorAt(stage, isK ? QList<int>{0} : QList<int>{0, 1}, problem);
-        QCOMPARE(tutor.continueClick(problem, typed).kind, kind);
+        const ContinueOutcome outcome = tutor.continueClick(problem, typed);
+        QCOMPARE(outcome.kind, kind);
+        // A refusal says why: the decimal point.
+        QCOMPARE(outcome.message, kind == Kind::Refused ? runtime::decimalCommaMessage() : QString());
     }
 
     // Every order a level draws, through the stage that tutors it and the

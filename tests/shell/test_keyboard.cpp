@@ -76,7 +76,7 @@ void TestKeyboard::writeRecords()
 {
     using Module = runtime::SessionRecord::Module;
     runtime::SessionRecord record(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
-    record.setStudent(QStringLiteral("Zoë \"Q\", Lima"));
+    record.setStudent(QStringLiteral("Zoë \"Q\", Lima 🧪"));
     record.problemDrawn(Module::Graphical, 2);
     record.attempted(Module::Graphical);
     record.attempted(Module::Graphical);
@@ -210,7 +210,7 @@ void TestKeyboard::commandLineAnswersWithoutADisplay_data()
     const QString header = "File,Student,Record made,Method of Initial Rates: problems completed,Method of Initial Rates: "
                            "attempts,Graphical Method: problems completed,Graphical Method: attempts,Writing Rate Laws: "
                            "reactions written correctly,Writing Rate Laws: attempts\r\n";
-    const QString row = "record.pdf,\"Zoë \"\"Q\"\", Lima\",2026-12-07 10:30,0,1,1,2,1,3\r\n";
+    const QString row = "record.pdf,\"Zoë \"\"Q\"\", Lima 🧪\",2026-12-07 10:30,0,1,1,2,1,3\r\n";
     QTest::newRow("summary") << QStringList{"--summary", "record.pdf"} << "en" << 0 << header + row << "";
     QTest::newRow("summary of an empty record, named like a formula")
         << QStringList{"--summary", "=empty.pdf"} << "en" << 0 << "'=empty.pdf,,2026-12-08 08:00,0,0,0,0,0,0\r\n" << "";
