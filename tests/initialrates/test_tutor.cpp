@@ -190,46 +190,34 @@ private slots:
         (stage == Stage::OrderB ? problem.orderB : problem.orderA) = order;
         for (int i = 0; i < TrialCount; ++i)
             problem.rate[i] = cutRate(trialRate(problem.concA[i], problem.concB[i], problem.orderA, problem.orderB, problem.k));
-        const auto answers = [&](float typed) {
-            const QString text = runtime::plainText(typed);
-            const QString k = runtime::plainText(problem.k);
-            return stage == Stage::OrderA ? Answers{text, "9", k} : stage == Stage::OrderB ? Answers{"9", text, k}
-                                                                                          : Answers{"9", "9", text};
-        };
         const bool isK = stage == Stage::RateConstant;
         const int s1 = 0, s2 = stage == Stage::OrderB ? 2 : 1;
         const float right = isK ? problem.k : order;
+        const auto answers = [&](float typed) {
+            Answers a{"9", "9", runtime::plainText(problem.k)};
+            (stage == Stage::OrderA ? a.orderA : stage == Stage::OrderB ? a.orderB : a.k) = runtime::plainText(typed);
+            return a;
+        };
         GuidedTutor tutor;
+        const auto next = [&](float typed) { return tutor.continueClick(problem, answers(typed)); };
         tutor.begin(stage);
         // Trials 1 and 2 share neither concentration; k needs one trial.
-        const QList<int> wrongChoice = isK ? QList<int>{} : QList<int>{1, 2};
-        for (const int t : wrongChoice)
+        for (const int t : isK ? QList<int>{} : QList<int>{1, 2})
             tutor.trialClick(t);
-        QCOMPARE(tutor.continueClick(problem, answers(right + 1)).kind, Kind::Refused);
-        for (const int t : wrongChoice)
+        QCOMPARE(next(right + 1).kind, Kind::Refused);
+        for (const int t : isK ? QList<int>{3} : QList<int>{1, 2, s1, s2})
             tutor.trialClick(t);
-        for (const int t : isK ? QList<int>{3} : QList<int>{s1, s2})
-            tutor.trialClick(t);
-        QCOMPARE(tutor.continueClick(problem, answers(right + 1)).kind, Kind::ChoiceAccepted);
-        const ContinueOutcome first = tutor.continueClick(problem, answers(right + 1));
-        QCOMPARE(first.kind, Kind::FirstWrong);
-        if (!isK) {
-            QCOMPARE(first.orderWork->ratesel1, runtime::plainText(problem.rate[s1]));
-            QCOMPARE(first.orderWork->ratesel2, runtime::plainText(problem.rate[s2]));
-        }
-        const ContinueOutcome second = tutor.continueClick(problem, answers(right + 2));
+        QCOMPARE(next(right + 1).kind, Kind::ChoiceAccepted);
+        QCOMPARE(next(right + 1).kind, Kind::FirstWrong);
+        const ContinueOutcome second = next(right + 2);
         QCOMPARE(second.kind, Kind::FurtherWrong);
-        if (isK) {
-            QCOMPARE(second.rateConstantWork->krate, runtime::plainText(problem.rate[3]));
-            QCOMPARE(second.rateConstantWork->kordera, runtime::plainText(problem.orderA));
-        } else {
-            const auto &varied = stage == Stage::OrderA ? problem.concA : problem.concB;
-            QCOMPARE(second.logLine, QStringLiteral("log(%1) = order x log(%2)")
-                                         .arg(runtime::plainText(problem.rate[s1] / problem.rate[s2]),
-                                              runtime::plainText(varied[s1] / varied[s2])));
-        }
-        QCOMPARE(tutor.continueClick(problem, answers(right)).kind, Kind::Right);
-        QCOMPARE(tutor.continueClick(problem, answers(right)).kind, Kind::StageEnded);
+        const auto &varied = stage == Stage::OrderA ? problem.concA : problem.concB;
+        QCOMPARE(isK ? second.rateConstantWork->krate : second.logLine,
+                 isK ? runtime::plainText(problem.rate[3])
+                     : QStringLiteral("log(%1) = order x log(%2)")
+                           .arg(runtime::plainText(problem.rate[s1] / problem.rate[s2]), runtime::plainText(varied[s1] / varied[s2])));
+        QCOMPARE(next(right).kind, Kind::Right);
+        QCOMPARE(next(right).kind, Kind::StageEnded);
     }
 
     // Trial 1's rate of 0 (cut from a very small one) is never divided by.

@@ -49,8 +49,7 @@ private slots:
     {
         QTest::qWait(20);
         runtime::showForm(runtime::screenNamed(QStringLiteral("ratetutor")));
-        QVERIFY(runtime::sessionRecord().started() >= m_started);
-        QVERIFY(runtime::sessionRecord().started() <= m_shown);
+        QVERIFY(runtime::sessionRecord().started() >= m_started && runtime::sessionRecord().started() <= m_shown);
     }
     void closingTheStartScreenEndsTheProgram()
     {
@@ -111,10 +110,8 @@ void TestKeyboard::writeRecords()
     // A record of nothing says so, and leaves a line for the name.
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {m_records.filePath(QStringLiteral("=empty.pdf")), QStringLiteral("-")});
-    QVERIFY(text.waitForFinished() && text.exitCode() == 0);
-    const QString said = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(said.contains(QStringLiteral("Student: ____")) && said.contains(QStringLiteral("Nothing has been attempted")),
-             qPrintable(said));
+    const QString said = text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+    QVERIFY2(said.contains("Student: ____") && said.contains("Nothing has been attempted"), qPrintable(said));
     QPdfWriter other(m_records.filePath(QStringLiteral("other.pdf")));
     QPainter(&other).drawText(100, 100, QStringLiteral("Rate = k[A]"));
     QDir(m_records.path()).mkdir(QStringLiteral("folder"));

@@ -85,7 +85,6 @@ private slots:
         QTest::addColumn<QString>("words");
         QTest::newRow("longer") << "Methode der Anfangsgeschwindigkeiten";
         QTest::newRow("shorter") << "初始速率法";
-        QTest::newRow("the designed words") << "Method of Initial Rates";
     }
     void translatedTitleKeepsTheDesignedSize()
     {

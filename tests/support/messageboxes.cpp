@@ -43,22 +43,15 @@ void MessageBoxes::poll()
             return;
         m_waited = 0;
         m_texts.append(input->labelText());
-        if (input->windowTitle() != QLatin1String("velomira"))
-            m_problems.append(QStringLiteral("title: ") + input->windowTitle());
-        if (!edit || !edit->hasFocus()) {
-            m_problems.append(QStringLiteral("a name dialog without the keys"));
-            input->reject();
-            return;
+        if (input->windowTitle() != QLatin1String("velomira") || !edit || !edit->hasFocus()) {
+            m_problems.append(QStringLiteral("a name dialog without the keys or titled ") + input->windowTitle());
+            return input->reject();
         }
-        if (m_names.isEmpty()) { // no name to give: cancelled
-            QTest::keyClick(edit, Qt::Key_Escape);
-            return;
-        }
-        // Typed as a student types it, then Enter.
+        // Typed as a student types it, then Enter; with no name to give, Escape.
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, m_names.takeFirst());
-        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, m_names.isEmpty() ? QString() : m_names.first());
+        QTest::keyClick(edit, m_names.isEmpty() ? Qt::Key_Escape : (m_names.removeFirst(), Qt::Key_Return));
         return;
     }
     auto *box = qobject_cast<QMessageBox *>(modal);
