@@ -40,6 +40,7 @@ private slots:
         QTest::newRow("1e400 beyond double") << "1e400" << qInf() << false;
         QTest::newRow("beyond double by its point") << "-0.0001e313" << -qInf() << false;
         QTest::newRow("underflow with a long whole part") << "1000e-330" << 0.0 << true;
+        QTest::newRow("underflow with a long fraction") << "1." + QString(400, u'0') + "e-350" << 0.0 << true;
     }
 
     void readsTypedText()

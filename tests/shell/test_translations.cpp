@@ -462,7 +462,6 @@ void TestTranslations::checkRecord(const QString &language)
                                   QStringLiteral("Problems completed: %1 of 6. Attempts: %2.").arg(fields.at(5), fields.at(6)),
                                   QStringLiteral("Reactions written correctly: %1 of 3. Attempts: %2.").arg(fields.at(7), fields.at(8))})
         QVERIFY2(text.contains(totals), qPrintable(totals + QStringLiteral(" not in the record:\n") + text));
-    QVERIFY(text.contains(QStringLiteral("Record made: ") + fields.at(2)));
     text.replace(QRegularExpression(QStringLiteral("Record made: [-0-9]+ [0-9:]+")), QStringLiteral("Record made: (now)"));
     QString difference = differenceFromApprovedText(text, QStringLiteral("record/session"));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
