@@ -4,6 +4,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <array>
 
 namespace runtime {

@@ -8,7 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
