@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/forms.h"
-#include "runtime/labelbutton.h"
 #include "runtime/picturebox.h"
 
 #include <QImage>
-#include <QSignalSpy>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace runtime;
@@ -15,32 +15,71 @@ class TestControls : public QObject
 private slots:
     void initTestCase() { initialiseApplication(); }
 
-    // Clicked by the mouse, Space, Return and keypad Enter, placed in twips
-    // (15 to a pixel, rounded) and reached with Tab.
-    void labelButtonIsAButton_data()
+    // The rules by which a screen makes room for what this platform's fonts
+    // need. Each control on a 6000 by 3000 twips screen is "KIND DESIGN
+    // PIXELS caption": its designed rectangle in twips, the one it gets in
+    // pixels at the zoom (l: a caption on one line, w: a wrapping one, s: one
+    // sized by its caption, e: a box that keeps its least size); and how
+    // much taller the screen grows.
+    void growthRules_data()
     {
-        QTest::addColumn<int>("key"); // 0: the mouse
-        QTest::newRow("mouse") << 0;
-        QTest::newRow("space") << int(Qt::Key_Space);
-        QTest::newRow("return") << int(Qt::Key_Return);
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter);
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QStringList>("controls");
+        QTest::addColumn<int>("grown");
+        const auto row = [](const char *name, double zoom, QStringList controls, int grown = 0) {
+            QTest::newRow(name) << zoom << controls << grown;
+        };
+        row("a caption that fits keeps its box", 1, {"l 150,150,1500,255 10,10,100,17 Rate", "l 0,600,0,600 0,40,1,40 ",
+                                                      "l -150,308,600,255 -10,21,40,17 B"});
+        row("a box too low for its line", 1, {"l 150,150,1500,150 10,10,100,12 Rate"});
+        row("one line grows to the right", 1, {"l 150,150,450,255 10,10,92,17 Concentration of A"});
+        row("up to the next control or the edge", 1,
+            {"l 150,150,450,255 10,10,50,17 Concentration of A", "l 900,150,600,255 60,10,40,17 x",
+             "l 5400,600,300,255 360,40,39,17 Concentration of A"});
+        row("a single word grows left too", 1,
+            {"l 750,150,300,255 16,10,64,17 Concentrations", "l 1200,150,600,255 80,10,40,17 x", "s 150,150,0,0 10,10,6,13 y"});
+        row("a word wider than its wrapping box", 1, {"w 150,150,300,600 10,10,74,40 Concentrations"});
+        // The caption keeps its designed gap to what is below it, which moves
+        // down, and what is below that; not what is beside it or above.
+        row("a wrapping caption moves what is below", 1,
+            {"w 150,150,900,450 10,10,66,52 The rate of a reaction is the change in concentration",
+             "l 150,750,1500,255 10,72,100,17 below", "l 1200,2700,900,255 80,202,60,17 further",
+             "l 3000,600,900,255 200,40,60,17 beside", "l 600,300,900,255 40,20,60,17 over",
+             "l 4500,3000,600,255 300,200,40,17 past"}, 2);
+        row("a box keeps its least size", 1, {"e 150,150,150,150 10,10,21,20 ", "e 5700,2700,150,150 380,180,19,19 "});
+        row("at twice the size", 2, {"l 150,150,450,255 20,20,92,34 Concentration of A", "l 0,600,0,600 0,80,2,80 "});
     }
 
-    void labelButtonIsAButton()
+    void growthRules()
     {
-        QFETCH(int, key);
-        QWidget window;
-        auto *button = new LabelButton(&window, QStringLiteral("submitbtn"), QStringLiteral("Submit"), 0, 0, 975, 255);
-        auto *second = new LabelButton(&window, QStringLiteral("b"), QStringLiteral("B"), -150, 308, 600, 255);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        button->setFocus();
-        QSignalSpy clicks(button, &LabelButton::clicked);
-        key ? QTest::keyClick(button, Qt::Key(key)) : QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(clicks.count(), 1);
-        QCOMPARE(second->geometry(), QRect(-10, 21, 40, 17));
-        QTest::keyClick(&window, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), second);
+        QFETCH(double, zoom);
+        QFETCH(QStringList, controls);
+        setZoom(zoom);
+        QWidget screen;
+        setDesignSize(&screen, {6000, 3000});
+        screen.resize(scaled(6000), scaled(3000));
+        std::vector<QWidget *> widgets;
+        for (const QString &control : controls) {
+            const QChar kind = control.front();
+            QWidget *widget = kind == u'e' ? static_cast<QWidget *>(new QLineEdit(&screen))
+                                           : new QLabel(control.section(u' ', 3), &screen);
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                label->setWordWrap(kind == u'w');
+            if (kind == u'e')
+                keepLeastSize(widget);
+            const QStringList r = control.section(u' ', 1, 1).split(u',');
+            kind == u's' ? placeAt(widget, r[0].toInt(), r[1].toInt())
+                         : place(widget, r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt());
+            widgets.push_back(widget);
+        }
+        const int grown = applyZoom(&screen);
+        setZoom(1);
+        for (std::size_t i = 0; i < widgets.size(); ++i) {
+            const QRect g = widgets[i]->geometry();
+            QCOMPARE(QStringLiteral("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()),
+                     controls[qsizetype(i)].section(u' ', 2, 2));
+        }
+        QTEST(grown, "grown");
     }
 
     // A plot that maps y downwards when the top edge is the larger, loses its

@@ -131,13 +131,15 @@ void TestPictures::looksAsApproved()
     if (picture.startsWith(u"ordertable")) {
         if (picture.contains(u'-'))
             runtime::installTranslations(QLocale(picture.section(u'-', 1)));
-        // A widget of its own, laid out at the zoom like every control.
+        // A widget of its own, laid out at the zoom like every control, in
+        // a box too narrow for its plots: it grows to show them whole.
         QWidget form;
         QFont font = QApplication::font();
         font.setPointSizeF(font.pointSizeF() * zoom);
         form.setFont(font);
-        OrderTableLabel table(&form, picture, 0, 0, 2175, 645);
-        form.resize(runtime::scaled(2175), runtime::scaled(645));
+        OrderTableLabel table(&form, picture, 0, 0, 1500, 645);
+        runtime::setDesignSize(&form, {4000, 645});
+        form.resize(runtime::scaled(4000), runtime::scaled(645));
         runtime::applyZoom(&form, QPoint());
         image = table.grab().toImage();
         runtime::installTranslations(QLocale::c());

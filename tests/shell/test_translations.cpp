@@ -416,7 +416,7 @@ void TestTranslations::checkRecord(const QString &language)
     // Documents folder, or after the failure the place chosen; once the
     // student's name was given, with the name in it, made fit for a file name.
     const QString session = m_folder.filePath(QStringLiteral("session.pdf"));
-    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("session.pdf")});
+    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("session.pdf")}));
     QCOMPARE(m_recordMessages.size(), 1);
     const QString unwritable = m_folder.filePath(QStringLiteral("missing/velomira-record.pdf"));
     QVERIFY(m_recordMessages.first().contains(unwritable));
@@ -425,9 +425,9 @@ void TestTranslations::checkRecord(const QString &language)
     const QString today = documents.filePath(QStringLiteral("velomira-record-%1.pdf").arg(date));
     const QString named = documents.filePath(QStringLiteral("velomira-record-%1-%2.pdf").arg(QStringLiteral("Ana _Lima__ 3_B"), date));
     QStringList offered = m_boxes.takeOffered();
-    QCOMPARE(offered.size(), 6);
+    QCOMPARE(offered.size(), 7);
     QCOMPARE(QFileInfo(offered.takeAt(3)).fileName(), QStringLiteral("velomira-record.pdf"));
-    QCOMPARE(offered, (QStringList{today, today, today, QStringLiteral("print"), named}));
+    QCOMPARE(offered, (QStringList{today, today, today, QStringLiteral("print"), named, QStringLiteral("print")}));
     // The text is real text with its fonts inside the file.
     QProcess reader;
     reader.start(m_pdftotext, {QStringLiteral("-layout"), session, QStringLiteral("-")});
@@ -486,17 +486,14 @@ void TestTranslations::transcribe(const QString &step)
                                 .arg(names(visibleScreens()), names(loadedScreens()),
                                      runtime::mainWindow()->isVisible() ? "" : ", window closed");
     const QRect frame = m_form ? m_form->window()->frameGeometry() : QRect();
-    const QString window = m_form ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5x%6%7, zoom %8 %")
-                                        .arg(m_form->window()->windowTitle())
-                                        .arg(frame.x())
-                                        .arg(frame.y())
-                                        .arg(frame.topLeft() == centredPosition(m_form) ? " (centred)" : "")
-                                        .arg(m_form->width())
-                                        .arg(m_form->height())
-                                        .arg(m_form->size() == m_form->naturalSize() ? "" : " (not its own size)")
+    const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+    const QString window = m_form ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5%6, zoom %7 %, least %8%9")
+                                        .arg(m_form->window()->windowTitle()).arg(frame.x()).arg(frame.y())
+                                        .arg(frame.topLeft() == centredPosition(m_form) ? " (centred)" : "", size(m_form->size()),
+                                             m_form->size() == m_form->naturalSize() ? "" : " (not its own size)")
                                         .arg(qRound(runtime::zoom() * 100))
-                                        + QStringLiteral(", least %1x%2").arg(m_form->window()->minimumWidth()).arg(m_form->window()->minimumHeight())
-                                        + (m_form->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
+                                        .arg(size(m_form->window()->minimumSize()),
+                                             m_form->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
                                   : QString();
     for (const QString &line : {screens, window})
         if (!m_place.contains(line))

@@ -47,12 +47,8 @@ QString differenceFromApproved(const QImage &rendered, const QString &name)
     if (approved.isNull()) {
         difference = QStringLiteral("%1: no approved image; look at it, then run `make golden`").arg(name);
     } else if (approved.size() != image.size()) {
-        difference = QStringLiteral("%1: %2x%3 instead of the approved %4x%5")
-                         .arg(name)
-                         .arg(image.width())
-                         .arg(image.height())
-                         .arg(approved.width())
-                         .arg(approved.height());
+        const auto size = [](const QImage &i) { return QStringLiteral("%1x%2").arg(i.width()).arg(i.height()); };
+        difference = QStringLiteral("%1: %2 instead of the approved %3").arg(name, size(image), size(approved));
     } else {
         // The difference in red over a faded copy of the approved image.
         diff = approved;
@@ -76,10 +72,7 @@ QString differenceFromApproved(const QImage &rendered, const QString &name)
         }
         if (strong > 0 || soft > SoftPixelsAllowed || faint > FaintPixelsAllowed)
             difference = QStringLiteral("%1: %2 pixels differ from the approved image, %3 of them clearly, %4 strongly")
-                             .arg(name)
-                             .arg(faint)
-                             .arg(soft)
-                             .arg(strong);
+                             .arg(name).arg(faint).arg(soft).arg(strong);
     }
     if (!difference.isEmpty()) {
         QDir().mkpath(QFileInfo(base).absolutePath());

@@ -31,8 +31,14 @@ void MessageBoxes::poll()
         return;
     }
     if (auto *print = qobject_cast<QPrintDialog *>(modal); print && print->isVisible()) {
+        // With no printer, the dialog prints to a file, named in its box.
         m_offered.append(QStringLiteral("print"));
-        print->reject();
+        auto *file = print->findChild<QLineEdit *>(QStringLiteral("filename"));
+        const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+        if (path.isEmpty() || !file)
+            return print->reject();
+        file->setText(path);
+        QMetaObject::invokeMethod(print, "accept");
         return;
     }
     if (auto *input = qobject_cast<QInputDialog *>(modal); input && input->isVisible()) {

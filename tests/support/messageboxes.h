@@ -20,8 +20,8 @@ public:
     // Anything unexpected about a box (its title, its buttons), or empty.
     QStringList problems() const { return m_problems; }
     void clear() { m_texts.clear(); m_problems.clear(); }
-    // The paths to choose in the file dialogs that open next, in turn; an
-    // empty one cancels. Print dialogs are cancelled.
+    // The paths to choose in the file and print dialogs that open next, in
+    // turn; an empty one cancels.
     void chooseFiles(const QStringList &paths) { m_paths = paths; }
     // The file each file dialog offered, and "print" for a print dialog,
     // since last asked.
