@@ -12,7 +12,7 @@ using pictures::Picture;
 using runtime::makeLabel;
 
 ApproachForm2::ApproachForm2()
-    : ExplanationForm(QStringLiteral("approachform2"), tr("Graphical Method"), runtime::Screen::Graphical)
+    : ExplanationForm(QStringLiteral("approachform2"), tr("Graphical Method"), QStringLiteral("ratetutor2"))
 {
     new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method"), "Graphical Method"), 120, 120, 1875, 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 480, 1620, 195);

@@ -9,6 +9,7 @@
 #include "runtime/controls.h"
 #include "runtime/explanation.h"
 #include "runtime/labelbutton.h"
+#include "runtime/messagebox.h"
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
 #include "runtime/random.h"
@@ -39,7 +40,7 @@ void RateTutor2::buildTitleStrip()
     new pictures::Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method"), "Graphical Method"),
                           120, 120, 1875, 240);
     new pictures::Picture(this, QStringLiteral("Image1"), pictures::generalReactionA(), 3120, 0, 3120, 300);
-    m_approach = runtime::ExplanationForm::approachButton(this, this, runtime::Screen::GraphicalApproach);
+    m_approach = runtime::ExplanationForm::approachButton(this, this, QStringLiteral("approachform2"));
     // The left half holds the problems and data, the right half the answer
     // and the work area; a rule runs under the title strip on the right.
     new runtime::LineControl(this, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());
@@ -183,11 +184,6 @@ void RateTutor2::formLoad()
     // Selecting the first slot runs its click.
     m_slots->choose(0);
     m_tutorbox->setBorder(false);
-}
-
-void RateTutor2::formUnload()
-{
-    runtime::showForm(runtime::Screen::Start);
 }
 
 void RateTutor2::problem_Click(int index)

@@ -5,7 +5,7 @@
 #include "graphical/plotting.h"
 #include "graphical/problem.h"
 #include "graphical/tutor.h"
-#include "runtime/forms.h"
+#include "runtime/page.h"
 #include "runtime/problemslots.h"
 
 #include <array>
@@ -38,7 +38,6 @@ public:
     ~RateTutor2() override;
 
     void formLoad() override;
-    void formUnload() override;
 
 private:
     void buildTitleStrip();

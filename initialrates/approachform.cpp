@@ -9,7 +9,7 @@ using pictures::Picture;
 using runtime::makeLabel;
 
 ApproachForm::ApproachForm()
-    : ExplanationForm(QStringLiteral("approachform"), tr("Method of Initial Rates"), runtime::Screen::InitialRates)
+    : ExplanationForm(QStringLiteral("approachform"), tr("Method of Initial Rates"), QStringLiteral("ratetutor"))
 {
     new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Method of Initial Rates"), "Method of Initial Rates", pictures::purple()),
                 120, 120, 2355, 180);

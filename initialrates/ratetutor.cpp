@@ -9,8 +9,10 @@
 #include "runtime/controls.h"
 #include "runtime/explanation.h"
 #include "runtime/labelbutton.h"
+#include "runtime/messagebox.h"
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
+#include "runtime/programs.h"
 #include "runtime/sessionrecord.h"
 
 #include <QAccessible>
@@ -120,7 +122,7 @@ void RateTutor::buildTopStrip()
 
     m_calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Ca&lculator"), 6960, 0, 975, 255);
     connect(m_calculator, &runtime::LabelButton::clicked, this, &RateTutor::calculator_Click);
-    runtime::ExplanationForm::approachButton(this, client, runtime::Screen::InitialRatesApproach);
+    runtime::ExplanationForm::approachButton(this, client, QStringLiteral("approachform"));
 }
 
 void RateTutor::buildProblemList()
@@ -284,11 +286,6 @@ void RateTutor::formLoad()
     m_random = runtime::makeRandomSource();
     m_random->reseed();
     enableproblems();
-}
-
-void RateTutor::formUnload()
-{
-    runtime::showForm(runtime::Screen::Start);
 }
 
 void RateTutor::enableproblems()

@@ -4,7 +4,7 @@
 #include "initialrates/grading.h"
 #include "initialrates/problem.h"
 #include "initialrates/tutor.h"
-#include "runtime/forms.h"
+#include "runtime/page.h"
 #include "runtime/problemslots.h"
 #include "runtime/random.h"
 
@@ -36,7 +36,6 @@ public:
     RateTutor();
 
     void formLoad() override;
-    void formUnload() override;
 
     // The programs tried, in order, for "Calculator".
     static QStringList calculatorPrograms();

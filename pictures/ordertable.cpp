@@ -2,7 +2,7 @@
 #include "ordertable.h"
 
 #include "runtime/controls.h"
-#include "runtime/forms.h"
+#include "runtime/zoom.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "runtime/accessibility.h"
 #include "runtime/colours.h"
-#include "runtime/forms.h"
+#include "runtime/page.h"
 #include "runtime/zoom.h"
 
 #include <QPainter>

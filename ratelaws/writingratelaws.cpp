@@ -95,11 +95,6 @@ void WritingRateLaws::formLoad()
     m_report1->clear();
 }
 
-void WritingRateLaws::formUnload()
-{
-    runtime::showForm(runtime::Screen::Start);
-}
-
 // The verdict, the "Feedback:" heading and the comment lines belong to the
 // reaction they judged, so they go with it.
 void WritingRateLaws::problemnumber_Click(int index)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/forms.h"
+#include "runtime/page.h"
 
 #include <array>
 #include <optional>
@@ -27,7 +27,6 @@ public:
     WritingRateLaws();
 
     void formLoad() override;
-    void formUnload() override;
 
 private:
     void problemnumber_Click(int index);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
-#include "forms.h"
 #include "labelbutton.h"
+#include "page.h"
 #include "picturebox.h"
 
 #include <QAccessibleWidget>

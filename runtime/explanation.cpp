@@ -3,13 +3,14 @@
 
 #include "runtime/controls.h"
 #include "runtime/labelbutton.h"
+#include "runtime/navigation.h"
 
 #include <QCloseEvent>
 #include <QShortcut>
 
 namespace runtime {
 
-ExplanationForm::ExplanationForm(const QString &name, const QString &caption, Screen tutor)
+ExplanationForm::ExplanationForm(const QString &name, const QString &caption, const QString &tutor)
     : Form(name, caption, 9480, 6495)
     , m_tutor(tutor)
 {
@@ -19,10 +20,10 @@ ExplanationForm::ExplanationForm(const QString &name, const QString &caption, Sc
     connect(escape, &QShortcut::activated, this, &ExplanationForm::btnreturn_Click);
 }
 
-LabelButton *ExplanationForm::approachButton(Form *tutor, QWidget *parent, Screen explanation)
+LabelButton *ExplanationForm::approachButton(Form *tutor, QWidget *parent, const QString &explanation)
 {
     auto *approach = new LabelButton(parent, QStringLiteral("approach"), tr("&Approach"), 8040, 0, 1455, 255);
-    connect(approach, &LabelButton::clicked, tutor, [tutor, explanation] { openExplanation(tutor, explanation); });
+    connect(approach, &LabelButton::clicked, tutor, [explanation] { showPage(loadForm(explanation)); });
     auto *help = new QShortcut(QKeySequence::HelpContents, tutor);
     connect(help, &QShortcut::activated, approach, &LabelButton::click);
     return approach;
@@ -37,8 +38,6 @@ void ExplanationForm::bringBackTutor()
 {
     if (Form *tutor = loadedForm(m_tutor))
         showPage(tutor);
-    else // never leave the program without a screen
-        showForm(Screen::Start);
 }
 
 void ExplanationForm::btnreturn_Click()

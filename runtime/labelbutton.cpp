@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 #include "controls.h"
-#include "forms.h"
+#include "zoom.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 #include "colours.h"
-#include "forms.h"
+#include "zoom.h"
 
 #include <QPainter>
 #include <cmath>

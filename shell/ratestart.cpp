@@ -39,15 +39,15 @@ RateStart::RateStart()
     struct Module {
         const char *name;
         QString caption;
-        runtime::Screen screen;
+        QString screen;
         int top;
         int height;
     };
     const Module modules[] = {
-        {"btnwritingratelaws", tr("Writing Rate Laws"), runtime::Screen::WritingRateLaws, 1440, 375},
-        {"btninitialrates", tr("Determining Rate Laws by the Method of Initial Rates"), runtime::Screen::InitialRates,
+        {"btnwritingratelaws", tr("Writing Rate Laws"), QStringLiteral("writingratelaws"), 1440, 375},
+        {"btninitialrates", tr("Determining Rate Laws by the Method of Initial Rates"), QStringLiteral("ratetutor"),
          2160, 615},
-        {"btngraphicalmethod", tr("Determining Rate Laws by the Graphical Method"), runtime::Screen::Graphical, 3120,
+        {"btngraphicalmethod", tr("Determining Rate Laws by the Graphical Method"), QStringLiteral("ratetutor2"), 3120,
          615},
     };
     for (const Module &module : modules) {
@@ -62,7 +62,7 @@ void RateStart::formLoad()
     centreOnScreen();
 }
 
-void RateStart::openModule(runtime::Screen module)
+void RateStart::openModule(const QString &module)
 {
     runtime::showForm(module);
     runtime::unloadForm(this);

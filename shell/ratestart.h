@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/forms.h"
+#include "runtime/navigation.h"
 
 // The start screen: the general rate law with a worked example, and the
 // three tutor modules.
@@ -16,5 +16,5 @@ public:
 
 private:
     // Shows the module screen, then unloads this screen.
-    void openModule(runtime::Screen module);
+    void openModule(const QString &module);
 };

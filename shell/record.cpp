@@ -2,8 +2,9 @@
 #include "record.h"
 
 #include "recorddocument.h"
-#include "runtime/forms.h"
 #include "runtime/labelbutton.h"
+#include "runtime/messagebox.h"
+#include "runtime/page.h"
 #include "runtime/sessionrecord.h"
 
 #include <QAbstractButton>

@@ -8,13 +8,18 @@
 #include "ratelaws/writingratelaws.h"
 #include "ratestart.h"
 #include "record.h"
+#include "runtime/application.h"
+#include "runtime/navigation.h"
 #include "runtime/sessionrecord.h"
 #include "runtime/translations.h"
+#include "runtime/window.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
 
 namespace {
+
+const QString StartScreen = QStringLiteral("ratestart");
 
 // Every screen offers the session's record.
 template<typename Screen> runtime::FormFactory withRecord()
@@ -30,14 +35,20 @@ template<typename Screen> runtime::FormFactory withRecord()
 
 void registerScreens()
 {
-    using runtime::Screen;
     runtime::setEndingCheck(&mayEndSession);
-    runtime::registerForm(Screen::Start, QStringLiteral("ratestart"), withRecord<RateStart>());
-    runtime::registerForm(Screen::InitialRates, QStringLiteral("ratetutor"), withRecord<RateTutor>());
-    runtime::registerForm(Screen::Graphical, QStringLiteral("ratetutor2"), withRecord<RateTutor2>());
-    runtime::registerForm(Screen::WritingRateLaws, QStringLiteral("writingratelaws"), withRecord<WritingRateLaws>());
-    runtime::registerForm(Screen::InitialRatesApproach, QStringLiteral("approachform"), withRecord<ApproachForm>());
-    runtime::registerForm(Screen::GraphicalApproach, QStringLiteral("approachform2"), withRecord<ApproachForm2>());
+    runtime::registerForm(StartScreen, withRecord<RateStart>());
+    runtime::registerForm(QStringLiteral("ratetutor"), withRecord<RateTutor>());
+    runtime::registerForm(QStringLiteral("ratetutor2"), withRecord<RateTutor2>());
+    runtime::registerForm(QStringLiteral("writingratelaws"), withRecord<WritingRateLaws>());
+    runtime::registerForm(QStringLiteral("approachform"), withRecord<ApproachForm>());
+    runtime::registerForm(QStringLiteral("approachform2"), withRecord<ApproachForm2>());
+    // A module or an explanation page closed with no screen in its place
+    // brings the start screen back; once the start screen closes, the
+    // program ends.
+    runtime::setAfterClosing([](const QString &closed) {
+        if (closed != StartScreen && !runtime::currentPage())
+            runtime::showForm(StartScreen);
+    });
 }
 
 void showStartScreen()
@@ -55,5 +66,5 @@ void showStartScreen()
             manager.release();
         }
     });
-    runtime::showForm(runtime::Screen::Start);
+    runtime::showForm(StartScreen);
 }

@@ -3,7 +3,8 @@
 // it, then one screen in a dark colour scheme and one zoomed in:
 // velomira-screenshots <folder>. Run it with QT_SCALE_FACTOR=2 for a
 // high-density view, and with LANGUAGE=de for the German screens.
-#include "runtime/forms.h"
+#include "runtime/application.h"
+#include "runtime/navigation.h"
 #include "runtime/random.h"
 #include "runtime/translations.h"
 #include "shell/screens.h"
@@ -49,7 +50,7 @@ QPalette darkPalette()
 bool grab(const QString &folder, const QString &name, const QString &file,
           const std::function<void(runtime::Form *)> &prepare = {})
 {
-    runtime::Form *form = runtime::showForm(runtime::screenNamed(name));
+    runtime::Form *form = runtime::showForm(name);
     if (!form)
         return false;
     if (prepare)

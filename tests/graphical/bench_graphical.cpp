@@ -5,7 +5,8 @@
 #include "graphical/leastsquares.h"
 #include "graphical/plotting.h"
 #include "graphical/problem.h"
-#include "runtime/forms.h"
+#include "runtime/application.h"
+#include "runtime/navigation.h"
 #include "runtime/random.h"
 #include "shell/screens.h"
 
@@ -66,7 +67,7 @@ QAbstractButton *BenchGraphical::button(const char *name)
     static runtime::Form *form = [] {
         runtime::initialiseApplication();
         registerScreens();
-        return runtime::showForm(runtime::screenNamed(QStringLiteral("ratetutor2")));
+        return runtime::showForm(QStringLiteral("ratetutor2"));
     }();
     return form->findChild<QAbstractButton *>(QString::fromLatin1(name));
 }

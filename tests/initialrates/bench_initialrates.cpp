@@ -3,8 +3,9 @@
 // and filling the table) and the clicks of a tutoring stage.
 #include "initialrates/problem.h"
 #include "messageboxes.h"
-#include "runtime/forms.h"
+#include "runtime/application.h"
 #include "runtime/labelbutton.h"
+#include "runtime/navigation.h"
 #include "screens.h"
 #include "scripted.h"
 #include "shell/screens.h"
@@ -49,7 +50,7 @@ void BenchInitialRates::initTestCase()
     runtime::initialiseApplication();
     registerScreens();
     runtime::setRandomFactory([] { return std::make_unique<SeededRandom>(11); });
-    m_form = runtime::showForm(runtime::screenNamed(QStringLiteral("ratetutor")));
+    m_form = runtime::showForm(QStringLiteral("ratetutor"));
     settle();
 }
 

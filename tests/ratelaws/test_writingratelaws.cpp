@@ -2,6 +2,7 @@
 // Judging typed rate laws, as the writingratelaws screen shows the verdict.
 #include "driver.h"
 #include "ratelaws/ratelawproblem.h"
+#include "runtime/application.h"
 #include "runtime/translations.h"
 #include "screens.h"
 #include "shell/screens.h"
@@ -19,7 +20,7 @@ private slots:
     void initTestCase() { runtime::initialiseApplication(); registerScreens(); }
     void init()
     {
-        m_form = runtime::showForm(runtime::screenNamed(QStringLiteral("writingratelaws")));
+        m_form = runtime::showForm(QStringLiteral("writingratelaws"));
         settle();
         QVERIFY(m_form);
     }
@@ -91,7 +92,7 @@ private slots:
         if (QByteArray(QTest::currentDataTag()).startsWith("de:")) {
             runtime::installTranslations(QLocale(QStringLiteral("de")));
             unloadAll();
-            m_form = runtime::showForm(runtime::screenNamed(QStringLiteral("writingratelaws")));
+            m_form = runtime::showForm(QStringLiteral("writingratelaws"));
         }
         const QStringList problems{"problemnumber_0", "problemnumber_1", "problemnumber_2"};
         const QStringList problem = problems + QStringList{"description", "Label2",

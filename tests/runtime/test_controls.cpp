@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/forms.h"
+#include "runtime/application.h"
 #include "runtime/picturebox.h"
+#include "runtime/zoom.h"
 
 #include <QImage>
 #include <QLabel>

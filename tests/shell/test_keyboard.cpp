@@ -3,8 +3,8 @@
 // without a display, and closing the start screen ends the program. The tutoring screens are walked by keyboard in their
 // own tests.
 #include "messageboxes.h"
-#include "runtime/forms.h"
 #include "runtime/labelbutton.h"
+#include "runtime/navigation.h"
 #include "runtime/sessionrecord.h"
 #include "screens.h"
 #include "shell/recorddocument.h"
@@ -48,14 +48,14 @@ private slots:
     void theSessionBeginsWithTheProgram()
     {
         QTest::qWait(20);
-        runtime::showForm(runtime::screenNamed(QStringLiteral("ratetutor")));
+        runtime::showForm(QStringLiteral("ratetutor"));
         QVERIFY(runtime::sessionRecord().started() >= m_started && runtime::sessionRecord().started() <= m_shown);
     }
     void closingTheStartScreenEndsTheProgram()
     {
         // The event loop must end by itself; should it not, the guard ends
         // it with a failure code.
-        runtime::Form *form = runtime::showForm(runtime::screenNamed(QStringLiteral("ratestart")));
+        runtime::Form *form = runtime::showForm(QStringLiteral("ratestart"));
         QTimer::singleShot(0, form, [form] { form->close(); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(3); });
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -134,7 +134,7 @@ void TestKeyboard::tabReachesEveryControl()
     QFETCH(QString, screen);
     QFETCH(QString, title);
     MessageBoxes boxes;
-    QPointer<runtime::Form> form = runtime::showForm(runtime::screenNamed(screen));
+    QPointer<runtime::Form> form = runtime::showForm(screen);
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
     settle();

@@ -4,8 +4,9 @@
 // hold. A failure names its seed and event; VELOMIRA_SEED=<n> replays it,
 // problems and all.
 #include "messageboxes.h"
-#include "runtime/forms.h"
+#include "runtime/application.h"
 #include "runtime/labelbutton.h"
+#include "runtime/navigation.h"
 #include "screens.h"
 #include "shell/screens.h"
 
@@ -123,7 +124,7 @@ QString TestRandomInput::check()
     const QStringList visible = visibleScreens();
     if (visible.size() != 1)
         return QStringLiteral("visible screens: ") + visible.join(u',');
-    runtime::Form *form = runtime::loadedForm(runtime::screenNamed(visible.first()));
+    runtime::Form *form = runtime::loadedForm(visible.first());
     static const QRegularExpression notANumber(QStringLiteral("\\b(nan|inf|infinity)\\b"),
                                                QRegularExpression::CaseInsensitiveOption);
     // Attempts never go down and a completed problem stays completed, as
@@ -184,17 +185,17 @@ void TestRandomInput::screensSurviveRandomInput()
     QStringList shown[2];
     for (QStringList &texts : shown) {
         unloadAll();
-        runtime::Form *start = runtime::showForm(runtime::screenNamed(QStringLiteral("ratestart")));
+        runtime::Form *start = runtime::showForm(QStringLiteral("ratestart"));
         settle();
         QTest::mouseClick(start->findChild<runtime::LabelButton *>(module), Qt::LeftButton);
         settle();
-        for (const QLabel *label : runtime::loadedForm(runtime::screenNamed(visibleScreens().first()))->findChildren<QLabel *>())
+        for (const QLabel *label : runtime::loadedForm(visibleScreens().first())->findChildren<QLabel *>())
             texts << label->text();
     }
     QCOMPARE(shown[0], shown[1]);
     m_random.seed(seed);
     for (int event = 0; event < 1500; ++event) {
-        step(runtime::loadedForm(runtime::screenNamed(visibleScreens().first())));
+        step(runtime::loadedForm(visibleScreens().first()));
         settle();
         const QString problem = check();
         QVERIFY2(problem.isEmpty(),

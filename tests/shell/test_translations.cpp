@@ -13,12 +13,14 @@
 #include "golden.h"
 #include "messageboxes.h"
 #include "pictures/picture.h"
+#include "runtime/application.h"
 #include "runtime/colours.h"
 #include "runtime/labelbutton.h"
 #include "runtime/picturebox.h"
 #include "runtime/random.h"
 #include "runtime/sessionrecord.h"
 #include "runtime/translations.h"
+#include "runtime/window.h"
 #include "screens.h"
 #include "scripted.h"
 #include "shell/screens.h"
@@ -361,7 +363,7 @@ void TestTranslations::act(const QString &step)
         QTest::keyClick(m_form, Qt::Key_P, Qt::ControlModifier);
     } else if (step.startsWith(u"open ")) {
         for (const QString &tutor : {QStringLiteral("ratetutor"), QStringLiteral("ratetutor2")}) {
-            runtime::Form *form = runtime::loadedForm(runtime::screenNamed(tutor));
+            runtime::Form *form = runtime::loadedForm(tutor);
             int attempts = 0;
             int solved = 0;
             for (int i = 0; form && i < 6; ++i) {
@@ -384,7 +386,7 @@ void TestTranslations::act(const QString &step)
         }
         unloadAll();
         unloadAll(); // closing a module brings the start screen back
-        m_form = runtime::showForm(runtime::screenNamed(step.sliced(5)));
+        m_form = runtime::showForm(step.sliced(5));
     } else {
         auto *widget = m_form->findChild<QWidget *>(step);
         QVERIFY2(widget && widget->isVisible(), qPrintable(step));
@@ -392,7 +394,7 @@ void TestTranslations::act(const QString &step)
     }
     settle();
     if (!m_form || !m_form->isVisible()) // another screen is shown, or none
-        m_form = visibleScreens().isEmpty() ? nullptr : runtime::loadedForm(runtime::screenNamed(visibleScreens().first()));
+        m_form = visibleScreens().isEmpty() ? nullptr : runtime::loadedForm(visibleScreens().first());
 }
 
 void TestTranslations::markedOrFault(const QString &where, const QString &text)

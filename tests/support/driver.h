@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/forms.h"
+#include "runtime/page.h"
 #include "screens.h"
 
 #include <QApplication>

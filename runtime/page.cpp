@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms.h"
+#include "page.h"
 
 #include "accessibility.h"
 #include "colours.h"
+#include "window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
-#include <QImageReader>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
-#include <QProcess>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace runtime {
 
@@ -38,125 +31,6 @@ QRect twipsRect(int left, int top, int width, int height)
 }
 
 namespace {
-
-// Gives the application its icon once the first window has painted. Any
-// widget's paint counts: the window is covered by its page, which paints
-// while the window itself paints nothing.
-class IconAfterFirstPaint : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            qApp->removeEventFilter(this);
-            // Queued, so that the paint finishes first.
-            QTimer::singleShot(0, this, [this] {
-                // Read as PNG outright: a reader that may guess the format
-                // loads every image plugin Qt has, SVG's among them.
-                QIcon icon;
-                for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-                    QImageReader reader(QStringLiteral(":/icons/%1x%1/org.velomira.Velomira.png").arg(size), "png");
-                    reader.setAutoDetectImageFormat(false);
-                    icon.addPixmap(QPixmap::fromImage(reader.read()));
-                }
-                QApplication::setWindowIcon(icon);
-                deleteLater();
-            });
-        }
-        return false;
-    }
-};
-
-struct Registry {
-    std::map<Screen, std::pair<QString, FormFactory>> registered;
-    std::map<Screen, QPointer<Form>> loaded;
-    // While the program ends, closing a screen brings no other one up.
-    bool quitting{false};
-    std::function<bool(QWidget *)> endingCheck;
-};
-
-Registry &registry()
-{
-    static Registry r;
-    return r;
-}
-
-// The program's one window. Its page is the screen shown; the screens behind
-// it stay loaded as hidden pages.
-class MainWindow : public QWidget
-{
-public:
-    MainWindow()
-    {
-        setObjectName(QStringLiteral("velomira"));
-        setAttribute(Qt::WA_DeleteOnClose, false);
-    }
-
-    Form *page() const
-    {
-        for (Form *form : loadedForms()) {
-            if (form->parentWidget() == this && !form->isHidden())
-                return form;
-        }
-        return nullptr;
-    }
-
-    // Set when the window is first placed; it keeps its place from then on
-    // until it closes.
-    bool placed{false};
-    // The control that had the keys on each page, given back when the page
-    // returns.
-    std::map<const Form *, QPointer<QWidget>> focus;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QWidget::resizeEvent(event);
-        if (Form *form = page())
-            form->setGeometry(rect());
-    }
-
-    void closeEvent(QCloseEvent *event) override
-    {
-        // The window's close button closes its page; the window goes only
-        // when no other page came up in its place.
-        if (Form *form = page())
-            form->close();
-        if (page()) {
-            event->ignore();
-        } else {
-            placed = false;
-            focus.clear();
-            event->accept();
-        }
-    }
-};
-
-// Moves a window the least it takes to lie inside the available area of its
-// screen, as far as it fits.
-void keepOnScreen(QWidget *window)
-{
-    const QScreen *s = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    const QRect available = s->availableGeometry();
-    const QRect frame = window->frameGeometry();
-    const QPoint inside(
-        std::clamp(frame.x(), available.left(), std::max(available.left(), available.right() + 1 - frame.width())),
-        std::clamp(frame.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height())));
-    if (inside != frame.topLeft())
-        window->move(inside);
-}
-
-MainWindow *host()
-{
-    static QPointer<MainWindow> window;
-    if (!window)
-        window = new MainWindow;
-    return window;
-}
 
 // The desktop's keys for a standard action, and the key every desktop on
 // Linux uses for it, which some platforms' schemes leave out.
@@ -178,7 +52,7 @@ Form::Form(const QString &name, const QString &caption, int clientWidthTwips, in
     setWindowTitle(caption);
     auto *quit = new QShortcut(this);
     quit->setKeys(withKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-    connect(quit, &QShortcut::activated, this, &quitProgram);
+    connect(quit, &QShortcut::activated, this, &Form::quitRequested);
     auto *closing = new QShortcut(this);
     closing->setKeys(withKey(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
     connect(closing, &QShortcut::activated, this, &QWidget::close);
@@ -261,7 +135,7 @@ void Form::relayout()
 
 bool Form::isCurrentPage() const
 {
-    return host()->page() == this;
+    return currentPage() == this;
 }
 
 void Form::resizeWindow(QSize size)
@@ -404,10 +278,9 @@ float Form::heightTwips() const
 
 void Form::centreOnScreen()
 {
-    MainWindow *w = host();
-    if (w->placed)
+    QWidget *w = mainWindow();
+    if (!placeWindowOnce())
         return;
-    w->placed = true;
     // Centred at the size this screen gives the window.
     if (!isCurrentPage())
         w->resize(size());
@@ -426,12 +299,19 @@ void Form::centreOnScreen()
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    if (!registry().quitting && !formQueryUnload()) {
+    if (!m_unasked && !formQueryUnload()) {
         event->ignore();
         return;
     }
     event->accept();
     discard();
+}
+
+void Form::closeUnasked()
+{
+    m_unasked = true;
+    close();
+    m_unasked = false;
 }
 
 void Form::discard()
@@ -440,88 +320,20 @@ void Form::discard()
         return;
     m_unloading = true;
     formUnload();
-    std::erase_if(registry().loaded, [this](const auto &entry) { return entry.second == this; });
-    MainWindow *w = host();
-    w->focus.erase(this);
+    forgetFocus(this);
     hide();
     deleteLater();
-    // The window goes with its last page.
-    if (!w->page())
-        w->close();
-}
-
-void registerForm(Screen screen, const QString &name, FormFactory factory)
-{
-    registry().registered[screen] = {name, std::move(factory)};
-}
-
-Screen screenNamed(const QString &name)
-{
-    for (const auto &[screen, entry] : registry().registered) {
-        if (entry.first == name)
-            return screen;
-    }
-    qFatal("no screen is named %s", qPrintable(name));
-}
-
-Form *loadedForm(Screen screen)
-{
-    const auto found = registry().loaded.find(screen);
-    return found == registry().loaded.end() ? nullptr : found->second.data();
-}
-
-QList<Form *> loadedForms()
-{
-    QList<Form *> forms;
-    for (const auto &[screen, form] : registry().loaded) {
-        if (form)
-            forms.append(form.data());
-    }
-    return forms;
-}
-
-Form *loadForm(Screen screen)
-{
-    Registry &r = registry();
-    Form *form = loadedForm(screen);
-    if (!form) {
-        const auto entry = r.registered.find(screen);
-        if (entry == r.registered.end())
-            qFatal("screen %d was never registered", int(screen));
-        form = entry->second.second();
-        form->setAttribute(Qt::WA_DeleteOnClose, false);
-        // A page of the window, hidden until shown.
-        form->setParent(host());
-        form->hide();
-        r.loaded[screen] = form;
-        form->fitToScreen();
-        form->formLoad();
-    }
-    return form;
-}
-
-Form *showForm(Screen screen)
-{
-    if (registry().quitting)
-        return nullptr;
-    Form *form = loadForm(screen);
-    showPage(form);
-    return form;
-}
-
-QWidget *mainWindow()
-{
-    return host();
+    emit unloaded();
 }
 
 void showPage(Form *form)
 {
-    MainWindow *w = host();
-    Form *before = w->page();
+    QWidget *w = mainWindow();
+    QWidget *before = currentPage();
     if (before == form && w->isVisible())
         return;
     if (before) {
-        w->focus[before] = before->focusWidget();
+        rememberFocus(before);
         before->hide();
     }
     w->setWindowTitle(form->windowTitle());
@@ -544,8 +356,7 @@ void showPage(Form *form)
     const auto usable = [form](const QWidget *widget) {
         return widget && form->isAncestorOf(widget) && widget->isVisible() && widget->isEnabled();
     };
-    const auto remembered = w->focus.find(form);
-    QWidget *focus = remembered != w->focus.end() ? remembered->second.data() : form->focusWidget();
+    QWidget *focus = rememberedFocus(form) ? rememberedFocus(form) : form->focusWidget();
     if (!usable(focus)) {
         focus = form->nextInFocusChain();
         while (focus != form && !(usable(focus) && (focus->focusPolicy() & Qt::TabFocus)))
@@ -553,82 +364,6 @@ void showPage(Form *form)
     }
     if (focus != form)
         focus->setFocus(Qt::OtherFocusReason);
-}
-
-void openExplanation(Form *tutor, Screen explanationScreen)
-{
-    Form *explanation = loadForm(explanationScreen);
-    if (!tutor || !explanation)
-        return;
-    showPage(explanation);
-}
-
-void setEndingCheck(std::function<bool(QWidget *parent)> check)
-{
-    registry().endingCheck = std::move(check);
-}
-
-bool mayEndProgram(QWidget *parent)
-{
-    const Registry &r = registry();
-    return !r.endingCheck || r.endingCheck(parent);
-}
-
-void quitProgram()
-{
-    Registry &r = registry();
-    if (r.quitting || !mayEndProgram(host()->page()))
-        return;
-    r.quitting = true;
-    // Screens out of sight first (a tutor behind its explanation), so that
-    // no closing screen brings another one back.
-    QList<Form *> forms = loadedForms();
-    std::stable_partition(forms.begin(), forms.end(), [](const Form *f) { return !f->isVisible(); });
-    for (Form *form : forms)
-        form->close();
-    r.quitting = false;
-}
-
-void unloadForm(Form *form)
-{
-    if (form)
-        form->discard();
-}
-
-void messageBox(QWidget *parent, const QString &text)
-{
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("velomira"), text, QMessageBox::Ok, parent);
-    box.exec();
-}
-
-QString findProgram(const QStringList &candidates)
-{
-    for (const QString &candidate : candidates) {
-        const QString path = QStandardPaths::findExecutable(candidate);
-        if (!path.isEmpty())
-            return path;
-    }
-    return {};
-}
-
-bool startProgram(const QString &program, const QStringList &arguments)
-{
-    if (program.isEmpty())
-        return false;
-    return QProcess::startDetached(program, arguments);
-}
-
-void initialiseApplication()
-{
-    QFont font(QStringLiteral("Liberation Sans"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    QApplication::setFont(font);
-    QApplication::setApplicationName(QStringLiteral("velomira"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.velomira.Velomira"));
-    // Reading the icon's images takes longer than drawing the whole start
-    // screen; it waits until the first window has been painted.
-    qApp->installEventFilter(new IconAfterFirstPaint(qApp));
-    installAccessibility();
 }
 
 } // namespace runtime

@@ -4,9 +4,7 @@
 #include "runtime/zoom.h"
 
 #include <QString>
-#include <QStringList>
 #include <QWidget>
-#include <functional>
 
 class QCloseEvent;
 class QMenuBar;
@@ -73,15 +71,25 @@ public:
     virtual bool formQueryUnload() { return true; }
     virtual void formUnload() {}
 
+    // Closes the screen without asking its query handler, as when the
+    // program ends.
+    void closeUnasked();
+    // Runs the unload handler and discards the form: it is hidden and
+    // deleted once its current event is done.
+    void discard();
+
+signals:
+    // Ctrl+Q, or the desktop's key to quit, was pressed on this screen.
+    void quitRequested();
+    // The form has unloaded and is about to go.
+    void unloaded();
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    // Discards the form: runs the unload handler, forgets it as loaded and
-    // deletes it once its current event is done.
-    void discard();
 
 private:
     // Lays the content out at the current zoom, centred in the window.
@@ -107,60 +115,12 @@ private:
     int m_grown{0};
     bool m_fitted{false};
     bool m_unloading{false};
-    friend void unloadForm(Form *form);
+    bool m_unasked{false};
     friend void showPage(Form *form);
 };
 
-// The program's screens, known to the compiler. Each is registered with its
-// form's name and factory before it is first shown.
-enum class Screen { Start, InitialRates, InitialRatesApproach, Graphical, GraphicalApproach, WritingRateLaws };
-
-using FormFactory = std::function<Form *()>;
-void registerForm(Screen screen, const QString &name, FormFactory factory);
-// The screen registered under that form name. A name no screen has is a
-// fault in the caller (a script, a test) and ends the program.
-Screen screenNamed(const QString &name);
-
-// The loaded form of the screen, or nullptr.
-Form *loadedForm(Screen screen);
-QList<Form *> loadedForms();
-// Loads the screen's form if needed, running its load handler, without
-// showing it. A screen never registered is a fault and ends the program.
-Form *loadForm(Screen screen);
-// Loads the form if needed and makes it the window's page.
-Form *showForm(Screen screen);
-// Makes a loaded form the window's page: the page shown before is hidden,
-// staying loaded, and the window takes the form's title and designed size.
+// Makes a form the window's page: the page shown before is hidden, staying
+// loaded, and the window takes the form's title and designed size.
 void showPage(Form *form);
-// The program's one window, which shows one screen at a time.
-QWidget *mainWindow();
-// Runs the unload handler and discards the form.
-void unloadForm(Form *form);
-
-// Shows an explanation screen in place of the tutor screen, which stays
-// loaded with all its state.
-void openExplanation(Form *tutor, Screen explanation);
-
-// Ends the program from any screen, once the check set below allows it:
-// unloads every screen, showing none anew, and the program ends with its
-// last window.
-void quitProgram();
-// What is asked before the program ends (Ctrl+Q, the start screen closed,
-// the desktop's session ending); false keeps it running. Nothing is asked
-// until one is set.
-void setEndingCheck(std::function<bool(QWidget *parent)> check);
-bool mayEndProgram(QWidget *parent);
-
-// A modal message box titled "velomira" with one OK button.
-void messageBox(QWidget *parent, const QString &text);
-
-// The first of the programs found on the PATH, or an empty string.
-QString findProgram(const QStringList &candidates);
-// Starts a program without waiting for it; false when it could not start.
-bool startProgram(const QString &program, const QStringList &arguments = {});
-
-// The program-wide font and look every screen expects, the program's icon
-// and the desktop entry its windows belong to.
-void initialiseApplication();
 
 } // namespace runtime
