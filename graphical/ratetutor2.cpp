@@ -13,19 +13,18 @@
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
 #include "runtime/random.h"
-#include "runtime/sessionrecord.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
 using graphical::PlotType;
-using Module = runtime::SessionRecord::Module;
 using runtime::makeLabel;
 
 RateTutor2::RateTutor2()
     : runtime::Form(QStringLiteral("ratetutor2"), tr("Graphical Method"), 9480, 6645)
 {
+    setCommandPlace({6480, 0});
     buildTitleStrip();
     buildProblemList();
     buildDataTable();
@@ -197,7 +196,7 @@ void RateTutor2::setupproblem()
 {
     m_lblnotutor->hide();
     problem = graphical::generateProblem(*m_random);
-    runtime::sessionRecord().problemDrawn(Module::Graphical, currentproblem);
+    emit m_work->problemDrawn(currentproblem, 0);
     m_orderAinput->setText(QString());
     m_kinput->setText(QString());
     m_Aresponse->setText(QString());
@@ -327,14 +326,14 @@ void RateTutor2::submitbtn_Click()
         return;
     }
     m_slots->attempted(currentproblem);
-    runtime::sessionRecord().attempted(Module::Graphical);
+    emit m_work->attemptGraded();
     grade = graphical::checkanswer(m_orderAinput->text(), m_kinput->text(), problem.orderA, problem.k);
     reportanswer();
 
     switch (graphical::afterSubmit(grade, currentproblem)) {
     case graphical::AfterSubmit::Complete:
         m_slots->completed(currentproblem);
-        runtime::sessionRecord().completed(Module::Graphical, {m_orderAinput->text(), m_kinput->text()});
+        emit m_work->problemCompleted({m_orderAinput->text(), m_kinput->text()});
         m_slots->unselect(currentproblem);
         problem.k = 0.0f;
         runtime::messageBox(this, tr("Problem complete."));
@@ -344,7 +343,7 @@ void RateTutor2::submitbtn_Click()
         return;
     case graphical::AfterSubmit::OrderTutoring:
     case graphical::AfterSubmit::RateConstantTutoring: {
-        runtime::sessionRecord().tutored(Module::Graphical);
+        emit m_work->tutoringBegun();
         numsel = 0;
         const auto kind = grade.order == graphical::Verdict::Wrong ? graphical::GraphicalTutor::Kind::Order
                                                                         : graphical::GraphicalTutor::Kind::RateConstant;

@@ -7,6 +7,7 @@
 #include "graphical/tutor.h"
 #include "runtime/page.h"
 #include "runtime/problemslots.h"
+#include "runtime/workreport.h"
 
 #include <array>
 #include <memory>
@@ -38,8 +39,11 @@ public:
     ~RateTutor2() override;
 
     void formLoad() override;
+    // What the student does here, as it happens.
+    runtime::WorkReport *workReport() { return m_work; }
 
 private:
+    runtime::WorkReport *m_work{new runtime::WorkReport(this)};
     void buildTitleStrip();
     void buildProblemList();
     void buildDataTable();

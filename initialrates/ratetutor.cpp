@@ -13,7 +13,6 @@
 #include "runtime/numbers.h"
 #include "runtime/picturebox.h"
 #include "runtime/programs.h"
-#include "runtime/sessionrecord.h"
 
 #include <QAccessible>
 #include <QActionGroup>
@@ -25,7 +24,6 @@
 #include <algorithm>
 
 using namespace initialrates;
-using Module = runtime::SessionRecord::Module;
 using pictures::Picture;
 using runtime::makeLabel;
 
@@ -310,7 +308,7 @@ void RateTutor::problem_Click(int index)
     deselect();
     currentproblem = index;
     m_problem = generateProblem(*m_random, difficulty);
-    runtime::sessionRecord().problemDrawn(Module::InitialRates, index, int(difficulty));
+    emit m_work->problemDrawn(index, int(difficulty));
     setupproblem();
 }
 
@@ -403,15 +401,14 @@ void RateTutor::submitbtn_Click()
         return;
     }
     m_slots->attempted(currentproblem);
-    runtime::sessionRecord().attempted(Module::InitialRates);
+    emit m_work->attemptGraded();
     m_grading = result.grading;
     reportanswer();
 
     switch (result.outcome) {
     case SubmitOutcome::Completed: {
         m_slots->completed(currentproblem);
-        runtime::sessionRecord().completed(Module::InitialRates,
-                                           {m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()});
+        emit m_work->problemCompleted({m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()});
         runtime::messageBox(this, tr("Problem Complete."));
         m_slots->unselect(currentproblem);
         m_problem.k = 0.0f;
@@ -421,7 +418,7 @@ void RateTutor::submitbtn_Click()
         m_lblnotutor->show();
         break;
     case SubmitOutcome::Tutoring:
-        runtime::sessionRecord().tutored(Module::InitialRates);
+        emit m_work->tutoringBegun();
         // The stage takes the focus before the answer area is locked, so
         // that the focus does not wander through other controls on its way.
         beginStage(result.stage);

@@ -7,6 +7,7 @@
 #include "runtime/page.h"
 #include "runtime/problemslots.h"
 #include "runtime/random.h"
+#include "runtime/workreport.h"
 
 #include <array>
 #include <memory>
@@ -36,11 +37,14 @@ public:
     RateTutor();
 
     void formLoad() override;
+    // What the student does here, as it happens.
+    runtime::WorkReport *workReport() { return m_work; }
 
     // The programs tried, in order, for "Calculator".
     static QStringList calculatorPrograms();
 
 private:
+    runtime::WorkReport *m_work{new runtime::WorkReport(this)};
     void buildTopStrip();
     void buildProblemList();
     void buildTable();

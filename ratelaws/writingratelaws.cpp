@@ -9,7 +9,6 @@
 #include "pictures/ratelawspictures.h"
 #include "runtime/controls.h"
 #include "runtime/labelbutton.h"
-#include "runtime/sessionrecord.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -23,6 +22,7 @@ using runtime::makeLabel;
 WritingRateLaws::WritingRateLaws()
     : runtime::Form(QStringLiteral("writingratelaws"), tr("Writing Rate Laws"), 9390, 7620)
 {
+    setCommandPlace({7935, 0});
     new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Writing Rate Laws"), "Writing Rate Laws"), 120, 120, 1935,
                 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 360, 720, 1620, 195);
@@ -122,7 +122,7 @@ void WritingRateLaws::submitbtn_Click()
         return;
     const ratelaws::Judgement judgement = ratelaws::judge(ratelaws::rateLawProblem(*problemtype), m_answer->text());
     const bool iscorrect = judgement.verdict == ratelaws::Verdict::Right;
-    runtime::sessionRecord().reactionJudged(*problemtype, iscorrect, m_answer->text());
+    emit m_work->rateLawJudged(*problemtype, iscorrect, m_answer->text());
     m_report1->setText(runtime::captionText(judgement.report()));
     m_report->setText(iscorrect ? tr("Correct") : tr("Incorrect"));
     m_report->show();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runtime/page.h"
+#include "runtime/workreport.h"
 
 #include <array>
 #include <optional>
@@ -27,8 +28,11 @@ public:
     WritingRateLaws();
 
     void formLoad() override;
+    // What the student does here, as it happens.
+    runtime::WorkReport *workReport() { return m_work; }
 
 private:
+    runtime::WorkReport *m_work{new runtime::WorkReport(this)};
     void problemnumber_Click(int index);
     void submitbtn_Click();
 

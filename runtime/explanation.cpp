@@ -14,6 +14,7 @@ ExplanationForm::ExplanationForm(const QString &name, const QString &caption, co
     : Form(name, caption, 9480, 6495)
     , m_tutor(tutor)
 {
+    setCommandPlace({6480, 0});
     auto *back = new LabelButton(this, QStringLiteral("btnreturn"), tr("&Return"), 8040, 0, 1455, 255);
     connect(back, &LabelButton::clicked, this, &ExplanationForm::btnreturn_Click);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -43,6 +43,10 @@ public:
     void zoomTo(double factor);
     // A menu bar above the client area, as wide as the window.
     void setMenuBar(QMenuBar *bar);
+    // Where, in twips, a screen without a menu bar keeps a place free for
+    // the program's own commands: at the top, beside its buttons.
+    QPoint commandPlace() const { return m_commandPlace; }
+    void setCommandPlace(QPoint twips) { m_commandPlace = twips; }
 
     // Whether this screen is the page the window shows.
     bool isCurrentPage() const;
@@ -107,6 +111,7 @@ private:
 
     QSize m_designSize;
     QMenuBar *m_menuBar{nullptr};
+    QPoint m_commandPlace;
     double m_appliedZoom{0.0};
     bool m_resizing{false};
     bool m_relayouting{false};

@@ -12,6 +12,7 @@ using runtime::makeLabel;
 RateStart::RateStart()
     : runtime::Form(QStringLiteral("ratestart"), tr("Velomira"), 9450, 6465)
 {
+    setCommandPlace({7995, 0});
     new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Velomira"), "Velomira"), 120, 120, 1440, 195);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 600, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 120, 960, 1380, 240);

@@ -6,6 +6,7 @@
 #include "runtime/messagebox.h"
 #include "runtime/page.h"
 #include "runtime/sessionrecord.h"
+#include "runtime/workreport.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -144,11 +145,9 @@ void addRecordCommands(runtime::Form *form)
         menu->addActions({save, print, name});
         return;
     }
-    // A free place at the top of each screen, beside its own buttons.
-    const int left = form->objectName() == u"ratestart"         ? 7995
-                   : form->objectName() == u"writingratelaws" ? 7935
-                                                                : 6480;
-    auto *button = new runtime::LabelButton(form, QStringLiteral("record"), Record::tr("Record…"), left, 0, 1455, 255);
+    const QPoint place = form->commandPlace();
+    auto *button = new runtime::LabelButton(form, QStringLiteral("record"), Record::tr("Record…"), place.x(), place.y(),
+                                            1455, 255);
     button->setAccessibleDescription(Record::tr("Save or print a record of this session"));
     // The menu is made when first asked for, so that it costs the start nothing.
     QObject::connect(button, &runtime::LabelButton::clicked, button, [button, save, print, name] {
@@ -160,6 +159,22 @@ void addRecordCommands(runtime::Form *form)
         }
         menu->popup(button->mapToGlobal(QPoint(0, button->height())));
     });
+}
+
+void recordWork(runtime::WorkReport *report, runtime::SessionRecord::Module module)
+{
+    using runtime::WorkReport;
+    runtime::SessionRecord &record = runtime::sessionRecord();
+    QObject::connect(report, &WorkReport::problemDrawn, report,
+                     [&record, module](int slot, int level) { record.problemDrawn(module, slot, level); });
+    QObject::connect(report, &WorkReport::attemptGraded, report, [&record, module] { record.attempted(module); });
+    QObject::connect(report, &WorkReport::tutoringBegun, report, [&record, module] { record.tutored(module); });
+    QObject::connect(report, &WorkReport::problemCompleted, report,
+                     [&record, module](const QStringList &answer) { record.completed(module, answer); });
+    QObject::connect(report, &WorkReport::rateLawJudged, report,
+                     [&record](int reaction, bool right, const QString &answer) {
+                         record.reactionJudged(reaction, right, answer);
+                     });
 }
 
 bool mayEndSession(QWidget *parent)

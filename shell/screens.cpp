@@ -21,12 +21,23 @@ namespace {
 
 const QString StartScreen = QStringLiteral("ratestart");
 
-// Every screen offers the session's record.
+// Every screen offers the session's record; a tutor screen's work goes
+// into it.
 template<typename Screen> runtime::FormFactory withRecord()
 {
     return [] {
         auto *form = new Screen;
         addRecordCommands(form);
+        return form;
+    };
+}
+
+template<typename Screen> runtime::FormFactory withWork(runtime::SessionRecord::Module module)
+{
+    return [module] {
+        auto *form = new Screen;
+        addRecordCommands(form);
+        recordWork(form->workReport(), module);
         return form;
     };
 }
@@ -37,9 +48,10 @@ void registerScreens()
 {
     runtime::setEndingCheck(&mayEndSession);
     runtime::registerForm(StartScreen, withRecord<RateStart>());
-    runtime::registerForm(QStringLiteral("ratetutor"), withRecord<RateTutor>());
-    runtime::registerForm(QStringLiteral("ratetutor2"), withRecord<RateTutor2>());
-    runtime::registerForm(QStringLiteral("writingratelaws"), withRecord<WritingRateLaws>());
+    using Module = runtime::SessionRecord::Module;
+    runtime::registerForm(QStringLiteral("ratetutor"), withWork<RateTutor>(Module::InitialRates));
+    runtime::registerForm(QStringLiteral("ratetutor2"), withWork<RateTutor2>(Module::Graphical));
+    runtime::registerForm(QStringLiteral("writingratelaws"), withWork<WritingRateLaws>(Module::RateLaws));
     runtime::registerForm(QStringLiteral("approachform"), withRecord<ApproachForm>());
     runtime::registerForm(QStringLiteral("approachform2"), withRecord<ApproachForm2>());
     // A module or an explanation page closed with no screen in its place
