@@ -6,7 +6,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEPS = bash scripts/install-deps.sh
-CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# On CI (CI=true), a compiler warning fails the build.
+WERROR = $(if $(filter true,$(CI)),-DVELOMIRA_WERROR=ON,-DVELOMIRA_WERROR=OFF)
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
 
 .PHONY: run test test-sanitized coverage golden fuzz mutants build deb clean translations
 
@@ -38,7 +40,7 @@ golden:
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitized:
 	$(DEPS) test
-	cmake -S . -B $(BUILD)-sanitized -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_SANITIZE=ON
+	cmake -S . -B $(BUILD)-sanitized -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_SANITIZE=ON $(WERROR)
 	cmake --build $(BUILD)-sanitized -j $(JOBS)
 	cd $(BUILD)-sanitized && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -50,7 +52,7 @@ test-sanitized:
 # $(BUILD)-coverage/coverage/index.html for people, one summary line for CI.
 coverage:
 	$(DEPS) coverage
-	cmake -S . -B $(BUILD)-coverage -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_COVERAGE=ON
+	cmake -S . -B $(BUILD)-coverage -DCMAKE_BUILD_TYPE=Debug -DVELOMIRA_COVERAGE=ON $(WERROR)
 	cmake --build $(BUILD)-coverage -j $(JOBS)
 	find $(BUILD)-coverage -name '*.gcda' -delete
 	# A report, not a gate: the suites above pass or fail the code.

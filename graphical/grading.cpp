@@ -5,19 +5,9 @@
 
 namespace graphical {
 
-Verdict checkOrder(const QString &orderText, int orderA)
-{
-    return runtime::typedEquals(orderText, static_cast<float>(orderA)) ? Verdict::Right : Verdict::Wrong;
-}
-
-Verdict checkRateConstant(const QString &kText, float k)
-{
-    return runtime::typedWithinRateConstantWindow(kText, k) ? Verdict::Right : Verdict::Wrong;
-}
-
 Grade checkanswer(const QString &orderText, const QString &kText, int orderA, float k)
 {
-    return {checkOrder(orderText, orderA), checkRateConstant(kText, k)};
+    return {runtime::exactVerdict(orderText, float(orderA)), runtime::rateConstantVerdict(kText, k)};
 }
 
 AfterSubmit afterSubmit(const Grade &grade, int currentproblem)

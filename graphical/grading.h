@@ -18,8 +18,6 @@ struct Grade {
 // The order must be the true order exactly (typed text read leniently, as a
 // single); k must lie strictly within 2 % of the true k. A number too large
 // for single precision is simply wrong.
-Verdict checkOrder(const QString &orderText, int orderA);
-Verdict checkRateConstant(const QString &kText, float k);
 Grade checkanswer(const QString &orderText, const QString &kText, int orderA, float k);
 
 // What a graded submission leads to.

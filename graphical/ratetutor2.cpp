@@ -22,14 +22,17 @@ using graphical::PlotType;
 using runtime::makeLabel;
 
 RateTutor2::RateTutor2()
-    : runtime::Form(QStringLiteral("ratetutor2"), tr("Graphical Method"), 9480, 6645)
+    : runtime::TutorScreen(QStringLiteral("ratetutor2"), tr("Graphical Method"), 9480, 6645)
 {
     setCommandPlace({6480, 0});
+    m_completionToldLast = true;
     buildTitleStrip();
     buildProblemList();
     buildDataTable();
     buildAnswerArea();
     buildWorkArea();
+    m_answerArea = {{m_kinput, m_orderAinput}, m_submitbtn, m_workbelow, m_responseframe, {m_Aresponse, m_kresponse},
+                    m_lblnotutor};
 }
 
 RateTutor2::~RateTutor2() = default;
@@ -185,10 +188,8 @@ void RateTutor2::formLoad()
     m_tutorbox->setBorder(false);
 }
 
-void RateTutor2::problem_Click(int index)
+void RateTutor2::drawProblem()
 {
-    deselect();
-    currentproblem = index;
     setupproblem();
 }
 
@@ -196,7 +197,7 @@ void RateTutor2::setupproblem()
 {
     m_lblnotutor->hide();
     problem = graphical::generateProblem(*m_random);
-    emit m_work->problemDrawn(currentproblem, 0);
+    emit workReport()->problemDrawn(currentproblem, 0);
     m_orderAinput->setText(QString());
     m_kinput->setText(QString());
     m_Aresponse->setText(QString());
@@ -213,10 +214,7 @@ void RateTutor2::deselect()
     }
     m_plot->cls();
     runtime::announce(m_plot, QString());
-    m_submitbtn->setEnabled(true);
-    m_kinput->setEnabled(true);
-    m_orderAinput->setEnabled(true);
-    m_workbelow->hide();
+    enableAnswers();
     numsel = 0;
     tutor.stop();
     m_tutorbox->hide();
@@ -311,71 +309,69 @@ void RateTutor2::showTutoringText()
     runtime::announce(m_tutorbox, m_tutortitle->text() + u'\n' + m_atutorlab->text());
 }
 
-void RateTutor2::submitbtn_Click()
+QString RateTutor2::refusal()
 {
-    if (problem.k == 0.0f) {
-        runtime::messageBox(this, tr("Please choose a Problem to solve."));
-        return;
+    switch (runtime::submitRefusal(problem.k != 0.0f, {m_orderAinput->text(), m_kinput->text()})) {
+    case runtime::Refusal::NoProblem:
+        return tr("Please choose a Problem to solve.");
+    case runtime::Refusal::MissingAnswer:
+        return tr("Please fill in both answers.");
+    case runtime::Refusal::DecimalComma:
+        return runtime::decimalCommaMessage();
+    case runtime::Refusal::None:
+        break;
     }
-    if (m_orderAinput->text().isEmpty() || m_kinput->text().isEmpty()) {
-        runtime::messageBox(this, tr("Please fill in both answers."));
-        return;
-    }
-    if (runtime::hasDecimalComma(m_orderAinput->text()) || runtime::hasDecimalComma(m_kinput->text())) {
-        runtime::messageBox(this, runtime::decimalCommaMessage());
-        return;
-    }
-    m_slots->attempted(currentproblem);
-    emit m_work->attemptGraded();
-    grade = graphical::checkanswer(m_orderAinput->text(), m_kinput->text(), problem.orderA, problem.k);
-    reportanswer();
+    return {};
+}
 
-    switch (graphical::afterSubmit(grade, currentproblem)) {
+QStringList RateTutor2::grade()
+{
+    m_grade = graphical::checkanswer(m_orderAinput->text(), m_kinput->text(), problem.orderA, problem.k);
+    return {m_grade.order == graphical::Verdict::Right ? tr("Correct order.") : tr("Incorrect order."),
+            m_grade.k == graphical::Verdict::Right ? tr("Correct k.") : tr("Incorrect k.")};
+}
+
+runtime::TutorScreen::AfterGrading RateTutor2::afterGrading() const
+{
+    switch (graphical::afterSubmit(m_grade, currentproblem)) {
     case graphical::AfterSubmit::Complete:
-        m_slots->completed(currentproblem);
-        emit m_work->problemCompleted({m_orderAinput->text(), m_kinput->text()});
-        m_slots->unselect(currentproblem);
-        problem.k = 0.0f;
-        runtime::messageBox(this, tr("Problem complete."));
-        return;
+        return AfterGrading::Complete;
     case graphical::AfterSubmit::NoTutoring:
-        m_lblnotutor->show();
-        return;
+        return AfterGrading::NoTutoring;
     case graphical::AfterSubmit::OrderTutoring:
-    case graphical::AfterSubmit::RateConstantTutoring: {
-        emit m_work->tutoringBegun();
-        numsel = 0;
-        const auto kind = grade.order == graphical::Verdict::Wrong ? graphical::GraphicalTutor::Kind::Order
-                                                                        : graphical::GraphicalTutor::Kind::RateConstant;
-        const graphical::TutoringStart start =
-            tutor.start(kind, plottedtype, problem.orderA, m_orderAinput->text(), m_kinput->text());
-        m_tutortitle->setText(start.title);
-        m_tutorbox->show();
-        m_atutorlab->setText(start.instruction);
-        showTutoringText();
-        // The tutoring takes the focus before the answer area is locked, so
-        // that the focus does not wander through other controls on its way.
-        m_tutorbox->setFocus(Qt::OtherFocusReason);
-        disablestuff();
-        return;
+    case graphical::AfterSubmit::RateConstantTutoring:
+        break;
     }
-    }
+    return AfterGrading::Tutoring;
 }
 
-void RateTutor2::reportanswer()
+QStringList RateTutor2::answerAsTyped() const
 {
-    m_responseframe->show();
-    m_Aresponse->setText(grade.order == graphical::Verdict::Right ? tr("Correct order.") : tr("Incorrect order."));
-    m_kresponse->setText(grade.k == graphical::Verdict::Right ? tr("Correct k.") : tr("Incorrect k."));
-    runtime::announce(m_responseframe, m_Aresponse->text() + u' ' + m_kresponse->text());
+    return {m_orderAinput->text(), m_kinput->text()};
 }
 
-void RateTutor2::disablestuff()
+QString RateTutor2::completionMessage() const
 {
-    m_submitbtn->setEnabled(false);
-    m_kinput->setEnabled(false);
-    m_orderAinput->setEnabled(false);
-    m_workbelow->show();
+    return tr("Problem complete.");
+}
+
+void RateTutor2::forgetProblem()
+{
+    problem.k = 0.0f;
+}
+
+void RateTutor2::beginTutoring()
+{
+    numsel = 0;
+    const auto kind = m_grade.order == graphical::Verdict::Wrong ? graphical::GraphicalTutor::Kind::Order
+                                                                : graphical::GraphicalTutor::Kind::RateConstant;
+    const graphical::TutoringStart start =
+        tutor.start(kind, plottedtype, problem.orderA, m_orderAinput->text(), m_kinput->text());
+    m_tutortitle->setText(start.title);
+    m_tutorbox->show();
+    m_atutorlab->setText(start.instruction);
+    showTutoringText();
+    m_tutorbox->setFocus(Qt::OtherFocusReason);
 }
 
 void RateTutor2::continueAbtn_Click()

@@ -5,9 +5,8 @@
 #include "graphical/plotting.h"
 #include "graphical/problem.h"
 #include "graphical/tutor.h"
-#include "runtime/page.h"
 #include "runtime/problemslots.h"
-#include "runtime/workreport.h"
+#include "runtime/tutorscreen.h"
 
 #include <array>
 #include <memory>
@@ -31,7 +30,7 @@ class RandomSource;
 // The Graphical Method screen: a concentration-time table for A -> C, three
 // plots of it, a least-squares line, the answer boxes of the rate law and the
 // guided tutor.
-class RateTutor2 : public runtime::Form
+class RateTutor2 : public runtime::TutorScreen
 {
     Q_OBJECT
 public:
@@ -39,28 +38,30 @@ public:
     ~RateTutor2() override;
 
     void formLoad() override;
-    // What the student does here, as it happens.
-    runtime::WorkReport *workReport() { return m_work; }
 
 private:
-    runtime::WorkReport *m_work{new runtime::WorkReport(this)};
     void buildTitleStrip();
     void buildProblemList();
     void buildDataTable();
     void buildAnswerArea();
     void buildWorkArea();
 
-    void problem_Click(int index);
     void plottype_Click(int index);
     void plotbtn_Click();
     void lstsquares_Click();
-    void submitbtn_Click();
     void continueAbtn_Click();
 
     void setupproblem();
-    void deselect();
-    void reportanswer();
-    void disablestuff();
+    // The steps of the shared skeleton.
+    void deselect() override;
+    void drawProblem() override;
+    QString refusal() override;
+    QStringList grade() override;
+    AfterGrading afterGrading() const override;
+    QStringList answerAsTyped() const override;
+    QString completionMessage() const override;
+    void forgetProblem() override;
+    void beginTutoring() override;
     void showFitLabels(bool shown);
     // What the plot shows, in words: its type and its points.
     QString plotDescription() const;
@@ -69,7 +70,6 @@ private:
 
     // Form-level state.
     std::unique_ptr<runtime::RandomSource> m_random;
-    int currentproblem{0};
     graphical::GraphicalProblem problem; // problem.k == 0: no problem chosen
     short numsel{0};
     int selplot{0};
@@ -78,11 +78,10 @@ private:
     bool lsqdone{false};
     float slope{0.0f};
     float intercept{0.0f};
-    graphical::Grade grade;
+    graphical::Grade m_grade;
     graphical::GraphicalTutor tutor;
 
     // Problem list and data table.
-    runtime::ProblemSlotList *m_slots{nullptr};
     std::array<QLabel *, graphical::TableRows> m_labconcA{};
 
     // Answer area.

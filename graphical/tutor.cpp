@@ -6,19 +6,7 @@
 
 namespace graphical {
 
-namespace {
-
-// The answer read in this step, typed with a decimal comma, is refused
-// before it is compared or stored.
-bool decimalComma(const QString &text, ContinueOutcome &out)
-{
-    if (!runtime::hasDecimalComma(text))
-        return false;
-    out.message = runtime::decimalCommaMessage();
-    return true;
-}
-
-} // namespace
+using runtime::refusedForDecimalComma;
 
 TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA, const QString &orderText,
                                     const QString &kText)
@@ -87,14 +75,14 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
         return;
     case TutorStep::FirstAnswer:
     case TutorStep::AfterWrongAnswer:
-        if (decimalComma(in.orderText, out))
+        if (refusedForDecimalComma(in.orderText, out))
             return;
         if (newanswers(in, out))
             return;
         remember(in);
         {
             const TutorStep judgedAt = m_tutoring.step();
-            const Verdict verdict = checkOrder(in.orderText, in.orderA);
+            const Verdict verdict = runtime::exactVerdict(in.orderText, float(in.orderA));
             m_tutoring.judged(verdict);
             if (verdict == Verdict::Right) {
                 out.instruction = tr("Good. This is the correct order for A.");
@@ -132,12 +120,12 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
         }
         return;
     case TutorStep::FirstAnswer:
-        if (decimalComma(in.kText, out))
+        if (refusedForDecimalComma(in.kText, out))
             return;
         if (newanswers(in, out))
             return;
         remember(in);
-        m_tutoring.judged(checkRateConstant(in.kText, in.k));
+        m_tutoring.judged(runtime::rateConstantVerdict(in.kText, in.k));
         if (m_tutoring.step() == TutorStep::AnsweredRight)
             out.instruction = tr("Good. This is the correct value of k.");
         else
@@ -145,7 +133,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
                                  "Enter the rate constant above.");
         return;
     case TutorStep::AfterWrongAnswer:
-        if (decimalComma(in.kText, out))
+        if (refusedForDecimalComma(in.kText, out))
             return;
         if (newanswers(in, out))
             return;
@@ -155,7 +143,7 @@ void GraphicalTutor::rateConstantPart(const TutorInputs &in, ContinueOutcome &ou
             return;
         }
         remember(in);
-        m_tutoring.judged(checkRateConstant(in.kText, in.k));
+        m_tutoring.judged(runtime::rateConstantVerdict(in.kText, in.k));
         if (m_tutoring.step() == TutorStep::AnsweredRight) {
             out.instruction = tr("Good. This is the correct value of k.");
         } else if (in.orderA == 0) {

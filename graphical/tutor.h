@@ -32,9 +32,7 @@ enum class TableChange { Keep, Show, Hide };
 enum class Ending { None, Finish };
 
 // The answer to one "continue" click. Empty texts mean "leave as is".
-struct ContinueOutcome {
-    QString message;     // a message box to show
-    QString instruction; // a new caption for the instruction label
+struct ContinueOutcome : runtime::StageReply {
     AnswerBox enable{AnswerBox::None};
     TableChange table{TableChange::Keep};
     Ending ending{Ending::None}; // Finish: reset the work area, tutoring over

@@ -16,16 +16,6 @@ bool SubmitResult::graded() const
         && outcome != SubmitOutcome::DecimalComma;
 }
 
-Verdict exactVerdict(QStringView text, float value)
-{
-    return runtime::typedEquals(text, value) ? Verdict::Right : Verdict::Wrong;
-}
-
-Verdict rateConstantVerdict(QStringView text, float k)
-{
-    return runtime::typedWithinRateConstantWindow(text, k) ? Verdict::Right : Verdict::Wrong;
-}
-
 Grading checkanswer(const Problem &problem, const Answers &answers)
 {
     return {exactVerdict(answers.orderA, problem.orderA), exactVerdict(answers.orderB, problem.orderB),
@@ -35,16 +25,17 @@ Grading checkanswer(const Problem &problem, const Answers &answers)
 SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int currentproblem)
 {
     SubmitResult result;
-    if (problem.k == 0.0f)
+    switch (runtime::submitRefusal(problem.k != 0.0f, {answers.orderA, answers.orderB, answers.k})) {
+    case runtime::Refusal::NoProblem:
         return result;
-    if (answers.orderA.isEmpty() || answers.orderB.isEmpty() || answers.k.isEmpty()) {
+    case runtime::Refusal::MissingAnswer:
         result.outcome = SubmitOutcome::MissingAnswer;
         return result;
-    }
-    if (runtime::hasDecimalComma(answers.orderA) || runtime::hasDecimalComma(answers.orderB)
-        || runtime::hasDecimalComma(answers.k)) {
+    case runtime::Refusal::DecimalComma:
         result.outcome = SubmitOutcome::DecimalComma;
         return result;
+    case runtime::Refusal::None:
+        break;
     }
     result.grading = checkanswer(problem, answers);
     if (result.grading.allRight()) {

@@ -31,11 +31,8 @@ struct Grading {
 // The tutoring stages, one per quantity of the rate law.
 enum class Stage { None, OrderA, OrderB, RateConstant };
 
-// The typed number, in single precision, equals the value exactly. A number
-// beyond single precision's range is wrong.
-Verdict exactVerdict(QStringView text, float value);
-// The typed number lies strictly within 2 % of k.
-Verdict rateConstantVerdict(QStringView text, float k);
+using runtime::exactVerdict;
+using runtime::rateConstantVerdict;
 Grading checkanswer(const Problem &problem, const Answers &answers);
 
 enum class SubmitOutcome {

@@ -61,7 +61,7 @@ void placeAfter(QLabel *label, const QLabel *before, int gapTwips)
 } // namespace
 
 RateTutor::RateTutor()
-    : runtime::Form(QStringLiteral("ratetutor"), tr("Method of Initial Rates"), ClientWidth, ClientHeight)
+    : runtime::TutorScreen(QStringLiteral("ratetutor"), tr("Method of Initial Rates"), ClientWidth, ClientHeight)
 {
     buildMenu();
     buildTopStrip();
@@ -69,6 +69,12 @@ RateTutor::RateTutor()
     buildTable();
     buildAnswerArea();
     buildTutoringArea();
+    m_answerArea = {{m_kinput, m_orderAinput, m_orderBinput},
+                    m_submitbtn,
+                    m_workbelow,
+                    m_responseframe,
+                    {m_Aresponse, m_Bresponse, m_kresponse},
+                    m_lblnotutor};
 }
 
 QStringList RateTutor::calculatorPrograms()
@@ -303,12 +309,10 @@ void RateTutor::setDifficulty(Difficulty level)
     m_mnudifficult->setChecked(level == Difficulty::Difficult);
 }
 
-void RateTutor::problem_Click(int index)
+void RateTutor::drawProblem()
 {
-    deselect();
-    currentproblem = index;
     m_problem = generateProblem(*m_random, difficulty);
-    emit m_work->problemDrawn(index, int(difficulty));
+    emit workReport()->problemDrawn(currentproblem, int(difficulty));
     setupproblem();
 }
 
@@ -368,11 +372,7 @@ void RateTutor::deselect()
         row->setSelected(false);
         row->setSelectable(false);
     }
-    m_submitbtn->setEnabled(true);
-    m_workbelow->hide();
-    m_kinput->setEnabled(true);
-    m_orderAinput->setEnabled(true);
-    m_orderBinput->setEnabled(true);
+    enableAnswers();
     for (QWidget *panel : std::initializer_list<QWidget *>{m_fullmathA, m_eqimage, m_solvefork, m_kcalc, m_genlaw})
         panel->hide();
     m_tutor.deselect();
@@ -385,70 +385,54 @@ Answers RateTutor::currentAnswers() const
     return {m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()};
 }
 
-void RateTutor::submitbtn_Click()
+QString RateTutor::refusal()
 {
-    const SubmitResult result = submitAnswers(m_problem, currentAnswers(), currentproblem);
-    if (result.outcome == SubmitOutcome::NoProblem) {
-        runtime::messageBox(this, tr("Please choose a Problem to solve."));
-        return;
-    }
-    if (result.outcome == SubmitOutcome::MissingAnswer) {
-        runtime::messageBox(this, tr("Please fill in all three answers."));
-        return;
-    }
-    if (result.outcome == SubmitOutcome::DecimalComma) {
-        runtime::messageBox(this, runtime::decimalCommaMessage());
-        return;
-    }
-    m_slots->attempted(currentproblem);
-    emit m_work->attemptGraded();
-    m_grading = result.grading;
-    reportanswer();
-
-    switch (result.outcome) {
-    case SubmitOutcome::Completed: {
-        m_slots->completed(currentproblem);
-        emit m_work->problemCompleted({m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()});
-        runtime::messageBox(this, tr("Problem Complete."));
-        m_slots->unselect(currentproblem);
-        m_problem.k = 0.0f;
-        break;
-    }
-    case SubmitOutcome::NoTutoring:
-        m_lblnotutor->show();
-        break;
-    case SubmitOutcome::Tutoring:
-        emit m_work->tutoringBegun();
-        // The stage takes the focus before the answer area is locked, so
-        // that the focus does not wander through other controls on its way.
-        beginStage(result.stage);
-        disablestuff();
-        break;
+    m_submitted = submitAnswers(m_problem, currentAnswers(), currentproblem);
+    switch (m_submitted.outcome) {
     case SubmitOutcome::NoProblem:
+        return tr("Please choose a Problem to solve.");
     case SubmitOutcome::MissingAnswer:
+        return tr("Please fill in all three answers.");
     case SubmitOutcome::DecimalComma:
-        break;
+        return runtime::decimalCommaMessage();
+    default:
+        return {};
     }
 }
 
-void RateTutor::reportanswer()
+QStringList RateTutor::grade()
 {
-    m_responseframe->show();
-    m_Aresponse->setText(m_grading.orderA == Verdict::Right ? tr("Correct order with respect to A.")
-                                                            : tr("Incorrect order with respect to A."));
-    m_Bresponse->setText(m_grading.orderB == Verdict::Right ? tr("Correct order with respect to B.")
-                                                            : tr("Incorrect order with respect to B."));
-    m_kresponse->setText(m_grading.k == Verdict::Right ? tr("Correct rate constant.") : tr("Incorrect rate constant."));
-    runtime::announce(m_responseframe, QStringList{m_Aresponse->text(), m_Bresponse->text(), m_kresponse->text()}.join(u' '));
+    const Grading &g = m_submitted.grading;
+    return {g.orderA == Verdict::Right ? tr("Correct order with respect to A.") : tr("Incorrect order with respect to A."),
+            g.orderB == Verdict::Right ? tr("Correct order with respect to B.") : tr("Incorrect order with respect to B."),
+            g.k == Verdict::Right ? tr("Correct rate constant.") : tr("Incorrect rate constant.")};
 }
 
-void RateTutor::disablestuff()
+runtime::TutorScreen::AfterGrading RateTutor::afterGrading() const
 {
-    m_submitbtn->setEnabled(false);
-    m_kinput->setEnabled(false);
-    m_orderAinput->setEnabled(false);
-    m_orderBinput->setEnabled(false);
-    m_workbelow->show();
+    return m_submitted.outcome == SubmitOutcome::Completed  ? AfterGrading::Complete
+         : m_submitted.outcome == SubmitOutcome::NoTutoring ? AfterGrading::NoTutoring
+                                                            : AfterGrading::Tutoring;
+}
+
+QStringList RateTutor::answerAsTyped() const
+{
+    return {m_orderAinput->text(), m_orderBinput->text(), m_kinput->text()};
+}
+
+QString RateTutor::completionMessage() const
+{
+    return tr("Problem Complete.");
+}
+
+void RateTutor::forgetProblem()
+{
+    m_problem.k = 0.0f;
+}
+
+void RateTutor::beginTutoring()
+{
+    beginStage(m_submitted.stage);
 }
 
 void RateTutor::beginStage(Stage stage)

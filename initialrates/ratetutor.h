@@ -4,10 +4,9 @@
 #include "initialrates/grading.h"
 #include "initialrates/problem.h"
 #include "initialrates/tutor.h"
-#include "runtime/page.h"
 #include "runtime/problemslots.h"
 #include "runtime/random.h"
-#include "runtime/workreport.h"
+#include "runtime/tutorscreen.h"
 
 #include <array>
 #include <memory>
@@ -30,21 +29,18 @@ class PictureBox;
 
 // The Method of Initial Rates screen: six problem slots, the shuffled table
 // of four trials, the answer area and the guided tutoring area.
-class RateTutor : public runtime::Form
+class RateTutor : public runtime::TutorScreen
 {
     Q_OBJECT
 public:
     RateTutor();
 
     void formLoad() override;
-    // What the student does here, as it happens.
-    runtime::WorkReport *workReport() { return m_work; }
 
     // The programs tried, in order, for "Calculator".
     static QStringList calculatorPrograms();
 
 private:
-    runtime::WorkReport *m_work{new runtime::WorkReport(this)};
     void buildTopStrip();
     void buildProblemList();
     void buildTable();
@@ -53,14 +49,19 @@ private:
     void buildMenu();
 
     void enableproblems();
-    void problem_Click(int index);
     void setDifficulty(initialrates::Difficulty level);
     void setupproblem();
     void Trial_Click(int index);
-    void deselect();
-    void submitbtn_Click();
-    void reportanswer();
-    void disablestuff();
+    // The steps of the shared skeleton.
+    void deselect() override;
+    void drawProblem() override;
+    QString refusal() override;
+    QStringList grade() override;
+    AfterGrading afterGrading() const override;
+    QStringList answerAsTyped() const override;
+    QString completionMessage() const override;
+    void forgetProblem() override;
+    void beginTutoring() override;
     void beginStage(initialrates::Stage stage);
     void continueAbtn_Click();
     void showOrderWork(const initialrates::OrderWork &work);
@@ -75,9 +76,8 @@ private:
 
     // Form-level state.
     initialrates::Problem m_problem;
-    int currentproblem{0};
     initialrates::Difficulty difficulty{initialrates::Difficulty::RelativelyEasy};
-    initialrates::Grading m_grading;
+    initialrates::SubmitResult m_submitted; // the last Submit, as checked
     initialrates::GuidedTutor m_tutor;
     std::unique_ptr<runtime::RandomSource> m_random;
 
@@ -87,7 +87,6 @@ private:
     QAction *m_mnumoderate{nullptr};
     QAction *m_mnudifficult{nullptr};
 
-    runtime::ProblemSlotList *m_slots{nullptr};
 
     std::array<runtime::LabelButton *, initialrates::TrialCount> m_Trial{};
     std::array<ClickLabel *, initialrates::TrialCount> m_labconcA{};

@@ -7,7 +7,6 @@ namespace initialrates {
 
 using runtime::numberText;
 using runtime::plainText;
-using runtime::hasDecimalComma;
 using Kind = ContinueOutcome::Kind;
 
 namespace {
@@ -36,11 +35,12 @@ ContinueOutcome sameAnswer()
 }
 
 // An answer with a decimal comma is refused before it is compared or stored.
-ContinueOutcome decimalComma()
+std::optional<ContinueOutcome> decimalCommaRefusal(QStringView answer)
 {
     ContinueOutcome outcome;
     outcome.kind = Kind::Refused;
-    outcome.message = runtime::decimalCommaMessage();
+    if (!runtime::refusedForDecimalComma(answer, outcome))
+        return {};
     return outcome;
 }
 
@@ -169,8 +169,8 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
         return outcome;
     }
 
-    if (hasDecimalComma(forA ? answers.orderA : answers.orderB))
-        return decimalComma();
+    if (const auto refused = decimalCommaRefusal(forA ? answers.orderA : answers.orderB))
+        return *refused;
     if (newanswers(answers))
         return sameAnswer();
     const TutorStep judgedAt = m_tutoring.step();
@@ -211,8 +211,8 @@ ContinueOutcome GuidedTutor::rateConstantStep(const Problem &problem, const Answ
         return outcome;
     }
 
-    if (hasDecimalComma(answers.k))
-        return decimalComma();
+    if (const auto refused = decimalCommaRefusal(answers.k))
+        return *refused;
     if (newanswers(answers))
         return sameAnswer();
     // k worked out from any row of the table lies within the grading window,

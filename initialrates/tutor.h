@@ -36,7 +36,7 @@ struct RateConstantWork {
 };
 
 // What a click of "continue" does.
-struct ContinueOutcome {
+struct ContinueOutcome : runtime::StageReply {
     enum class Kind {
         Nothing,        // no stage is active
         Refused,        // wrong choice of trials: message, nothing else changes
@@ -48,9 +48,6 @@ struct ContinueOutcome {
         StageEnded,
     };
     Kind kind{Kind::Nothing};
-    QString message;
-    // The new instruction, or empty when it keeps its text.
-    QString instruction;
     std::optional<OrderWork> orderWork;
     QString logLine;
     std::optional<RateConstantWork> rateConstantWork;

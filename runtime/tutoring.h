@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+#include <QStringView>
+
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 namespace runtime {
 
@@ -42,6 +46,28 @@ private:
 
 // A judged answer.
 enum class Verdict { Right, Wrong };
+
+// An order is right when the typed text, read leniently as a single, is the
+// true order exactly; a number beyond single precision's range is wrong.
+Verdict exactVerdict(QStringView text, float value);
+// A rate constant is right when the typed number lies strictly within 2 % of k.
+Verdict rateConstantVerdict(QStringView text, float k);
+
+// Why Submit refuses the answers as typed, checked in this order: no problem
+// chosen, a box holding no characters at all, a box holding a decimal comma
+// ("0,5"); None when they are graded.
+enum class Refusal { None, NoProblem, MissingAnswer, DecimalComma };
+Refusal submitRefusal(bool problemChosen, std::initializer_list<QStringView> boxes);
+
+// What a click of "continue" always may give: a message box to show, and a
+// new instruction for the tutoring area (empty: it keeps its text).
+struct StageReply {
+    QString message;
+    QString instruction;
+};
+// An answer typed with a decimal comma is refused before it is compared or
+// stored: true, with the reply's message, when the text holds one.
+bool refusedForDecimalComma(QStringView text, StageReply &reply);
 
 // Where a guided tutoring stage stands. Every stage moves the same way: an
 // accepted choice asks for the answer; a right answer waits for "continue";

@@ -107,7 +107,7 @@ private slots:
                 const LineFit fit = fitLine(ploty);
                 shownR[type] = QString::number(fit.correlation, 'f', 5);
                 if (type == p.orderA)
-                    QVERIFY2(checkRateConstant(runtime::plainText(std::fabs(fit.slope)), p.k) == Verdict::Right, where);
+                    QVERIFY2(runtime::rateConstantVerdict(runtime::plainText(std::fabs(fit.slope)), p.k) == Verdict::Right, where);
             }
             for (int type = 0; type < PlotTypes; ++type)
                 QVERIFY2(type == p.orderA || shownR[type] < shownR[p.orderA], where);
