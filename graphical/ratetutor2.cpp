@@ -7,6 +7,7 @@
 #include "pictures/picture.h"
 #include "runtime/accessibility.h"
 #include "runtime/controls.h"
+#include "runtime/designlayout.h"
 #include "runtime/explanation.h"
 #include "runtime/labelbutton.h"
 #include "runtime/messagebox.h"

@@ -2,7 +2,7 @@
 #include "ordertable.h"
 
 #include "runtime/controls.h"
-#include "runtime/zoom.h"
+#include "runtime/designlayout.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -3,8 +3,7 @@
 
 #include "runtime/accessibility.h"
 #include "runtime/colours.h"
-#include "runtime/page.h"
-#include "runtime/zoom.h"
+#include "runtime/designlayout.h"
 
 #include <QPainter>
 #include <cmath>
@@ -69,8 +68,7 @@ double Picture::leastScale() const
     const QSizeF designed = m_designedSize.isEmpty() ? natural : m_designedSize;
     if (designed.isEmpty())
         return 0.0;
-    const QRect design = runtime::designRect(this);
-    const QRect box = runtime::twipsRect(design.x(), design.y(), design.width(), design.height());
+    const QRect box = runtime::scaledRect(runtime::designRect(this));
     return 0.85 * std::min(box.width() / designed.width(), box.height() / designed.height());
 }
 

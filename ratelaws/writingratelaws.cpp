@@ -8,6 +8,7 @@
 #include "pictures/picture.h"
 #include "pictures/ratelawspictures.h"
 #include "runtime/controls.h"
+#include "runtime/designlayout.h"
 #include "runtime/labelbutton.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
-#include "zoom.h"
+#include "designlayout.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 #include "controls.h"
-#include "zoom.h"
+#include "designlayout.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

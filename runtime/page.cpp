@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "colours.h"
+#include "designlayout.h"
 #include "window.h"
 
 #include <QApplication>
@@ -14,21 +15,6 @@
 #include <cmath>
 
 namespace runtime {
-
-int toPixels(double twips)
-{
-    return int(std::lround(twips / TwipsPerPixel));
-}
-
-double toTwips(int pixels)
-{
-    return double(pixels) * TwipsPerPixel;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(scaled(left), scaled(top), scaled(width), scaled(height));
-}
 
 namespace {
 

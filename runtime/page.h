@@ -11,16 +11,6 @@ class QMenuBar;
 
 namespace runtime {
 
-// Window positions on the screen are given in twips, 1440 to the inch: 15
-// twips to a pixel at 96 dpi. Qt's logical pixels already follow the screen's
-// scale factor, so a twip maps to the same logical size at every device pixel
-// ratio. (Controls inside a screen follow the zoom; see zoom.h.)
-constexpr int TwipsPerPixel = 15;
-int toPixels(double twips);
-double toTwips(int pixels);
-// A designed rectangle in twips as pixels at the current zoom.
-QRect twipsRect(int left, int top, int width, int height);
-
 // A screen: a page of the program's one window, whose client area has a
 // designed size in twips. It is loaded (created and its load handler run)
 // when first shown, and unloaded (its unload handler run, then discarded with

@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 #include "colours.h"
-#include "zoom.h"
+#include "designlayout.h"
 
 #include <QPainter>
 #include <cmath>

@@ -3,8 +3,8 @@
 
 #include "runtime/colours.h"
 #include "runtime/controls.h"
+#include "runtime/designlayout.h"
 #include "runtime/numbers.h"
-#include "runtime/zoom.h"
 
 #include <QButtonGroup>
 #include <QLabel>

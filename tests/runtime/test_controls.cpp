@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/application.h"
+#include "runtime/designlayout.h"
 #include "runtime/picturebox.h"
-#include "runtime/zoom.h"
 
 #include <QImage>
 #include <QLabel>
@@ -66,11 +66,11 @@ private slots:
                                            : new QLabel(control.section(u' ', 3), &screen);
             if (auto *label = qobject_cast<QLabel *>(widget))
                 label->setWordWrap(kind == u'w');
-            if (kind == u'e')
-                keepLeastSize(widget);
             const QStringList r = control.section(u' ', 1, 1).split(u',');
             kind == u's' ? placeAt(widget, r[0].toInt(), r[1].toInt())
                          : place(widget, r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt());
+            if (kind == u'e')
+                keepLeastSize(widget);
             widgets.push_back(widget);
         }
         const int grown = applyZoom(&screen);

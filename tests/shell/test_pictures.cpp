@@ -11,8 +11,8 @@
 #include "ratelaws/ratelawproblem.h"
 #include "runtime/application.h"
 #include "runtime/colours.h"
+#include "runtime/designlayout.h"
 #include "runtime/translations.h"
-#include "runtime/zoom.h"
 #include "screens.h"
 
 #include <QPainter>
