@@ -97,7 +97,24 @@ QString differenceFromApprovedText(const QString &text, const QString &name)
     written.close();
     if (!written.open(QIODevice::WriteOnly) || written.write(text.toUtf8()) < 0)
         return QStringLiteral("cannot write ") + written.fileName();
-    return update ? QString() : QStringLiteral("%1: the text differs from the approved one, see %1.actual.txt").arg(name);
+    if (update)
+        return {};
+    // The lines between the first and the last that differ, as approved and
+    // as made now, twenty of each at most.
+    approved.close();
+    const QStringList was = approved.open(QIODevice::ReadOnly) ? QString::fromUtf8(approved.readAll()).split(u'\n') : QStringList();
+    const QStringList now = text.split(u'\n');
+    qsizetype first = 0, last = 0;
+    while (first < std::min(was.size(), now.size()) && was[first] == now[first])
+        ++first;
+    while (last < std::min(was.size(), now.size()) - first && was[was.size() - 1 - last] == now[now.size() - 1 - last])
+        ++last;
+    QString difference = QStringLiteral("%1: the text differs from the approved one from line %2 (all of it in %1.actual.txt):")
+                             .arg(name).arg(first + 1);
+    for (const auto &[lines, mark] : {std::pair{&was, "\n- "}, std::pair{&now, "\n+ "}})
+        for (const QString &line : lines->mid(first, std::min<qsizetype>(20, lines->size() - last - first)))
+            difference += QLatin1String(mark) + line;
+    return difference;
 }
 
 } // namespace testing
