@@ -163,7 +163,7 @@ void RateTutor::buildTable()
     // their own, so a selected row is grey across its whole width; a screen
     // reader hears the row as one item that says them.
     const auto value = [&](const char *name, int i, int left, int width) {
-        auto *label = new ClickLabel(m_Trial[i]);
+        auto *label = new ClickLabel(m_rows[i].trial);
         label->setObjectName(runtime::indexedName(name, i));
         label->setFont(runtime::fontOfSize(8));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -179,10 +179,10 @@ void RateTutor::buildTable()
         row->setSelectable(false);
         runtime::setTextColour(row, runtime::blue());
         connect(row, &runtime::LabelButton::clicked, this, [this, i] { Trial_Click(i); });
-        m_Trial[i] = row;
-        m_labconcA[i] = value("labconcA", i, 1080, 1095);
-        m_LabconcB[i] = value("LabconcB", i, 2280, 975);
-        m_Labrate[i] = value("Labrate", i, 3360, 1335);
+        m_rows[i].trial = row;
+        m_rows[i].concA = value("labconcA", i, 1080, 1095);
+        m_rows[i].concB = value("LabconcB", i, 2280, 975);
+        m_rows[i].rate = value("Labrate", i, 3360, 1335);
     }
 }
 
@@ -237,17 +237,17 @@ void RateTutor::buildTutoringArea()
     m_fullmathA = new runtime::PictureBox(area, QStringLiteral("fullmathA"), 120, 1080, 3135, 1455);
     m_fullmathA->setBorder(false);
     QWidget *math = m_fullmathA;
-    m_ratesel1 = makeLabel(math, QStringLiteral("ratesel1"), QString(), 120, 120);
+    m_orderMath.ratesel1 = makeLabel(math, QStringLiteral("ratesel1"), QString(), 120, 120);
     new runtime::LineControl(math, QStringLiteral("Line4"), 0, 360, 960, 360, runtime::blue());
-    m_ratesel2 = makeLabel(math, QStringLiteral("ratesel2"), QString(), 120, 360);
+    m_orderMath.ratesel2 = makeLabel(math, QStringLiteral("ratesel2"), QString(), 120, 360);
     makeLabel(math, QStringLiteral("Label4"), QStringLiteral("="), 1320, 240);
-    m_a1 = makeLabel(math, QStringLiteral("a1"), QString(), 1560, 120);
-    m_a2 = makeLabel(math, QStringLiteral("a2"), QString(), 1560, 360);
-    m_orderlab1 = makeLabel(math, QStringLiteral("orderlab1"), tr("order"), 2400, 0);
-    m_Line5 = new runtime::LineControl(math, QStringLiteral("Line5"), 1485, 360, 2400, 360, runtime::blue());
-    m_raterat = makeLabel(math, QStringLiteral("raterat"), QString(), 120, 840);
-    m_orderlab2 = makeLabel(math, QStringLiteral("orderlab2"), tr("order"), 1200, 720);
-    m_loglab = makeLabel(math, QStringLiteral("loglab"), QString(), 120, 1200);
+    m_orderMath.a1 = makeLabel(math, QStringLiteral("a1"), QString(), 1560, 120);
+    m_orderMath.a2 = makeLabel(math, QStringLiteral("a2"), QString(), 1560, 360);
+    m_orderMath.orderlab1 = makeLabel(math, QStringLiteral("orderlab1"), tr("order"), 2400, 0);
+    m_orderMath.Line5 = new runtime::LineControl(math, QStringLiteral("Line5"), 1485, 360, 2400, 360, runtime::blue());
+    m_orderMath.raterat = makeLabel(math, QStringLiteral("raterat"), QString(), 120, 840);
+    m_orderMath.orderlab2 = makeLabel(math, QStringLiteral("orderlab2"), tr("order"), 1200, 720);
+    m_orderMath.loglab = makeLabel(math, QStringLiteral("loglab"), QString(), 120, 1200);
 
     m_solvefork = new Picture(area, QStringLiteral("solvefork"), pictures::solveForK(), 120, 1430, 1905, 585);
 
@@ -256,12 +256,12 @@ void RateTutor::buildTutoringArea()
     m_kcalc->setBorder(false);
     QWidget *kmath = m_kcalc;
     makeLabel(kmath, QStringLiteral("kpart1"), tr("k = "), 240, 240);
-    m_krate = makeLabel(kmath, QStringLiteral("krate"), QString(), 1080, 90);
+    m_kMath.krate = makeLabel(kmath, QStringLiteral("krate"), QString(), 1080, 90);
     new runtime::LineControl(kmath, QStringLiteral("Line6"), 600, 330, 1800, 330, runtime::blue());
-    m_kconcA = makeLabel(kmath, QStringLiteral("kconcA"), QString(), 720, 480);
-    m_kordera = makeLabel(kmath, QStringLiteral("kordera"), QString(), 1440, 360);
-    m_kconcB = makeLabel(kmath, QStringLiteral("kconcB"), QString(), 1680, 480);
-    m_korderb = makeLabel(kmath, QStringLiteral("korderb"), QString(), 2400, 360);
+    m_kMath.kconcA = makeLabel(kmath, QStringLiteral("kconcA"), QString(), 720, 480);
+    m_kMath.kordera = makeLabel(kmath, QStringLiteral("kordera"), QString(), 1440, 360);
+    m_kMath.kconcB = makeLabel(kmath, QStringLiteral("kconcB"), QString(), 1680, 480);
+    m_kMath.korderb = makeLabel(kmath, QStringLiteral("korderb"), QString(), 2400, 360);
 
     // The picture's white ground hides the blank top of kcalc where the two meet.
     m_solvefork->raise();
@@ -271,7 +271,7 @@ void RateTutor::buildTutoringArea()
     for (QLineEdit *box : {m_kinput, m_orderAinput, m_orderBinput})
         runtime::pressOnEnter(box, {m_submitbtn, m_continueAbtn});
     for (QWidget *hidden : std::initializer_list<QWidget *>{m_genlaw, m_fullmathA, m_solvefork, m_kcalc, m_eqimage,
-                                                            m_loglab, m_orderAtutor})
+                                                            m_orderMath.loglab, m_orderAtutor})
         hidden->hide();
 
     // Shown over the tutoring area, which is never shown at the same time.
@@ -323,13 +323,13 @@ void RateTutor::setupproblem()
     m_orderBinput->clear();
     m_kinput->clear();
     for (int i = 0; i < TrialCount; ++i) {
-        m_labconcA[i]->setText(runtime::numberText(m_problem.concA[i]));
-        m_LabconcB[i]->setText(runtime::numberText(m_problem.concB[i]));
-        m_Labrate[i]->setText(runtime::numberText(m_problem.rate[i]));
-        runtime::setTop(m_Trial[i], FirstRowTop + RowSpacing * m_problem.row[i]);
-        m_Trial[i]->setText(trialCaption(m_problem.row[i]));
-        m_Trial[i]->setAccessibleName(tr("%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min")
-                                          .arg(m_Trial[i]->text(), runtime::spokenText(m_problem.concA[i]),
+        m_rows[i].concA->setText(runtime::numberText(m_problem.concA[i]));
+        m_rows[i].concB->setText(runtime::numberText(m_problem.concB[i]));
+        m_rows[i].rate->setText(runtime::numberText(m_problem.rate[i]));
+        runtime::setTop(m_rows[i].trial, FirstRowTop + RowSpacing * m_problem.row[i]);
+        m_rows[i].trial->setText(trialCaption(m_problem.row[i]));
+        m_rows[i].trial->setAccessibleName(tr("%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min")
+                                          .arg(m_rows[i].trial->text(), runtime::spokenText(m_problem.concA[i]),
                                                runtime::spokenText(m_problem.concB[i]),
                                                runtime::spokenText(m_problem.rate[i])));
     }
@@ -345,7 +345,7 @@ std::array<runtime::LabelButton *, TrialCount> RateTutor::rowsAsShown() const
 {
     std::array<runtime::LabelButton *, TrialCount> rows{};
     for (int i = 0; i < TrialCount; ++i)
-        rows[m_problem.row[i]] = m_Trial[i];
+        rows[m_problem.row[i]] = m_rows[i].trial;
     return rows;
 }
 
@@ -362,13 +362,14 @@ void RateTutor::Trial_Click(int index)
 {
     if (m_tutor.trialClick(index) == SelectionChange::Unchanged)
         return;
-    m_Trial[index]->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::ground());
-    m_Trial[index]->setSelected(m_tutor.trialselected(index));
+    m_rows[index].trial->setBackgroundColor(m_tutor.trialselected(index) ? runtime::grey() : runtime::ground());
+    m_rows[index].trial->setSelected(m_tutor.trialselected(index));
 }
 
 void RateTutor::deselect()
 {
-    for (runtime::LabelButton *row : m_Trial) {
+    for (const TrialRow &trial : m_rows) {
+        runtime::LabelButton *row = trial.trial;
         row->setBackgroundColor(runtime::ground());
         row->setSelected(false);
         row->setSelectable(false);
@@ -485,7 +486,7 @@ void RateTutor::continueAbtn_Click()
         if (stage == Stage::RateConstant) {
             m_solvefork->show();
         } else {
-            m_loglab->hide();
+            m_orderMath.loglab->hide();
             m_fullmathA->show();
             showOrderWork(*outcome.orderWork);
         }
@@ -494,8 +495,8 @@ void RateTutor::continueAbtn_Click()
         if (stage == Stage::RateConstant) {
             showRateConstantWork(*outcome.rateConstantWork);
         } else {
-            setCaption(m_loglab, outcome.logLine);
-            m_loglab->show();
+            setCaption(m_orderMath.loglab, outcome.logLine);
+            m_orderMath.loglab->show();
         }
         break;
     case Kind::StageEnded:
@@ -509,27 +510,27 @@ void RateTutor::continueAbtn_Click()
 
 void RateTutor::showOrderWork(const OrderWork &work)
 {
-    setCaption(m_ratesel1, work.ratesel1);
-    setCaption(m_ratesel2, work.ratesel2);
-    setCaption(m_a1, work.a1);
-    setCaption(m_a2, work.a2);
-    setCaption(m_raterat, work.raterat);
-    placeAfter(m_orderlab1, m_a1, 30);
-    placeAfter(m_orderlab2, m_raterat, 30);
-    m_orderlab2->setVisible(work.ratioShown);
-    m_Line5->setX2(runtime::leftOf(m_orderlab1));
+    setCaption(m_orderMath.ratesel1, work.ratesel1);
+    setCaption(m_orderMath.ratesel2, work.ratesel2);
+    setCaption(m_orderMath.a1, work.a1);
+    setCaption(m_orderMath.a2, work.a2);
+    setCaption(m_orderMath.raterat, work.raterat);
+    placeAfter(m_orderMath.orderlab1, m_orderMath.a1, 30);
+    placeAfter(m_orderMath.orderlab2, m_orderMath.raterat, 30);
+    m_orderMath.orderlab2->setVisible(work.ratioShown);
+    m_orderMath.Line5->setX2(runtime::leftOf(m_orderMath.orderlab1));
 }
 
 void RateTutor::showRateConstantWork(const RateConstantWork &work)
 {
-    setCaption(m_krate, work.krate);
-    setCaption(m_kconcA, work.kconcA);
-    setCaption(m_kordera, work.kordera);
-    setCaption(m_kconcB, work.kconcB);
-    setCaption(m_korderb, work.korderb);
-    placeAfter(m_kordera, m_kconcA, 15);
-    placeAfter(m_kconcB, m_kordera, 15);
-    placeAfter(m_korderb, m_kconcB, 15);
+    setCaption(m_kMath.krate, work.krate);
+    setCaption(m_kMath.kconcA, work.kconcA);
+    setCaption(m_kMath.kordera, work.kordera);
+    setCaption(m_kMath.kconcB, work.kconcB);
+    setCaption(m_kMath.korderb, work.korderb);
+    placeAfter(m_kMath.kordera, m_kMath.kconcA, 15);
+    placeAfter(m_kMath.kconcB, m_kMath.kordera, 15);
+    placeAfter(m_kMath.korderb, m_kMath.kconcB, 15);
     runtime::setTop(m_kcalc, KcalcShownTop);
     m_kcalc->show();
 }

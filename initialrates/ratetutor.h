@@ -88,10 +88,14 @@ private:
     QAction *m_mnudifficult{nullptr};
 
 
-    std::array<runtime::LabelButton *, initialrates::TrialCount> m_Trial{};
-    std::array<ClickLabel *, initialrates::TrialCount> m_labconcA{};
-    std::array<ClickLabel *, initialrates::TrialCount> m_LabconcB{};
-    std::array<ClickLabel *, initialrates::TrialCount> m_Labrate{};
+    // A trial of the table: its button and its values, which pick it too.
+    struct TrialRow {
+        runtime::LabelButton *trial{nullptr};
+        ClickLabel *concA{nullptr};
+        ClickLabel *concB{nullptr};
+        ClickLabel *rate{nullptr};
+    };
+    std::array<TrialRow, initialrates::TrialCount> m_rows{};
 
     QLineEdit *m_kinput{nullptr};
     QLineEdit *m_orderAinput{nullptr};
@@ -113,20 +117,26 @@ private:
     runtime::LabelButton *m_continueAbtn{nullptr};
 
     runtime::PictureBox *m_fullmathA{nullptr};
-    QLabel *m_ratesel1{nullptr};
-    QLabel *m_ratesel2{nullptr};
-    QLabel *m_a1{nullptr};
-    QLabel *m_a2{nullptr};
-    runtime::LineControl *m_Line5{nullptr};
-    QLabel *m_orderlab1{nullptr};
-    QLabel *m_raterat{nullptr};
-    QLabel *m_orderlab2{nullptr};
-    QLabel *m_loglab{nullptr};
+    // The worked math of an order stage, in the fullmathA panel.
+    struct OrderMath {
+        QLabel *ratesel1{nullptr};
+        QLabel *ratesel2{nullptr};
+        QLabel *a1{nullptr};
+        QLabel *a2{nullptr};
+        runtime::LineControl *Line5{nullptr};
+        QLabel *orderlab1{nullptr};
+        QLabel *raterat{nullptr};
+        QLabel *orderlab2{nullptr};
+        QLabel *loglab{nullptr};
+    } m_orderMath;
 
     runtime::PictureBox *m_kcalc{nullptr};
-    QLabel *m_krate{nullptr};
-    QLabel *m_kconcA{nullptr};
-    QLabel *m_kordera{nullptr};
-    QLabel *m_kconcB{nullptr};
-    QLabel *m_korderb{nullptr};
+    // The worked math of the rate-constant stage, in the kcalc panel.
+    struct RateConstantMath {
+        QLabel *krate{nullptr};
+        QLabel *kconcA{nullptr};
+        QLabel *kordera{nullptr};
+        QLabel *kconcB{nullptr};
+        QLabel *korderb{nullptr};
+    } m_kMath;
 };
