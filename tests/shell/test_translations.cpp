@@ -200,6 +200,7 @@ private slots:
         QCOMPARE(runtime::installTranslations(QLocale(QStringLiteral("pt"))), QStringLiteral("pt_BR"));
         QCOMPARE(runtime::installTranslations(QLocale(QStringLiteral("pt_PT"))), QString());
         QCOMPARE(runtime::installTranslations(QLocale(QStringLiteral("it_IT"))), QString());
+        QCOMPARE(runtime::installedLanguage(), QString());
         QCOMPARE(QCoreApplication::translate("RateTutor", "&Submit"), QStringLiteral("&Submit"));
     }
     void everyStateIsTranslatedAndReadable_data();
