@@ -67,7 +67,6 @@ void ProblemSlotList::attempted(int slot)
 
 void ProblemSlotList::completed(int slot)
 {
-    m_slots.complete(slot);
     m_probcomplete.at(slot)->setText(tr("Yes"));
     nameSlotCells(slot);
 }

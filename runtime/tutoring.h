@@ -22,9 +22,8 @@ constexpr int SlotCount = 6;
 constexpr int TutoredSlots = 4;
 
 // The problem slots of a tutor. A slot holds no problem: choosing it always
-// draws a new one. It holds the count of graded submissions made on it and
-// whether a problem of it was completed, both kept for the slot's next
-// problems.
+// draws a new one. It holds the count of graded submissions made on it, kept
+// for the slot's next problems (its completion is shown on the slot's row).
 class ProblemSlots
 {
 public:
@@ -34,14 +33,11 @@ public:
     // Counts one graded submission on the slot and returns the new count.
     Count countAttempt(int slot);
     Count attempts(int slot) const { return m_attempts.at(slot); }
-    void complete(int slot) { m_completed.at(slot) = true; }
-    bool completed(int slot) const { return m_completed.at(slot); }
     // Whether a wrong answer on the slot opens guided tutoring.
     static bool tutored(int slot) { return slot < TutoredSlots; }
 
 private:
     std::array<Count, SlotCount> m_attempts{};
-    std::array<bool, SlotCount> m_completed{};
 };
 
 // A judged answer.
