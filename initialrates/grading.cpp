@@ -10,12 +10,6 @@ bool Grading::allRight() const
     return orderA == Verdict::Right && orderB == Verdict::Right && k == Verdict::Right;
 }
 
-bool SubmitResult::graded() const
-{
-    return outcome != SubmitOutcome::NoProblem && outcome != SubmitOutcome::MissingAnswer
-        && outcome != SubmitOutcome::DecimalComma;
-}
-
 Grading checkanswer(const Problem &problem, const Answers &answers)
 {
     return {exactVerdict(answers.orderA, problem.orderA), exactVerdict(answers.orderB, problem.orderB),

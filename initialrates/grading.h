@@ -48,8 +48,6 @@ struct SubmitResult {
     SubmitOutcome outcome{SubmitOutcome::NoProblem};
     Grading grading;
     Stage stage{Stage::None};
-    // Whether the submission counts as an attempt.
-    bool graded() const;
 };
 
 SubmitResult submitAnswers(const Problem &problem, const Answers &answers, int currentproblem);

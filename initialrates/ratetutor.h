@@ -87,7 +87,6 @@ private:
     QAction *m_mnumoderate{nullptr};
     QAction *m_mnudifficult{nullptr};
 
-
     // A trial of the table: its button and its values, which pick it too.
     struct TrialRow {
         runtime::LabelButton *trial{nullptr};

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace runtime {
 
@@ -27,6 +28,8 @@ DesignLayout *DesignLayout::of(const QWidget *container)
 
 DesignLayout *DesignLayout::on(QWidget *container)
 {
+    // A container of placed controls has no other layout.
+    Q_ASSERT(!container->layout() || of(container));
     DesignLayout *layout = of(container);
     return layout ? layout : new DesignLayout(container);
 }
@@ -38,20 +41,9 @@ DesignLayout::Entry *DesignLayout::entryOf(const QWidget *widget)
     return found == m_entries.end() ? nullptr : &*found;
 }
 
-const DesignLayout::Entry *DesignLayout::entryOf(const QWidget *widget) const
-{
-    return const_cast<DesignLayout *>(this)->entryOf(widget);
-}
-
 DesignLayout::Design *DesignLayout::designOf(const QWidget *widget)
 {
     Entry *entry = entryOf(widget);
-    return entry ? &entry->design : nullptr;
-}
-
-const DesignLayout::Design *DesignLayout::designOf(const QWidget *widget) const
-{
-    const Entry *entry = entryOf(widget);
     return entry ? &entry->design : nullptr;
 }
 
@@ -105,9 +97,10 @@ QSize DesignLayout::minimumSize() const
 void DesignLayout::setGeometry(const QRect &rect)
 {
     QLayout::setGeometry(rect);
-    // A screen centres its content itself, as it lays it out; a frame on
-    // it holds its controls from its own corner.
-    if (!parentWidget() || !parentWidget()->inherits("runtime::Form"))
+    // A screen (a container with a designed size of its own) centres its
+    // content itself as it lays it out; a frame on it holds its controls
+    // from its own corner.
+    if (parentWidget() && !m_designSize.isValid())
         arrange();
 }
 

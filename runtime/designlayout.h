@@ -49,7 +49,6 @@ public:
     void place(QWidget *widget, const Design &design);
     // The design of a control placed here, or nullptr.
     Design *designOf(const QWidget *widget);
-    const Design *designOf(const QWidget *widget) const;
 
     // The container's own designed size in twips, where it is a screen.
     void setDesignSize(QSize twips) { m_designSize = twips; }
@@ -87,7 +86,6 @@ private:
         QString wholeAt;
     };
     Entry *entryOf(const QWidget *widget);
-    const Entry *entryOf(const QWidget *widget) const;
     struct Room {
         QSize size;  // to the right and below, the box included
         int left{0}; // free to the left of the box

@@ -26,10 +26,9 @@ Registry &registry()
     return r;
 }
 
-void forget(Form *form)
+void forget(Form *form, const QString &name)
 {
     Registry &r = registry();
-    const QString name = form->objectName();
     std::erase_if(r.loaded, [form](const auto &entry) { return entry.second == form; });
     if (!r.quitting && r.afterClosing)
         r.afterClosing(name);
@@ -76,7 +75,7 @@ Form *loadForm(const QString &name)
         form->hide();
         r.loaded[name] = form;
         QObject::connect(form, &Form::quitRequested, form, &quitProgram);
-        QObject::connect(form, &Form::unloaded, form, [form] { forget(form); });
+        QObject::connect(form, &Form::unloaded, form, [form, name] { forget(form, name); });
         form->fitToScreen();
         form->formLoad();
     }

@@ -57,9 +57,10 @@ protected:
     // Clears the work of the problem before: selections, plots, tutoring.
     virtual void deselect() = 0;
     virtual void drawProblem() = 0;
-    // Why Submit refuses the answers as typed, or empty.
+    // Why Submit refuses the answers as typed, or empty. It is asked first,
+    // every time, and may keep what it checked for the steps after it.
     virtual QString refusal() = 0;
-    // Grades the answers; the verdicts, a line each.
+    // The answers graded: the verdicts, a line each.
     virtual QStringList grade() = 0;
     virtual AfterGrading afterGrading() const = 0;
     // The boxes of the solved answer, in the screen's order, for the record.

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace runtime {
 

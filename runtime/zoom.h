@@ -3,8 +3,6 @@
 
 #include <QRect>
 
-class QWidget;
-
 namespace runtime {
 
 // Every control keeps its designed rectangle in twips and its designed font

@@ -226,7 +226,6 @@ private:
     QStringList m_faults;
     QTemporaryDir m_folder;
     std::optional<ScreenWalk> m_walk;
-    runtime::Form *form() const { return m_walk ? m_walk->form() : nullptr; }
     bool m_pseudo{false};
     QString m_pdftotext;
     QString m_pdffonts;
@@ -349,35 +348,35 @@ void TestTranslations::transcribe(const QString &step)
     const QString screens = QStringLiteral("  screens: %1 shown, %2 loaded%3")
                                 .arg(names(visibleScreens()), names(loadedScreens()),
                                      runtime::mainWindow()->isVisible() ? "" : ", window closed");
-    const QRect frame = form() ? form()->window()->frameGeometry() : QRect();
+    const QRect frame = m_walk->form() ? m_walk->form()->window()->frameGeometry() : QRect();
     const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
-    const QString window = form() ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5%6, zoom %7 %, least %8%9")
-                                        .arg(form()->window()->windowTitle()).arg(frame.x()).arg(frame.y())
-                                        .arg(frame.topLeft() == centredPosition(form()) ? " (centred)" : "", size(form()->size()),
-                                             form()->size() == form()->naturalSize() ? "" : " (not its own size)")
+    const QString window = m_walk->form() ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5%6, zoom %7 %, least %8%9")
+                                        .arg(m_walk->form()->window()->windowTitle()).arg(frame.x()).arg(frame.y())
+                                        .arg(frame.topLeft() == centredPosition(m_walk->form()) ? " (centred)" : "", size(m_walk->form()->size()),
+                                             m_walk->form()->size() == m_walk->form()->naturalSize() ? "" : " (not its own size)")
                                         .arg(qRound(runtime::zoom() * 100))
-                                        .arg(size(form()->window()->minimumSize()),
-                                             form()->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
+                                        .arg(size(m_walk->form()->window()->minimumSize()),
+                                             m_walk->form()->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
                                   : QString();
     for (const QString &line : {screens, window})
         if (!m_place.contains(line))
             m_transcript << line;
     m_place = {screens, window};
-    if (!form())
+    if (!m_walk->form())
         return;
     for (const QString &text : m_boxes.texts())
         m_transcript << QStringLiteral("  message: ") + text;
     // Where an open menu stands, against the window's page.
     if (const QWidget *menu = QApplication::activePopupWidget())
         m_transcript << QStringLiteral("  menu: %1 at %2,%3").arg(menu->objectName())
-                            .arg(form()->mapFromGlobal(menu->pos()).x()).arg(form()->mapFromGlobal(menu->pos()).y());
+                            .arg(m_walk->form()->mapFromGlobal(menu->pos()).x()).arg(m_walk->form()->mapFromGlobal(menu->pos()).y());
     m_faults << m_boxes.problems();
     m_boxes.clear();
-    const QWidget *focus = form()->focusWidget();
+    const QWidget *focus = m_walk->form()->focusWidget();
     if (const QString name = focus ? focus->objectName() : QString(); name != m_focus)
         m_transcript << QStringLiteral("  focus: ") + (m_focus = name);
     const auto face = [&](const QString &name) {
-        QWidget *w = form()->findChild<QWidget *>(name);
+        QWidget *w = m_walk->form()->findChild<QWidget *>(name);
         return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
     };
     // A control's name, description, the keys it announces and whether it
@@ -412,11 +411,11 @@ void TestTranslations::check(const QString &where)
         add(QStringLiteral("message"), text);
     m_faults << m_boxes.problems();
     m_boxes.clear();
-    const QImage grabbed = form()->grab().toImage();
+    const QImage grabbed = m_walk->form()->grab().toImage();
     // Every caption whole: all its lines inside its box, its box inside the
     // window, and no two captions' text on the same pixels.
     QList<QPair<QString, QRect>> written;
-    for (QWidget *w : form()->findChildren<QWidget *>()) {
+    for (QWidget *w : m_walk->form()->findChildren<QWidget *>()) {
         const auto *label = qobject_cast<QLabel *>(w);
         const auto *button = qobject_cast<runtime::LabelButton *>(w);
         const QString caption = label ? label->text() : button ? button->text() : QString();
@@ -426,9 +425,9 @@ void TestTranslations::check(const QString &where)
         const int flags = (label && !label->wordWrap() ? 0 : int(Qt::TextWordWrap)) | Qt::TextShowMnemonic
                         | int(label ? label->alignment() : button->alignment());
         const QRect text = w->fontMetrics().boundingRect(inside, flags, caption);
-        const QRect shown = QRect(w->mapTo(form(), text.topLeft()), text.size());
+        const QRect shown = QRect(w->mapTo(m_walk->form(), text.topLeft()), text.size());
         if (text.height() > inside.height() + 1 || text.width() > inside.width() + 1
-            || !form()->rect().adjusted(0, 0, 1, 1).contains(shown))
+            || !m_walk->form()->rect().adjusted(0, 0, 1, 1).contains(shown))
             m_faults.append(QStringLiteral("%1 - %2 cut: %3").arg(where, w->objectName(), caption));
         for (const auto &[other, place] : std::as_const(written)) {
             if (place.intersects(shown.adjusted(1, 1, -1, -1)))
@@ -444,13 +443,13 @@ void TestTranslations::check(const QString &where)
                 m_faults.append(QStringLiteral("%1 - %2 has a letter no font draws: %3").arg(where, w->objectName(), caption));
     }
     // Pictures keep at least 85 % of the size their designed words get.
-    for (const auto *picture : form()->findChildren<pictures::Picture *>())
+    for (const auto *picture : m_walk->form()->findChildren<pictures::Picture *>())
         if (picture->isVisible() && picture->scale() < picture->leastScale() - 1e-6)
             m_faults.append(QStringLiteral("%1 - %2 drawn too small").arg(where, picture->objectName()));
-    add(QStringLiteral("window title"), form()->windowTitle());
-    for (QAction *action : form()->findChildren<QAction *>()) // menus and their items
+    add(QStringLiteral("window title"), m_walk->form()->windowTitle());
+    for (QAction *action : m_walk->form()->findChildren<QAction *>()) // menus and their items
         add(QStringLiteral("menu"), action->text());
-    for (QWidget *w : QList<QWidget *>{form()} + form()->findChildren<QWidget *>()) {
+    for (QWidget *w : QList<QWidget *>{m_walk->form()} + m_walk->form()->findChildren<QWidget *>()) {
         if (!w->isVisible())
             continue;
         const QString name = w->objectName();
@@ -475,7 +474,7 @@ void TestTranslations::check(const QString &where)
         w->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground);
         const auto *frame = qobject_cast<const QFrame *>(w);
         const QRect box = w->visibleRegion().boundingRect().intersected(frame ? frame->contentsRect() : w->rect());
-        const QRect shown = box.translated(w->mapTo(form(), QPoint())).intersected(grabbed.rect());
+        const QRect shown = box.translated(w->mapTo(m_walk->form(), QPoint())).intersected(grabbed.rect());
         // An open menu's title and selected text stand on the desktop's own
         // highlight, not on the control's ground.
         const auto *edit = qobject_cast<QLineEdit *>(w);
@@ -578,19 +577,20 @@ void TestTranslations::walk()
     QString state = QStringLiteral("the start");
     for (const auto &[line, step] : ScreenWalk::read(QStringLiteral(VELOMIRA_WALK))) {
         if (step.startsWith(u'@')) {
-            if (approved && form())
-                m_faults << differenceFromApproved(form()->grab().toImage(),
-                                                   QStringLiteral("screens/%1-%2").arg(step.sliced(1), variant));
+            if (approved)
+                m_faults << (m_walk->form() ? differenceFromApproved(m_walk->form()->grab().toImage(),
+                                                             QStringLiteral("screens/%1-%2").arg(step.sliced(1), variant))
+                                    : QStringLiteral("walk.txt:%1: no screen shown at %2").arg(line).arg(step));
             state = step;
             continue;
         }
-        const QString screen = form() ? form()->objectName() : QStringLiteral("no screen");
+        const QString screen = m_walk->form() ? m_walk->form()->objectName() : QStringLiteral("no screen");
         if (const QString problem = m_walk->act(step); !problem.isEmpty())
             m_faults << QStringLiteral("walk.txt:%1: %2, on %3 after %4: %5").arg(line).arg(step, screen, state, problem);
         if (transcribing)
             transcribe(step);
-        else if (!approved && form() && !step.startsWith(u"zoom:")) // a zoom set from outside waits for the next screen
-            check(form()->objectName() + u' ' + step);
+        else if (!approved && m_walk->form() && !step.startsWith(u"zoom:")) // a zoom set from outside waits for the next screen
+            check(m_walk->form()->objectName() + u' ' + step);
     }
     if (transcribing)
         m_faults << differenceFromApprovedText(m_transcript.join(u'\n') + u'\n', QStringLiteral("walk/transcript"));

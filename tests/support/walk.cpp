@@ -5,12 +5,14 @@
 #include "scripted.h"
 #include "screens.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 
 namespace testing {
@@ -42,13 +44,6 @@ QList<ScreenWalk::Step> ScreenWalk::read(const QString &path)
     return steps;
 }
 
-ScreenWalk::ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws)
-    : m_boxes(boxes)
-    , m_folder(folder)
-    , m_draws(std::move(draws))
-{
-}
-
 // Each verb with the text that begins its steps, and what it does; a step
 // with no verb types into a box (BOX=TEXT) or clicks the control of that name.
 const std::vector<std::pair<QString, ScreenWalk::Verb>> &ScreenWalk::verbs()
@@ -72,9 +67,9 @@ const std::vector<std::pair<QString, ScreenWalk::Verb>> &ScreenWalk::verbs()
         // W,H: the window resized to so many percent of its width and height.
         {QStringLiteral("resize:"),
          [](ScreenWalk &w, const QString &percent) {
-             w.m_form->window()->resize(w.m_form->width() * percent.section(u',', 0, 0).toInt() / 100,
-                                        w.m_form->height() * percent.section(u',', 1).toInt() / 100);
-             return QString();
+             return w.m_form->window()->resize(w.m_form->width() * percent.section(u',', 0, 0).toInt() / 100,
+                                               w.m_form->height() * percent.section(u',', 1).toInt() / 100),
+                    QString();
          }},
         // So many percent, or the row's own zoom.
         {QStringLiteral("zoom:"),
@@ -83,9 +78,8 @@ const std::vector<std::pair<QString, ScreenWalk::Verb>> &ScreenWalk::verbs()
          }},
         {QStringLiteral("move:"),
          [](ScreenWalk &w, const QString &by) {
-             QWidget *window = w.m_form->window();
-             window->move(window->pos() + QPoint(by.section(u',', 0, 0).toInt(), by.section(u',', 1).toInt()));
-             return QString();
+             const QPoint step(by.section(u',', 0, 0).toInt(), by.section(u',', 1).toInt());
+             return w.m_form->window()->move(w.m_form->window()->pos() + step), QString();
          }},
         // As the window's close button does.
         {QStringLiteral("close"), [](ScreenWalk &w, const QString &) { return w.m_form->window()->close(), QString(); }},

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace testing {
 
@@ -27,7 +29,8 @@ public:
     // a comment.
     static QList<Step> read(const QString &path);
 
-    ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws);
+    ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws)
+        : m_boxes(boxes), m_folder(folder), m_draws(std::move(draws)) {}
 
     // Carries out a step: what went wrong, or empty.
     QString act(const QString &step);
