@@ -35,6 +35,8 @@ Form::Form(const QString &name, const QString &caption, int clientWidthTwips, in
 {
     installAccessibility();
     setObjectName(name);
+    // A screen out of sight takes a new zoom when it is shown again.
+    connect(&Zoom::instance(), &Zoom::changed, this, [this] { m_zoomPending = true; });
     setWindowTitle(caption);
     auto *quit = new QShortcut(this);
     quit->setKeys(withKey(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
@@ -85,7 +87,7 @@ QSize Form::naturalSize() const
 
 void Form::relayout()
 {
-    m_appliedZoom = zoom();
+    m_zoomPending = false;
     QFont font = QApplication::font();
     font.setPointSizeF(font.pointSizeF() * zoom());
     setFont(font);
@@ -222,7 +224,7 @@ void Form::resizeEvent(QResizeEvent *event)
 void Form::showEvent(QShowEvent *event)
 {
     // Zoomed while this screen was hidden (behind an explanation screen).
-    if (m_appliedZoom != zoom() && !windowMaximized()) {
+    if (m_zoomPending && !windowMaximized()) {
         m_resizing = true;
         relayout();
         resizeWindow(naturalSize());

@@ -102,7 +102,8 @@ private:
     QSize m_designSize;
     QMenuBar *m_menuBar{nullptr};
     QPoint m_commandPlace;
-    double m_appliedZoom{0.0};
+    // The zoom changed since this screen was last laid out.
+    bool m_zoomPending{false};
     bool m_resizing{false};
     bool m_relayouting{false};
     // Pixels the content has grown below its designed height to show every

@@ -7,24 +7,29 @@
 
 namespace runtime {
 
-namespace {
-
-double &currentZoom()
+Zoom &Zoom::instance()
 {
-    static double factor = 1.0;
-    return factor;
+    static Zoom zoom;
+    return zoom;
 }
 
-} // namespace
+void Zoom::setFactor(double factor)
+{
+    factor = std::clamp(factor, MinZoom, MaxZoom);
+    if (factor == m_factor)
+        return;
+    m_factor = factor;
+    emit changed(factor);
+}
 
 double zoom()
 {
-    return currentZoom();
+    return Zoom::instance().factor();
 }
 
 void setZoom(double factor)
 {
-    currentZoom() = std::clamp(factor, MinZoom, MaxZoom);
+    Zoom::instance().setFactor(factor);
 }
 
 double zoomStep(double factor, int direction)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QRect>
 
 namespace runtime {
@@ -15,6 +16,23 @@ double zoom();
 // Sets the zoom, clamped to MinZoom..MaxZoom, for the screens shown from now
 // on; a screen already shown takes it when it is zoomed again.
 void setZoom(double factor);
+
+// The zoom of the whole run, which says when it changes.
+class Zoom : public QObject
+{
+    Q_OBJECT
+public:
+    static Zoom &instance();
+    double factor() const { return m_factor; }
+    void setFactor(double factor);
+
+signals:
+    void changed(double factor);
+
+private:
+    Zoom() = default;
+    double m_factor{1.0};
+};
 // The next step up or down from a zoom.
 double zoomStep(double factor, int direction);
 
