@@ -85,22 +85,6 @@ QList<Message> readCatalogue(const QString &path)
     return messages;
 }
 
-// The controls a screen reader was told about since the last step: "told
-// NAME" for a new description, "state NAME" for a new state.
-QStringList told;
-
-void listen(QAccessibleEvent *event)
-{
-    const auto *widget = qobject_cast<QWidget *>(event->object());
-    // A window's own state (active or not) is the desktop's business.
-    if (!widget || widget->objectName().isEmpty() || widget->isWindow())
-        return;
-    if (event->type() == QAccessible::DescriptionChanged)
-        told.append(QStringLiteral("told ") + widget->objectName());
-    else if (event->type() == QAccessible::StateChanged)
-        told.append(QStringLiteral("state ") + widget->objectName());
-}
-
 // Swaps each letter of the texts extracted from the sources for an accented
 // one: a text the extraction misses stays English and is caught.
 class PseudoCatalogue : public QTranslator
@@ -176,7 +160,7 @@ private slots:
         runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
         // As when a screen reader runs, so that events are sent.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-        QAccessible::installUpdateHandler(listen);
+        ScreenWalk::listen();
     }
     void cleanup()
     {
@@ -214,7 +198,6 @@ private:
     // Records what is not marked and what is hard to read, as shown now.
     void check(const QString &where);
     // Writes down what the step made the screen say beyond what it shows.
-    void transcribe(const QString &step);
     // Records a text that still holds English letters.
     void markedOrFault(const QString &where, const QString &text);
     // The session record saved on the way, read back and compared with what
@@ -230,9 +213,6 @@ private:
     QString m_pdftotext;
     QString m_pdffonts;
     QString m_pdfinfo;
-    QStringList m_transcript;
-    QString m_focus;
-    QStringList m_place; // the screens and window last written down
 };
 
 void TestTranslations::everyCatalogueTranslatesEveryText_data()
@@ -340,67 +320,6 @@ void TestTranslations::checkRecord(const QString &language)
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
-void TestTranslations::transcribe(const QString &step)
-{
-    m_transcript << step;
-    // Which screens are shown and loaded, and where the shown one stands.
-    const auto names = [](const QStringList &screens) { return screens.isEmpty() ? QStringLiteral("none") : screens.join(u','); };
-    const QString screens = QStringLiteral("  screens: %1 shown, %2 loaded%3")
-                                .arg(names(visibleScreens()), names(loadedScreens()),
-                                     runtime::mainWindow()->isVisible() ? "" : ", window closed");
-    const QRect frame = m_walk->form() ? m_walk->form()->window()->frameGeometry() : QRect();
-    const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
-    const QString window = m_walk->form() ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5%6, zoom %7 %, least %8%9")
-                                        .arg(m_walk->form()->window()->windowTitle()).arg(frame.x()).arg(frame.y())
-                                        .arg(frame.topLeft() == centredPosition(m_walk->form()) ? " (centred)" : "", size(m_walk->form()->size()),
-                                             m_walk->form()->size() == m_walk->form()->naturalSize() ? "" : " (not its own size)")
-                                        .arg(qRound(runtime::zoom() * 100))
-                                        .arg(size(m_walk->form()->window()->minimumSize()),
-                                             m_walk->form()->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
-                                  : QString();
-    for (const QString &line : {screens, window})
-        if (!m_place.contains(line))
-            m_transcript << line;
-    m_place = {screens, window};
-    if (!m_walk->form())
-        return;
-    for (const QString &text : m_boxes.texts())
-        m_transcript << QStringLiteral("  message: ") + text;
-    // Where an open menu stands, against the window's page.
-    if (const QWidget *menu = QApplication::activePopupWidget())
-        m_transcript << QStringLiteral("  menu: %1 at %2,%3").arg(menu->objectName())
-                            .arg(m_walk->form()->mapFromGlobal(menu->pos()).x()).arg(m_walk->form()->mapFromGlobal(menu->pos()).y());
-    m_faults << m_boxes.problems();
-    m_boxes.clear();
-    const QWidget *focus = m_walk->form()->focusWidget();
-    if (const QString name = focus ? focus->objectName() : QString(); name != m_focus)
-        m_transcript << QStringLiteral("  focus: ") + (m_focus = name);
-    const auto face = [&](const QString &name) {
-        QWidget *w = m_walk->form()->findChild<QWidget *>(name);
-        return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-    };
-    // A control's name, description, the keys it announces and whether it
-    // is selected.
-    if (step.startsWith(u"said:")) {
-        QAccessibleInterface *heard = face(step.sliced(5));
-        const QString keys = heard->text(QAccessible::Accelerator);
-        m_transcript << QStringLiteral("  said: %1 | %2%3%4")
-                            .arg(heard->text(QAccessible::Name), heard->text(QAccessible::Description),
-                                 keys.isEmpty() ? QString() : QStringLiteral(" | keys ") + keys,
-                                 heard->state().selected ? " | selected" : "");
-    }
-    told.removeDuplicates();
-    for (const QString &event : std::as_const(told)) {
-        QAccessibleInterface *heard = face(event.section(u' ', 1));
-        if (heard && event.startsWith(u"told"))
-            m_transcript << QStringLiteral("  %1: %2").arg(event, heard->text(QAccessible::Description));
-        else if (heard)
-            m_transcript << QStringLiteral("  %1:%2%3%4")
-                                .arg(event, heard->state().disabled ? " disabled" : "", heard->state().selected ? " selected" : "",
-                                     heard->state().checked ? " checked" : "");
-    }
-    told.clear();
-}
 
 void TestTranslations::check(const QString &where)
 {
@@ -565,10 +484,6 @@ void TestTranslations::walk()
     m_faults.clear();
     m_walk.emplace(m_boxes, m_folder, m_draws);
     m_walk->setRowZoom(zoom);
-    m_transcript.clear();
-    m_focus.clear();
-    m_place.clear();
-    told.clear();
     QFile::remove(m_folder.filePath(QStringLiteral("session.pdf")));
     runtime::sessionRecord() = runtime::SessionRecord(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
     const QString variant = QStringLiteral("%1-%2").arg(dark ? "dark" : "light").arg(int(zoom * 100));
@@ -588,12 +503,12 @@ void TestTranslations::walk()
         if (const QString problem = m_walk->act(step); !problem.isEmpty())
             m_faults << QStringLiteral("walk.txt:%1: %2, on %3 after %4: %5").arg(line).arg(step, screen, state, problem);
         if (transcribing)
-            transcribe(step);
+            m_walk->transcribe(step);
         else if (!approved && m_walk->form() && !step.startsWith(u"zoom:")) // a zoom set from outside waits for the next screen
             check(m_walk->form()->objectName() + u' ' + step);
     }
     if (transcribing)
-        m_faults << differenceFromApprovedText(m_transcript.join(u'\n') + u'\n', QStringLiteral("walk/transcript"));
+        m_faults << differenceFromApprovedText(m_walk->transcript.join(u'\n') + u'\n', QStringLiteral("walk/transcript"));
     m_faults << m_walk->faults;
     m_faults.removeAll(QString());
     if (!QTest::currentTestFailed())

@@ -2,9 +2,11 @@
 #include "walk.h"
 
 #include "runtime/navigation.h"
+#include "runtime/window.h"
 #include "scripted.h"
 #include "screens.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QKeySequence>
@@ -28,7 +30,34 @@ std::vector<float> numbers(const QString &list)
     return draws;
 }
 
+// The controls a screen reader was told about since the last step: "told
+// NAME" for a new description, "state NAME" for a new state.
+QStringList told;
+
+void heard(QAccessibleEvent *event)
+{
+    const auto *widget = qobject_cast<QWidget *>(event->object());
+    // A window's own state (active or not) is the desktop's business.
+    if (!widget || widget->objectName().isEmpty() || widget->isWindow())
+        return;
+    if (event->type() == QAccessible::DescriptionChanged)
+        told.append(QStringLiteral("told ") + widget->objectName());
+    else if (event->type() == QAccessible::StateChanged)
+        told.append(QStringLiteral("state ") + widget->objectName());
+}
+
 } // namespace
+
+ScreenWalk::ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws)
+    : m_boxes(boxes), m_folder(folder), m_draws(std::move(draws))
+{
+    told.clear();
+}
+
+void ScreenWalk::listen()
+{
+    QAccessible::installUpdateHandler(heard);
+}
 
 QList<ScreenWalk::Step> ScreenWalk::read(const QString &path)
 {
@@ -240,6 +269,68 @@ QString ScreenWalk::click(const QString &name, bool twice)
         return QStringLiteral("no control %1 shown").arg(name);
     twice ? doubleClick(widget) : QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, widget->height() / 2));
     return {};
+}
+
+void ScreenWalk::transcribe(const QString &step)
+{
+    transcript << step;
+    // Which screens are shown and loaded, and where the shown one stands.
+    const auto names = [](const QStringList &screens) { return screens.isEmpty() ? QStringLiteral("none") : screens.join(u','); };
+    const QString screens = QStringLiteral("  screens: %1 shown, %2 loaded%3")
+                                .arg(names(visibleScreens()), names(loadedScreens()),
+                                     runtime::mainWindow()->isVisible() ? "" : ", window closed");
+    const QRect frame = m_form ? m_form->window()->frameGeometry() : QRect();
+    const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+    const QString window = m_form ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5%6, zoom %7 %, least %8%9")
+                                        .arg(m_form->window()->windowTitle()).arg(frame.x()).arg(frame.y())
+                                        .arg(frame.topLeft() == centredPosition(m_form) ? " (centred)" : "", size(m_form->size()),
+                                             m_form->size() == m_form->naturalSize() ? "" : " (not its own size)")
+                                        .arg(qRound(runtime::zoom() * 100))
+                                        .arg(size(m_form->window()->minimumSize()),
+                                             m_form->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
+                                  : QString();
+    for (const QString &line : {screens, window})
+        if (!m_place.contains(line))
+            transcript << line;
+    m_place = {screens, window};
+    if (!m_form)
+        return;
+    for (const QString &text : m_boxes.texts())
+        transcript << QStringLiteral("  message: ") + text;
+    // Where an open menu stands, against the window's page.
+    if (const QWidget *menu = QApplication::activePopupWidget())
+        transcript << QStringLiteral("  menu: %1 at %2,%3").arg(menu->objectName())
+                            .arg(m_form->mapFromGlobal(menu->pos()).x()).arg(m_form->mapFromGlobal(menu->pos()).y());
+    faults << m_boxes.problems();
+    m_boxes.clear();
+    const QWidget *focus = m_form->focusWidget();
+    if (const QString name = focus ? focus->objectName() : QString(); name != m_focus)
+        transcript << QStringLiteral("  focus: ") + (m_focus = name);
+    const auto face = [&](const QString &name) {
+        QWidget *w = m_form->findChild<QWidget *>(name);
+        return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    };
+    // A control's name, description, the keys it announces and whether it
+    // is selected.
+    if (step.startsWith(u"said:")) {
+        QAccessibleInterface *heard = face(step.sliced(5));
+        const QString keys = heard->text(QAccessible::Accelerator);
+        transcript << QStringLiteral("  said: %1 | %2%3%4")
+                            .arg(heard->text(QAccessible::Name), heard->text(QAccessible::Description),
+                                 keys.isEmpty() ? QString() : QStringLiteral(" | keys ") + keys,
+                                 heard->state().selected ? " | selected" : "");
+    }
+    told.removeDuplicates();
+    for (const QString &event : std::as_const(told)) {
+        QAccessibleInterface *heard = face(event.section(u' ', 1));
+        if (heard && event.startsWith(u"told"))
+            transcript << QStringLiteral("  %1: %2").arg(event, heard->text(QAccessible::Description));
+        else if (heard)
+            transcript << QStringLiteral("  %1:%2%3%4")
+                                .arg(event, heard->state().disabled ? " disabled" : "", heard->state().selected ? " selected" : "",
+                                     heard->state().checked ? " checked" : "");
+    }
+    told.clear();
 }
 
 } // namespace testing

@@ -29,11 +29,18 @@ public:
     // a comment.
     static QList<Step> read(const QString &path);
 
-    ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws)
-        : m_boxes(boxes), m_folder(folder), m_draws(std::move(draws)) {}
+    ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws);
 
     // Carries out a step: what went wrong, or empty.
     QString act(const QString &step);
+    // Writes down what a screen reader is told, from now on.
+    static void listen();
+    // Writes down what the step made the screens say beyond what they show:
+    // messages, where the keys went, what a screen reader was told, which
+    // screen is shown where.
+    void transcribe(const QString &step);
+    QStringList transcript;
+
     // The screen shown, or nullptr.
     runtime::Form *form() const { return m_form; }
     // The zoom a "zoom:" step without a number goes back to.
@@ -63,6 +70,8 @@ private:
     runtime::ScriptedRandom::Script m_draws;
     QPointer<runtime::Form> m_form;
     double m_zoom{1.0};
+    QString m_focus;
+    QStringList m_place; // the screens and window last written down
 };
 
 } // namespace testing
