@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -39,6 +40,8 @@ private:
     QStringList m_texts;
     QStringList m_problems;
     QStringList m_paths;
+    QPointer<QWidget> m_dialog; // the file dialog last seen, and its choice
+    QString m_path;
     QStringList m_offered;
     QStringList m_names;
     QStringList m_answers;
