@@ -19,23 +19,26 @@ MessageBoxes::MessageBoxes()
 void MessageBoxes::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    auto *files = qobject_cast<QFileDialog *>(modal);
-    auto *print = qobject_cast<QPrintDialog *>(modal);
-    if ((files || print) && modal->isVisible()) {
-        if (m_dialog != modal) { // first seen: what it offers, and the path to choose
-            m_dialog = modal;
-            m_offered.append(files ? files->selectedFiles().value(0) : QStringLiteral("print"));
-            m_path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+    if (auto *files = qobject_cast<QFileDialog *>(modal); files && files->isVisible()) {
+        m_offered.append(files->selectedFiles().value(0));
+        const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+        if (path.isEmpty()) {
+            files->reject();
+        } else {
+            files->selectFile(path);
+            QMetaObject::invokeMethod(files, "accept");
         }
-        // With no printer, the print dialog prints to a file, named in its box.
-        auto *file = print ? print->findChild<QLineEdit *>(QStringLiteral("filename")) : nullptr;
-        if (m_path.isEmpty() || (print && !file))
-            return static_cast<QDialog *>(modal)->reject();
-        // While a file dialog still reads its folder, it may put back the
-        // name it offered: the choice is accepted once it holds.
-        files ? files->selectFile(m_path) : file->setText(m_path);
-        if (!files || files->selectedFiles().value(0) == m_path)
-            QMetaObject::invokeMethod(modal, "accept");
+        return;
+    }
+    if (auto *print = qobject_cast<QPrintDialog *>(modal); print && print->isVisible()) {
+        // With no printer, the dialog prints to a file, named in its box.
+        m_offered.append(QStringLiteral("print"));
+        auto *file = print->findChild<QLineEdit *>(QStringLiteral("filename"));
+        const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+        if (path.isEmpty() || !file)
+            return print->reject();
+        file->setText(path);
+        QMetaObject::invokeMethod(print, "accept");
         return;
     }
     if (auto *input = qobject_cast<QInputDialog *>(modal); input && input->isVisible()) {

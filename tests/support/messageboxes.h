@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -40,8 +39,6 @@ private:
     QStringList m_texts;
     QStringList m_problems;
     QStringList m_paths;
-    QPointer<QWidget> m_dialog; // the file dialog last seen, and its choice
-    QString m_path;
     QStringList m_offered;
     QStringList m_names;
     QStringList m_answers;

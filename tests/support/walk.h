@@ -21,7 +21,10 @@ namespace testing {
 class ScreenWalk
 {
 public:
-    using Step = std::pair<int, QString>; // its line in walk.txt, and its text
+    struct Step {
+        int line; // in walk.txt
+        QString text;
+    };
     // The steps of a walk file: apart by ";" or a line's end, "#" beginning
     // a comment.
     static QList<Step> read(const QString &path);
