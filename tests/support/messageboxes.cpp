@@ -25,7 +25,11 @@ void MessageBoxes::poll()
         if (path.isEmpty()) {
             files->reject();
         } else {
+            // Once its name box has the keys, the dialog keeps the name it
+            // offered through selectFile, so the choice is typed in whole.
             files->selectFile(path);
+            if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
             QMetaObject::invokeMethod(files, "accept");
         }
         return;
