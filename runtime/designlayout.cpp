@@ -326,7 +326,14 @@ int DesignLayout::arrange(QPoint offset)
     }
     const QWidget *container = parentWidget();
     const int designed = hasDesign(container) ? scaled(designRect(container).height()) : container->height();
-    return std::max(0, after - std::max(before, designed));
+    m_extra = std::max(0, after - std::max(before, designed));
+    return m_extra;
+}
+
+bool DesignLayout::rearrange()
+{
+    const int before = m_extra;
+    return arrange() == before;
 }
 
 namespace {

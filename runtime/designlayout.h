@@ -58,6 +58,10 @@ public:
     // each placed container's controls in turn; returns how many pixels
     // taller than designed the container must be for all of it to be seen.
     int arrange(QPoint offset = {});
+    // Lays the controls out again where the container stands; false when
+    // they now need another height than before, which moves what stands
+    // around the container.
+    bool rearrange();
 
     // The size of a control's font as designed, before any zoom.
     qreal designPointSize(QWidget *widget);
@@ -95,6 +99,7 @@ private:
 
     std::vector<Entry> m_entries;
     QSize m_designSize;
+    int m_extra{0}; // what the last arrangement asked for
     QHash<const QWidget *, qreal> m_pointSizes;
 };
 

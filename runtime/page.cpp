@@ -181,7 +181,7 @@ void Form::fitToScreen()
 bool Form::event(QEvent *event)
 {
     if (event->type() == QEvent::LayoutRequest)
-        requestRelayout();
+        requestRelayout(this);
     if (event->type() == QEvent::WindowTitleChange) {
         // A screen reader names the page by its title, as it names the window.
         setAccessibleName(windowTitle());
@@ -194,18 +194,22 @@ bool Form::event(QEvent *event)
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::LayoutRequest)
-        requestRelayout();
+        requestRelayout(static_cast<QWidget *>(watched));
     return QWidget::eventFilter(watched, event);
 }
 
-void Form::requestRelayout()
+void Form::requestRelayout(QWidget *container)
 {
     // Qt gathers the requests of one container into one event; a request
     // raised by the layout itself is already answered.
     if (m_relayouting || m_unloading)
         return;
     m_relayouting = true;
-    relayout();
+    // A frame whose controls still fit the height they took moves nothing
+    // around it: only its own controls are laid out again.
+    DesignLayout *own = container == this ? nullptr : DesignLayout::of(container);
+    if (!own || !own->rearrange())
+        relayout();
     m_relayouting = false;
 }
 

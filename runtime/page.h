@@ -89,7 +89,7 @@ private:
     // Lays the content out at the current zoom, centred in the window.
     void relayout();
     // Lays it out again when a caption or a control's visibility changed.
-    void requestRelayout();
+    void requestRelayout(QWidget *container);
     QSize contentSize() const;
     int menuBarHeight() const;
     // The largest zoom at which the window fits the available area.

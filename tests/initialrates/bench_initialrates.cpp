@@ -10,6 +10,7 @@
 #include "scripted.h"
 #include "shell/screens.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -26,6 +27,7 @@ private slots:
     void problemChoice();
     void trialClick();
     void continueClick();
+    void verdictLaidOut();
     void submitWithoutTutoring();
     void cleanup()
     {
@@ -111,6 +113,25 @@ void BenchInitialRates::continueClick()
     QBENCHMARK {
         order->setText(QString::number(m_nextOrder++));
         next->click();
+    }
+}
+
+// A verdict's new caption and the layout it asks for: only the results
+// frame's own, while the caption fits the height the frame has.
+void BenchInitialRates::verdictLaidOut()
+{
+    child<QRadioButton>("problem_0")->click();
+    for (const char *box : {"orderAinput", "orderBinput", "kinput"})
+        child<QLineEdit>(box)->setText(QStringLiteral("7"));
+    child<runtime::LabelButton>("submitbtn")->click();
+    QCoreApplication::sendPostedEvents();
+    auto *verdict = child<QLabel>("Aresponse");
+    QVERIFY(verdict->isVisible());
+    int i = 0;
+    QBENCHMARK {
+        verdict->setText(++i % 2 ? QStringLiteral("Correct order with respect to A.")
+                                 : QStringLiteral("Incorrect order with respect to A."));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     }
 }
 
