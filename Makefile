@@ -10,7 +10,7 @@ DEPS = bash scripts/install-deps.sh
 WERROR = $(if $(filter true,$(CI)),-DVELOMIRA_WERROR=ON,-DVELOMIRA_WERROR=OFF)
 CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
 
-.PHONY: run test test-sanitized coverage golden fuzz mutants build deb clean translations
+.PHONY: run test test-sanitized coverage golden fuzz mutants build deb clean translations format format-check
 
 # The program, its translations and its data files, without the tests.
 build:
@@ -26,6 +26,17 @@ test:
 	$(CONFIGURE) -DBUILD_TESTING=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The project's C++ style (.clang-format), applied to every source file;
+# format-check, run by CI, names each line that is not in it.
+SOURCES = git ls-files -z '*.cpp' '*.h' | xargs -0
+format:
+	$(DEPS) format
+	$(SOURCES) clang-format -i
+
+format-check:
+	$(DEPS) format
+	$(SOURCES) clang-format --dry-run -Werror
 
 # Approves what every picture and screen state looks like now: after a
 # change meant to alter what students see, look at the new images, then

@@ -14,7 +14,8 @@ using runtime::makeLabel;
 ApproachForm2::ApproachForm2()
     : ExplanationForm(QStringLiteral("approachform2"), tr("Graphical Method"), QStringLiteral("ratetutor2"))
 {
-    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method"), "Graphical Method"), 120, 120, 1875, 240);
+    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Graphical Method"), "Graphical Method"), 120, 120,
+                1875, 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 480, 1620, 195);
     new Picture(this, QStringLiteral("Image1"), pictures::reactionA(), 120, 840, 1155, 300);
     makeLabel(this, QStringLiteral("Label4"), tr("the rate law takes the general form:"), 120, 1200, 2490, 195);
@@ -30,8 +31,8 @@ ApproachForm2::ApproachForm2()
                  "experimental concentration-time data. The reaction order is determined by seeing which of "
                  "the three plots gives a straight line."),
               120, 3840, 4215, 855);
-    QLabel *tableHeading = makeLabel(this, QStringLiteral("Label11"), tr("Reaction order     Straight-line plot"),
-                                     600, 4920, 2355, 195);
+    QLabel *tableHeading =
+        makeLabel(this, QStringLiteral("Label11"), tr("Reaction order     Straight-line plot"), 600, 4920, 2355, 195);
     QFont underlined = tableHeading->font();
     underlined.setUnderline(true);
     tableHeading->setFont(underlined);

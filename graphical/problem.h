@@ -21,7 +21,6 @@ struct GraphicalProblem {
     Concentrations concA{};
 };
 
-
 // 28 % zero order, 40 % first order, 32 % second order.
 int orderFromDraw(float draw);
 

@@ -32,8 +32,8 @@ RateTutor2::RateTutor2()
     buildDataTable();
     buildAnswerArea();
     buildWorkArea();
-    m_answerArea = {{m_kinput, m_orderAinput}, m_submitbtn, m_workbelow, m_responseframe, {m_Aresponse, m_kresponse},
-                    m_lblnotutor};
+    m_answerArea = {{m_kinput, m_orderAinput},  m_submitbtn, m_workbelow, m_responseframe,
+                    {m_Aresponse, m_kresponse}, m_lblnotutor};
 }
 
 RateTutor2::~RateTutor2() = default;
@@ -92,8 +92,8 @@ void RateTutor2::buildAnswerArea()
     m_kresponse = makeLabel(m_responseframe, QStringLiteral("kresponse"), QString(), 120, 480, 1095, 255);
     runtime::setBackgroundColour(m_kresponse, runtime::ground());
 
-    m_workbelow = makeLabel(this, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 5280, 1680,
-                            2760, 195);
+    m_workbelow =
+        makeLabel(this, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 5280, 1680, 2760, 195);
     m_workbelow->setFont(runtime::fontOfSize(8, true));
     m_workbelow->hide();
     m_submitbtn = new runtime::LabelButton(this, QStringLiteral("submitbtn"), tr("&Submit"), 8160, 1680, 975, 255);
@@ -113,8 +113,8 @@ void RateTutor2::buildWorkArea()
     m_plot->setAccessibleName(tr("plot of the data against time"));
     m_plot->setAccessibleRole(QAccessible::Graphic);
     m_labslope = makeLabel(m_plot, QStringLiteral("labslope"), tr("Slope:"), 600, 1080, 0, 0, 8, runtime::blue());
-    m_labintercept = makeLabel(m_plot, QStringLiteral("labintercept"), tr("Intercept:"), 600, 1320, 0, 0, 8,
-                               runtime::blue());
+    m_labintercept =
+        makeLabel(m_plot, QStringLiteral("labintercept"), tr("Intercept:"), 600, 1320, 0, 0, 8, runtime::blue());
     static constexpr std::array<int, graphical::PlotTypes> ylabelTop{1200, 1080, 1080};
     static constexpr std::array<int, graphical::PlotTypes> ylabelHeight{300, 480, 480};
     for (int i = 0; i < graphical::PlotTypes; ++i) {
@@ -128,8 +128,8 @@ void RateTutor2::buildWorkArea()
 
     auto *plotbtn = new runtime::LabelButton(area, QStringLiteral("plotbtn"), tr("&plot"), 3240, 480, 855, 255);
     connect(plotbtn, &runtime::LabelButton::clicked, this, &RateTutor2::plotbtn_Click);
-    auto *lstsquares = new runtime::LabelButton(area, QStringLiteral("lstsquares"), tr("&lst. squares"), 3240, 840,
-                                                855, 255);
+    auto *lstsquares =
+        new runtime::LabelButton(area, QStringLiteral("lstsquares"), tr("&lst. squares"), 3240, 840, 855, 255);
     connect(lstsquares, &runtime::LabelButton::clicked, this, &RateTutor2::lstsquares_Click);
     // Sized to its caption, so that "|r| = 0.99999" stays on one line.
     m_labcorr = makeLabel(area, QStringLiteral("labcorr"), QString(), 3300, 1200, 0, 0, 8, runtime::blue());
@@ -139,8 +139,8 @@ void RateTutor2::buildWorkArea()
     const std::array<QString, graphical::PlotTypes> captions{tr("[A] vs. time"), tr("ln[A] vs. time"),
                                                              tr("1/[A] vs. time")};
     for (int i = 0; i < graphical::PlotTypes; ++i) {
-        m_plottype[i] = new runtime::LabelButton(area, runtime::indexedName("plottype", i), captions[i], plottypeLeft[i], 2280,
-                                                 975, 255);
+        m_plottype[i] = new runtime::LabelButton(area, runtime::indexedName("plottype", i), captions[i],
+                                                 plottypeLeft[i], 2280, 975, 255);
         m_plottype[i]->setBackgroundColor(runtime::ground());
         m_plottype[i]->setSelectable(true);
         connect(m_plottype[i], &runtime::LabelButton::clicked, this, [this, i] { plottype_Click(i); });
@@ -163,15 +163,15 @@ void RateTutor2::buildWorkArea()
     m_tutorbox->hide();
     m_tutortitle = makeLabel(m_tutorbox, QStringLiteral("tutortitle"), tr("Determining Reaction Order"), 0, 0, 2490,
                              240, 9.75, runtime::blue());
-    m_atutorlab = makeLabel(m_tutorbox, QStringLiteral("atutorlab"),
-                            tr("Choose a plot type from the three below to plot the experimental data."), 0, 360,
-                            3975, 615);
+    m_atutorlab =
+        makeLabel(m_tutorbox, QStringLiteral("atutorlab"),
+                  tr("Choose a plot type from the three below to plot the experimental data."), 0, 360, 3975, 615);
     // Its three rows share its height; ending where the tutoring area ends
     // keeps the last row whole.
     m_ordertable = new pictures::OrderTableLabel(m_tutorbox, QStringLiteral("ordertable"), 480, 1050, 2175, 645);
     m_ordertable->hide();
-    m_continueAbtn = new runtime::LabelButton(m_tutorbox, QStringLiteral("continueAbtn"), tr("&continue"), 3120, 1320,
-                                              855, 255);
+    m_continueAbtn =
+        new runtime::LabelButton(m_tutorbox, QStringLiteral("continueAbtn"), tr("&continue"), 3120, 1320, 855, 255);
     connect(m_continueAbtn, &runtime::LabelButton::clicked, this, &RateTutor2::continueAbtn_Click);
     runtime::pressOnEnter(m_kinput, {m_submitbtn, m_continueAbtn});
     runtime::pressOnEnter(m_orderAinput, {m_submitbtn, m_continueAbtn});
@@ -292,8 +292,8 @@ void RateTutor2::lstsquares_Click()
     showFitLabels(true);
     lsqdone = true;
     runtime::announce(m_plot, plotDescription() + u' '
-                                     + tr("Least-squares line: slope %1, intercept %2.")
-                                           .arg(runtime::spokenText(slope), runtime::spokenText(intercept)));
+                                  + tr("Least-squares line: slope %1, intercept %2.")
+                                        .arg(runtime::spokenText(slope), runtime::spokenText(intercept)));
 }
 
 QString RateTutor2::plotDescription() const
@@ -365,7 +365,7 @@ void RateTutor2::beginTutoring()
 {
     numsel = 0;
     const auto kind = m_grade.order == graphical::Verdict::Wrong ? graphical::GraphicalTutor::Kind::Order
-                                                                : graphical::GraphicalTutor::Kind::RateConstant;
+                                                                 : graphical::GraphicalTutor::Kind::RateConstant;
     const graphical::TutoringStart start =
         tutor.start(kind, plottedtype, problem.orderA, m_orderAinput->text(), m_kinput->text());
     m_tutortitle->setText(start.title);

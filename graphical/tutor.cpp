@@ -20,8 +20,8 @@ TutoringStart GraphicalTutor::start(Kind kind, PlotType plottedtype, int orderA,
     TutoringStart out;
     out.title = kind == Kind::Order ? tr("Determining Reaction Order.") : tr("Determining the Rate Constant, k.");
     out.instruction = isStraightFor(plottedtype, orderA)
-        ? tr("The plot you have is correct for showing the reaction order.")
-        : tr("Make the plot that shows the order for the reaction. Then continue.");
+                          ? tr("The plot you have is correct for showing the reaction order.")
+                          : tr("Make the plot that shows the order for the reaction. Then continue.");
     return out;
 }
 
@@ -69,7 +69,8 @@ void GraphicalTutor::orderPart(const TutorInputs &in, ContinueOutcome &out)
             out.message = tr("Make a plot that is linear.");
             return;
         }
-        out.instruction = tr("Good. This plot is linear. This indicates the reaction order. Enter a new reaction order.");
+        out.instruction =
+            tr("Good. This plot is linear. This indicates the reaction order. Enter a new reaction order.");
         out.enable = AnswerBox::Order;
         m_tutoring.choiceAccepted();
         return;

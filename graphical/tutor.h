@@ -49,8 +49,7 @@ public:
     enum class Kind { Order, RateConstant };
 
     // Starts a tutoring from step 0, remembering the submitted answers.
-    TutoringStart start(Kind kind, PlotType plottedtype, int orderA, const QString &orderText,
-                        const QString &kText);
+    TutoringStart start(Kind kind, PlotType plottedtype, int orderA, const QString &orderText, const QString &kText);
     // No tutoring active any more.
     void stop();
 

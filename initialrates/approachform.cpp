@@ -11,8 +11,9 @@ using runtime::makeLabel;
 ApproachForm::ApproachForm()
     : ExplanationForm(QStringLiteral("approachform"), tr("Method of Initial Rates"), QStringLiteral("ratetutor"))
 {
-    new Picture(this, QStringLiteral("Picture1"), pictures::title(tr("Method of Initial Rates"), "Method of Initial Rates", pictures::purple()),
-                120, 120, 2355, 180);
+    new Picture(this, QStringLiteral("Picture1"),
+                pictures::title(tr("Method of Initial Rates"), "Method of Initial Rates", pictures::purple()), 120, 120,
+                2355, 180);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 480, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 120, 840, 1380, 240);
     makeLabel(this, QStringLiteral("Label4"), tr("the rate law takes the general form:"), 120, 1200, 2490, 195);

@@ -40,8 +40,8 @@ enum class SubmitOutcome {
     MissingAnswer, // a box holds no characters at all
     DecimalComma,  // a box holds a comma between digits ("0,5")
     Completed,
-    NoTutoring,    // wrong on a slot without tutoring
-    Tutoring,      // wrong on a slot with tutoring: the stage to begin
+    NoTutoring, // wrong on a slot without tutoring
+    Tutoring,   // wrong on a slot with tutoring: the stage to begin
 };
 
 struct SubmitResult {

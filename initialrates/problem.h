@@ -27,7 +27,6 @@ struct Problem {
     std::array<int, TrialCount> row{0, 1, 2, 3};
 };
 
-
 // The orders and k, redrawn together while both orders are 0 or k is 0.
 void drawOrdersAndK(Problem &problem, runtime::RandomSource &random);
 // One more draw that may make the order in A 0.5 or 1.5, or the order in B -1.

@@ -70,19 +70,15 @@ RateTutor::RateTutor()
     buildTable();
     buildAnswerArea();
     buildTutoringArea();
-    m_answerArea = {{m_kinput, m_orderAinput, m_orderBinput},
-                    m_submitbtn,
-                    m_workbelow,
-                    m_responseframe,
-                    {m_Aresponse, m_Bresponse, m_kresponse},
-                    m_lblnotutor};
+    m_answerArea = {{m_kinput, m_orderAinput, m_orderBinput}, m_submitbtn, m_workbelow, m_responseframe,
+                    {m_Aresponse, m_Bresponse, m_kresponse},  m_lblnotutor};
 }
 
 QStringList RateTutor::calculatorPrograms()
 {
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("qalculate-qt"),
-            QStringLiteral("qalculate-gtk"), QStringLiteral("galculator"), QStringLiteral("mate-calc"),
-            QStringLiteral("speedcrunch"), QStringLiteral("xcalc")};
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),      QStringLiteral("qalculate-qt"),
+            QStringLiteral("qalculate-gtk"),    QStringLiteral("galculator"), QStringLiteral("mate-calc"),
+            QStringLiteral("speedcrunch"),      QStringLiteral("xcalc")};
 }
 
 void RateTutor::buildMenu()
@@ -122,7 +118,8 @@ void RateTutor::buildTopStrip()
     new runtime::LineControl(client, QStringLiteral("Line3"), 4920, 360, ClientWidth, 360, runtime::blue());
     new runtime::LineControl(client, QStringLiteral("Line2"), 4920, 360, 4920, 6540, runtime::blue());
     new Picture(client, QStringLiteral("Picture1"),
-                pictures::title(tr("Method of Initial Rates"), "Method of Initial Rates", pictures::purple()), 120, 120, 2355, 180);
+                pictures::title(tr("Method of Initial Rates"), "Method of Initial Rates", pictures::purple()), 120, 120,
+                2355, 180);
     new Picture(client, QStringLiteral("Image1"), pictures::generalReaction(), 3120, 0, 3570, 300);
 
     m_calculator = new runtime::LabelButton(client, QStringLiteral("calculator"), tr("Ca&lculator"), 6960, 0, 975, 255);
@@ -147,12 +144,12 @@ void RateTutor::buildProblemList()
 void RateTutor::buildTable()
 {
     QWidget *client = m_client;
-    QLabel *directions = makeLabel(
-        client, QStringLiteral("directions1"),
-        tr("The four sets of data below were collected by running the reaction of interest four times, each "
-           "time using different initial concentrations of each reactant. Each of the four experiments was "
-           "performed at the same temperature."),
-        240, 3120, 4215, 855);
+    QLabel *directions =
+        makeLabel(client, QStringLiteral("directions1"),
+                  tr("The four sets of data below were collected by running the reaction of interest four times, each "
+                     "time using different initial concentrations of each reactant. Each of the four experiments was "
+                     "performed at the same temperature."),
+                  240, 3120, 4215, 855);
     setTextGround(directions);
     makeLabel(client, QStringLiteral("Label1"), tr("[A], mol/L"), 1080, 4200, 0, 0, 8, runtime::blue());
     makeLabel(client, QStringLiteral("Label2"), tr("[B], mol/L"), 2280, 4200, 0, 0, 8, runtime::blue());
@@ -190,8 +187,8 @@ void RateTutor::buildAnswerArea()
 {
     QWidget *client = m_client;
     setTextGround(makeLabel(client, QStringLiteral("Label8"),
-                             tr("Complete the rate law below by filling in each of the three boxes:"), 5040, 480,
-                             2415, 495));
+                            tr("Complete the rate law below by filling in each of the three boxes:"), 5040, 480, 2415,
+                            495));
     makeLabel(client, QStringLiteral("Label9"), tr("Rate = "), 5400, 1320, 0, 0, 12);
     m_kinput = runtime::makeTextBox(client, QStringLiteral("kinput"), 6240, 1320, 945, 345, 12);
     m_kinput->setAccessibleName(tr("rate constant k"));
@@ -217,8 +214,8 @@ void RateTutor::buildAnswerArea()
     m_submitbtn = new runtime::LabelButton(client, QStringLiteral("submitbtn"), tr("&Submit"), 8160, 1920, 975, 255);
     connect(m_submitbtn, &runtime::LabelButton::clicked, this, &RateTutor::submitbtn_Click);
     setTabOrder(m_orderBinput, m_submitbtn);
-    m_workbelow = makeLabel(client, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 8160, 2280,
-                            1215, 615);
+    m_workbelow =
+        makeLabel(client, QStringLiteral("workbelow"), tr("Work in the tutoring area below."), 8160, 2280, 1215, 615);
     m_workbelow->setFont(runtime::fontOfSize(8, true));
     m_workbelow->hide();
 }
@@ -266,7 +263,8 @@ void RateTutor::buildTutoringArea()
     // The picture's white ground hides the blank top of kcalc where the two meet.
     m_solvefork->raise();
     m_eqimage = new Picture(area, QStringLiteral("eqimage"), pictures::rateRatioEquation(1, 2), 240, 2520, 2205, 855);
-    m_continueAbtn = new runtime::LabelButton(area, QStringLiteral("continueAbtn"), tr("&continue"), 3120, 3000, 855, 255);
+    m_continueAbtn =
+        new runtime::LabelButton(area, QStringLiteral("continueAbtn"), tr("&continue"), 3120, 3000, 855, 255);
     connect(m_continueAbtn, &runtime::LabelButton::clicked, this, &RateTutor::continueAbtn_Click);
     for (QLineEdit *box : {m_kinput, m_orderAinput, m_orderBinput})
         runtime::pressOnEnter(box, {m_submitbtn, m_continueAbtn});
@@ -329,9 +327,9 @@ void RateTutor::setupproblem()
         runtime::setTop(m_rows[i].trial, FirstRowTop + RowSpacing * m_problem.row[i]);
         m_rows[i].trial->setText(trialCaption(m_problem.row[i]));
         m_rows[i].trial->setAccessibleName(tr("%1: [A] %2 mol/L, [B] %3 mol/L, rate %4 mol/L-min")
-                                          .arg(m_rows[i].trial->text(), runtime::spokenText(m_problem.concA[i]),
-                                               runtime::spokenText(m_problem.concB[i]),
-                                               runtime::spokenText(m_problem.rate[i])));
+                                               .arg(m_rows[i].trial->text(), runtime::spokenText(m_problem.concA[i]),
+                                                    runtime::spokenText(m_problem.concB[i]),
+                                                    runtime::spokenText(m_problem.rate[i])));
     }
     // Screen readers list the rows in the order the screen shows them.
     const auto rows = rowsAsShown();
@@ -405,16 +403,17 @@ QString RateTutor::refusal()
 QStringList RateTutor::grade()
 {
     const Grading &g = m_submitted.grading;
-    return {g.orderA == Verdict::Right ? tr("Correct order with respect to A.") : tr("Incorrect order with respect to A."),
-            g.orderB == Verdict::Right ? tr("Correct order with respect to B.") : tr("Incorrect order with respect to B."),
-            g.k == Verdict::Right ? tr("Correct rate constant.") : tr("Incorrect rate constant.")};
+    return {
+        g.orderA == Verdict::Right ? tr("Correct order with respect to A.") : tr("Incorrect order with respect to A."),
+        g.orderB == Verdict::Right ? tr("Correct order with respect to B.") : tr("Incorrect order with respect to B."),
+        g.k == Verdict::Right ? tr("Correct rate constant.") : tr("Incorrect rate constant.")};
 }
 
 runtime::TutorScreen::AfterGrading RateTutor::afterGrading() const
 {
-    return m_submitted.outcome == SubmitOutcome::Completed  ? AfterGrading::Complete
-         : m_submitted.outcome == SubmitOutcome::NoTutoring ? AfterGrading::NoTutoring
-                                                            : AfterGrading::Tutoring;
+    return m_submitted.outcome == SubmitOutcome::Completed    ? AfterGrading::Complete
+           : m_submitted.outcome == SubmitOutcome::NoTutoring ? AfterGrading::NoTutoring
+                                                              : AfterGrading::Tutoring;
 }
 
 QStringList RateTutor::answerAsTyped() const
@@ -461,7 +460,9 @@ void RateTutor::continueAbtn_Click()
     const ContinueOutcome outcome = m_tutor.continueClick(m_problem, currentAnswers());
     if (!outcome.instruction.isEmpty())
         showTutoringText(QString(), outcome.instruction);
-    QLineEdit *stageBox = stage == Stage::RateConstant ? m_kinput : stage == Stage::OrderA ? m_orderAinput : m_orderBinput;
+    QLineEdit *stageBox = stage == Stage::RateConstant ? m_kinput
+                          : stage == Stage::OrderA     ? m_orderAinput
+                                                       : m_orderBinput;
     switch (outcome.kind) {
     case Kind::Nothing:
     case Kind::Right:

@@ -178,8 +178,8 @@ ContinueOutcome GuidedTutor::orderStep(const Problem &problem, const Answers &an
     m_tutoring.judged(verdict);
     if (verdict == Verdict::Right) {
         outcome.kind = Kind::Right;
-        outcome.instruction = forA ? tr("Good. This is the correct order for A.")
-                                   : tr("Good. This is the correct order for B.");
+        outcome.instruction =
+            forA ? tr("Good. This is the correct order for A.") : tr("Good. This is the correct order for B.");
         return outcome;
     }
     if (judgedAt == TutorStep::FirstAnswer) {

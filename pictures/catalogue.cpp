@@ -166,10 +166,12 @@ public:
         painter.save();
         painter.setFont(font);
         for (int rowIndex : {0, 3})
-            painter.fillRect(QRectF(0, rowTop(rowIndex), Width, RowHeight), runtime::designColour(runtime::DesignColour::Shade));
+            painter.fillRect(QRectF(0, rowTop(rowIndex), Width, RowHeight),
+                             runtime::designColour(runtime::DesignColour::Shade));
         painter.setPen(blue);
         for (int c = 0; c < 3; ++c)
-            painter.drawText(QPointF(columns[c + 1], metrics.ascent() + 2), QCoreApplication::translate("pictures", heads[c]));
+            painter.drawText(QPointF(columns[c + 1], metrics.ascent() + 2),
+                             QCoreApplication::translate("pictures", heads[c]));
         painter.fillRect(QRectF(0, HeadHeight - 3, Width, 1), blue);
         for (int r = 0; r < 4; ++r) {
             const double baseline = rowTop(r) + (RowHeight + metrics.ascent() - metrics.descent()) / 2;

@@ -35,8 +35,7 @@ class TextItem : public Item
 public:
     explicit TextItem(std::vector<Run> runs)
         : m_runs(std::move(runs))
-    {
-    }
+    {}
 
     Metrics measure(const QFont &font) const override
     {
@@ -103,8 +102,7 @@ class RowItem : public Item
 public:
     explicit RowItem(std::vector<Node> items)
         : m_items(std::move(items))
-    {
-    }
+    {}
 
     Metrics measure(const QFont &font) const override
     {
@@ -149,8 +147,7 @@ public:
     FractionItem(Node numerator, Node denominator)
         : m_num(std::move(numerator))
         , m_den(std::move(denominator))
-    {
-    }
+    {}
 
     Metrics measure(const QFont &font) const override
     {
@@ -170,9 +167,9 @@ public:
         const double gap = 0.12 * em(font);
         const double barY = baseline.y() - axis(font);
         const double pad = 0.15 * em(font);
-        painter.fillRect(QRectF(baseline.x() + pad * 0.3, barY - ruleWidth(font) / 2,
-                                all.width - pad * 0.6, ruleWidth(font)),
-                         painter.pen().color());
+        painter.fillRect(
+            QRectF(baseline.x() + pad * 0.3, barY - ruleWidth(font) / 2, all.width - pad * 0.6, ruleWidth(font)),
+            painter.pen().color());
         m_num->paint(painter, QPointF(baseline.x() + (all.width - n.width) / 2, barY - gap - n.descent), font);
         m_den->paint(painter, QPointF(baseline.x() + (all.width - d.width) / 2, barY + gap + d.ascent), font);
     }
@@ -189,8 +186,7 @@ public:
         : m_inner(std::move(inner))
         , m_kind(kind)
         , m_power(std::move(power))
-    {
-    }
+    {}
 
     Metrics measure(const QFont &font) const override
     {
@@ -226,10 +222,7 @@ public:
     }
 
 private:
-    double bracketWidth(const QFont &font) const
-    {
-        return (m_kind == Bracket::Square ? 0.3 : 0.4) * em(font);
-    }
+    double bracketWidth(const QFont &font) const { return (m_kind == Bracket::Square ? 0.3 : 0.4) * em(font); }
 
     void drawBracket(QPainter &painter, double x, double top, double bottom, double w, bool opening,
                      const QFont &font) const
@@ -270,13 +263,9 @@ class ArrowItem : public Item
 public:
     explicit ArrowItem(double ems)
         : m_ems(ems)
-    {
-    }
+    {}
 
-    Metrics measure(const QFont &font) const override
-    {
-        return {m_ems * em(font), axis(font) + 0.2 * em(font), 0};
-    }
+    Metrics measure(const QFont &font) const override { return {m_ems * em(font), axis(font) + 0.2 * em(font), 0}; }
 
     void paint(QPainter &painter, QPointF baseline, const QFont &font) const override
     {
@@ -306,8 +295,7 @@ class TurnedDrawing : public Drawing
 public:
     explicit TurnedDrawing(DrawingPtr inner)
         : m_inner(std::move(inner))
-    {
-    }
+    {}
     QSizeF size() const override { return m_inner->size().transposed(); }
     void paint(QPainter &painter) const override
     {

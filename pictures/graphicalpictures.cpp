@@ -39,7 +39,8 @@ Described plotAxisLabel(int plotType)
 
 Described timeAxisLabel()
 {
-    return {formula(QCoreApplication::translate("pictures", "time"), axisStyle()), QCoreApplication::translate("pictures", "horizontal axis: time")};
+    return {formula(QCoreApplication::translate("pictures", "time"), axisStyle()),
+            QCoreApplication::translate("pictures", "horizontal axis: time")};
 }
 
 } // namespace pictures

@@ -10,8 +10,8 @@
 
 namespace pictures {
 
-Picture::Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const QString &description,
-                 int left, int top, int width, int height)
+Picture::Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const QString &description, int left,
+                 int top, int width, int height)
     : QWidget(parent)
 {
     static const bool registered = [] {
@@ -27,8 +27,8 @@ Picture::Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const
     runtime::keepLeastSize(this);
 }
 
-Picture::Picture(QWidget *parent, const QString &name, const Described &picture, int left, int top,
-                 int width, int height)
+Picture::Picture(QWidget *parent, const QString &name, const Described &picture, int left, int top, int width,
+                 int height)
     : Picture(parent, name, picture.drawing, picture.description, left, top, width, height)
 {
     m_designedSize = picture.designedSize;

@@ -15,10 +15,9 @@ class Picture : public QWidget
 {
     Q_OBJECT
 public:
-    Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const QString &description,
-            int left, int top, int width, int height);
-    Picture(QWidget *parent, const QString &name, const Described &picture, int left, int top,
+    Picture(QWidget *parent, const QString &name, DrawingPtr drawing, const QString &description, int left, int top,
             int width, int height);
+    Picture(QWidget *parent, const QString &name, const Described &picture, int left, int top, int width, int height);
 
     void setDrawing(DrawingPtr drawing, const QString &description);
     // The drawing stands at the left of its box unless centred across it.

@@ -30,10 +30,10 @@ enum class Note { None, OrderOfOneNeedNotBeWritten };
 struct Judgement {
     QString studentanswer; // the typed text as compared: blanks gone, a leading r made R
     Verdict verdict{Verdict::Wrong};
-    int matchnumber{0};        // the accepted answer it equals (its orders of 1 left out if need be),
-                               // numbered from 1; 0 for none
-    QList<Comment> comments;   // for a wrong answer, in the order shown
-    QStringList commentLines;  // their texts
+    int matchnumber{0};       // the accepted answer it equals (its orders of 1 left out if need be),
+                              // numbered from 1; 0 for none
+    QList<Comment> comments;  // for a wrong answer, in the order shown
+    QStringList commentLines; // their texts
     Note note{Note::None};
 
     // The text of the comment area: each comment line after a line break

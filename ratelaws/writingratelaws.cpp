@@ -24,8 +24,8 @@ WritingRateLaws::WritingRateLaws()
     : runtime::Form(QStringLiteral("writingratelaws"), tr("Writing Rate Laws"), 9390, 7620)
 {
     setCommandPlace({7935, 0});
-    new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Writing Rate Laws"), "Writing Rate Laws"), 120, 120, 1935,
-                240);
+    new Picture(this, QStringLiteral("Image1"), pictures::title(tr("Writing Rate Laws"), "Writing Rate Laws"), 120, 120,
+                1935, 240);
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 360, 720, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 360, 1080, 1380, 240);
     makeLabel(this, QStringLiteral("Label4"), tr("the rate law takes the general form:"), 360, 1440, 2490, 195);
@@ -53,19 +53,19 @@ WritingRateLaws::WritingRateLaws()
 
     for (int i = 0; i < ratelaws::ProblemCount; ++i) {
         const ratelaws::RateLawProblem problem = ratelaws::rateLawProblem(i);
-        m_rxnimage0[i] = new Picture(this, runtime::indexedName(QStringLiteral("rxnimage0"), i),
-                                     pictures::reactionWithLongArrow(problem.reactants, problem.products,
-                                                                     problem.spokenReaction),
-                                     5160, 1440, 3525, 480);
+        m_rxnimage0[i] =
+            new Picture(this, runtime::indexedName(QStringLiteral("rxnimage0"), i),
+                        pictures::reactionWithLongArrow(problem.reactants, problem.products, problem.spokenReaction),
+                        5160, 1440, 3525, 480);
         m_rxnimage0[i]->hide();
     }
 
-    m_instructions = makeLabel(
-        this, QStringLiteral("Label2"),
-        tr("Write the rate law for this reaction below. Place subscript numbers between underscores, and "
-           "superscripts between carets. For example, sulfate ion is entered as SO_4_^2-^. Start your answer "
-           "with  \"Rate =\"."),
-        5160, 2040, 3135, 1215);
+    m_instructions =
+        makeLabel(this, QStringLiteral("Label2"),
+                  tr("Write the rate law for this reaction below. Place subscript numbers between underscores, and "
+                     "superscripts between carets. For example, sulfate ion is entered as SO_4_^2-^. Start your answer "
+                     "with  \"Rate =\"."),
+                  5160, 2040, 3135, 1215);
     m_instructions->hide();
 
     m_answer = new QLineEdit(tr("enter the rate law here"), this);
@@ -83,8 +83,8 @@ WritingRateLaws::WritingRateLaws()
     m_report->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_report->hide();
 
-    m_feedback = makeLabel(this, QStringLiteral("feedback"), tr("Feedback:"), 4680, 5040, 2175, 375, 12,
-                           runtime::red());
+    m_feedback =
+        makeLabel(this, QStringLiteral("feedback"), tr("Feedback:"), 4680, 5040, 2175, 375, 12, runtime::red());
     m_feedback->hide();
 
     m_report1 = makeLabel(this, QStringLiteral("report1"), QString(), 4680, 5520, 4485, 1995);

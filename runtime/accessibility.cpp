@@ -30,8 +30,7 @@ class LabelButtonAccessible : public QAccessibleWidget
 public:
     explicit LabelButtonAccessible(LabelButton *button)
         : QAccessibleWidget(button, QAccessible::Button)
-    {
-    }
+    {}
 
     LabelButton *button() const { return static_cast<LabelButton *>(widget()); }
 
@@ -84,8 +83,7 @@ class PictureBoxAccessible : public QAccessibleWidget
 public:
     explicit PictureBoxAccessible(PictureBox *box)
         : QAccessibleWidget(box)
-    {
-    }
+    {}
     QAccessible::Role role() const override { return static_cast<PictureBox *>(widget())->accessibleRole(); }
 };
 

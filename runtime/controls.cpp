@@ -25,8 +25,8 @@ QString captionText(const QString &caption)
     return text;
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
-                  int width, int height, qreal pointSize, QColor colour)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                  int height, qreal pointSize, QColor colour)
 {
     auto *label = new QLabel(captionText(caption), parent);
     label->setObjectName(name);
@@ -44,8 +44,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
     return label;
 }
 
-QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
-                       qreal pointSize)
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height, qreal pointSize)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
@@ -76,8 +75,7 @@ void setBackgroundColour(QWidget *widget, QColor colour)
     widget->setAutoFillBackground(true);
 }
 
-LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
-                         QColor colour)
+LineControl::LineControl(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, QColor colour)
     : QWidget(parent)
     , m_x1(x1)
     , m_y1(y1)

@@ -11,9 +11,18 @@
 namespace runtime {
 
 // The colours every screen shares, from the table of design colours.
-inline QColor blue() { return designColour(DesignColour::Blue); }
-inline QColor red() { return designColour(DesignColour::Red); }
-inline QColor grey() { return designColour(DesignColour::Highlight); }
+inline QColor blue()
+{
+    return designColour(DesignColour::Blue);
+}
+inline QColor red()
+{
+    return designColour(DesignColour::Red);
+}
+inline QColor grey()
+{
+    return designColour(DesignColour::Highlight);
+}
 
 // A font of the program's family at a designed size; the zoom scales it.
 QFont fontOfSize(qreal pointSize, bool bold = false);
@@ -21,8 +30,8 @@ QFont fontOfSize(qreal pointSize, bool bold = false);
 // A text label placed in twips; it wraps at blanks within its width. A width
 // or height of 0 makes it size itself to its caption. Without a colour it
 // takes the window text of the desktop's scheme.
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
-                  int width = 0, int height = 0, qreal pointSize = 8, QColor colour = {});
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width = 0,
+                  int height = 0, qreal pointSize = 8, QColor colour = {});
 
 // A text box placed in twips, its text in the given size.
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,

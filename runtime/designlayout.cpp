@@ -216,8 +216,10 @@ QRect DesignLayout::grownRect(Entry &entry, const QRect &pixels, bool *whole) co
     // The least width that shows the caption whole: its widest line, wrapped
     // at the box's width where it wraps.
     const auto leastWidth = [&](int flags, int width) {
-        return metrics.boundingRect(QRect(0, 0, std::max(1, width - edge), 10000), flags | Qt::TextShowMnemonic, caption)
-                   .width() + edge;
+        return metrics
+                   .boundingRect(QRect(0, 0, std::max(1, width - edge), 10000), flags | Qt::TextShowMnemonic, caption)
+                   .width()
+               + edge;
     };
     QSize needed = size;
     int least = -1; // the whole caption on one line, measured when needed
@@ -276,7 +278,8 @@ int DesignLayout::arrange(QPoint offset)
         if (entry.design.selfSizing) {
             // Sized by its own caption; it moves with what stands above it.
             widget->adjustSize();
-            placed.push_back({widget, design, QRect(QPoint(scaled(design.left()), scaled(design.top())), widget->size()), 0});
+            placed.push_back(
+                {widget, design, QRect(QPoint(scaled(design.left()), scaled(design.top())), widget->size()), 0});
             continue;
         }
         QRect pixels = scaledRect(design);

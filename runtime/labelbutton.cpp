@@ -7,17 +7,17 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <algorithm>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
 
 namespace runtime {
 
-LabelButton::LabelButton(QWidget *parent, const QString &name, const QString &caption, int left,
-                         int top, int width, int height, qreal pointSize)
+LabelButton::LabelButton(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width,
+                         int height, qreal pointSize)
     : QAbstractButton(parent)
 {
     installAccessibility();
@@ -96,7 +96,9 @@ int LabelButton::heightForWidth(int width) const
 {
     const QRect area(0, 0, std::max(1, width - 2), 10000);
     // Measured as painted: the mnemonic's & takes no room.
-    return fontMetrics().boundingRect(area, int(m_alignment) | Qt::TextWordWrap | Qt::TextShowMnemonic, text()).height();
+    return fontMetrics()
+        .boundingRect(area, int(m_alignment) | Qt::TextWordWrap | Qt::TextShowMnemonic, text())
+        .height();
 }
 
 void LabelButton::paintEvent(QPaintEvent *)
@@ -107,8 +109,8 @@ void LabelButton::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    const QColor textColour = isEnabled() ? palette().color(QPalette::ButtonText)
-                                          : palette().color(QPalette::Disabled, QPalette::ButtonText);
+    const QColor textColour =
+        isEnabled() ? palette().color(QPalette::ButtonText) : palette().color(QPalette::Disabled, QPalette::ButtonText);
     painter.setPen(textColour);
     const QRect area = rect().adjusted(1, 0, -1, 0);
     // The mnemonic shows as the desktop's style shows it.

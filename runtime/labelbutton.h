@@ -17,8 +17,8 @@ class LabelButton : public QAbstractButton
 {
     Q_OBJECT
 public:
-    LabelButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
-                int width, int height, qreal pointSize = 8);
+    LabelButton(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width, int height,
+                qreal pointSize = 8);
 
     void setBackgroundColor(const QColor &colour);
     QColor backgroundColor() const;

@@ -109,8 +109,8 @@ NumberReading readNumber(QStringView text)
             continue;
         }
         const char16_t u = c.unicode();
-        if ((u == u'e' || u == u'E' || u == u'd' || u == u'D')
-            && (stage == Stage::Mantissa || stage == Stage::Fraction) && mantissaDigits) {
+        if ((u == u'e' || u == u'E' || u == u'd' || u == u'D') && (stage == Stage::Mantissa || stage == Stage::Fraction)
+            && mantissaDigits) {
             beforeExponent = clean.size();
             clean += 'e';
             stage = Stage::ExponentSign;
@@ -174,8 +174,8 @@ QString plainText(double value, Precision precision)
         return QStringLiteral("0");
 
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, digits - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, digits - 1);
     const std::string sci(buffer, result.ptr);
     const auto ePos = sci.find('e');
     std::string mantissa;

@@ -149,8 +149,8 @@ double Form::fittingZoom() const
     const QSize available = s->availableGeometry().size();
     const QSize frame = window()->frameGeometry().size() - window()->size();
     const double across = double(available.width() - frame.width()) * TwipsPerPixel / m_designSize.width();
-    const double down = double(available.height() - frame.height() - menuBarHeight()) * TwipsPerPixel
-                      / m_designSize.height();
+    const double down =
+        double(available.height() - frame.height() - menuBarHeight()) * TwipsPerPixel / m_designSize.height();
     return std::floor(std::min(across, down) * 100.0) / 100.0;
 }
 

@@ -43,8 +43,8 @@ void PictureBox::setScale(double left, double top, double right, double bottom)
 
 bool PictureBox::hasUsableScale() const
 {
-    return std::isfinite(m_left) && std::isfinite(m_top) && std::isfinite(m_right)
-        && std::isfinite(m_bottom) && m_right != m_left && m_bottom != m_top;
+    return std::isfinite(m_left) && std::isfinite(m_top) && std::isfinite(m_right) && std::isfinite(m_bottom)
+           && m_right != m_left && m_bottom != m_top;
 }
 
 void PictureBox::cls()

@@ -34,7 +34,11 @@ public:
     void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
     QAccessible::Role accessibleRole() const { return m_accessibleRole; }
     // Logical pixels at 100 % between the border and the drawing area.
-    void setInnerMargin(double pixels) { m_innerMargin = pixels; update(); }
+    void setInnerMargin(double pixels)
+    {
+        m_innerMargin = pixels;
+        update();
+    }
     void setForeColor(const QColor &colour) { m_foreColour = colour; }
     void setBackColor(const QColor &colour);
 

@@ -38,8 +38,10 @@ ProblemSlotList::ProblemSlotList(QWidget *parent, Cells cells)
                 emit chosen(i);
         });
         m_problem[i] = option;
-        m_probcomplete[i] = makeLabel(parent, indexedName(QStringLiteral("probcomplete"), i), tr("No"), 1920, top, 375, 255);
-        m_numattempts[i] = makeLabel(parent, indexedName(QStringLiteral("numattempts"), i), QStringLiteral("0"), 3120, top, 375, 255);
+        m_probcomplete[i] =
+            makeLabel(parent, indexedName(QStringLiteral("probcomplete"), i), tr("No"), 1920, top, 375, 255);
+        m_numattempts[i] =
+            makeLabel(parent, indexedName(QStringLiteral("numattempts"), i), QStringLiteral("0"), 3120, top, 375, 255);
         for (QLabel *cell : {m_probcomplete[i], m_numattempts[i]}) {
             if (cells == Cells::Boxed) {
                 cell->setFrameShape(QFrame::Box);

@@ -51,8 +51,7 @@ float goodrandomgenerate(RandomSource &random, float floor)
 
 ScriptedRandom::ScriptedRandom(Script script)
     : m_script(std::move(script))
-{
-}
+{}
 
 float ScriptedRandom::next()
 {

@@ -22,7 +22,8 @@ struct ModuleNames {
     std::array<QLatin1StringView, 3> answer; // the answer's boxes, in order
 };
 const ModuleNames moduleNames[] = {
-    {Module::InitialRates, QLatin1StringView("initialRates"),
+    {Module::InitialRates,
+     QLatin1StringView("initialRates"),
      {QLatin1StringView("orderA"), QLatin1StringView("orderB"), QLatin1StringView("k")}},
     {Module::Graphical, QLatin1StringView("graphical"), {QLatin1StringView("order"), QLatin1StringView("k"), {}}},
     {Module::RateLaws, QLatin1StringView("rateLaws"), {QLatin1StringView("rateLaw"), {}, {}}},
@@ -99,8 +100,11 @@ QByteArray recordXmp(const RecordFacts &facts)
     xml.writeAttribute(Rdf, QStringLiteral("about"), QString());
     xml.writeTextElement(QStringLiteral("http://ns.adobe.com/xap/1.0/"), QStringLiteral("CreatorTool"),
                          QStringLiteral("Velomira ") + facts.programVersion);
-    xml.writeTextElement(QStringLiteral("http://ns.adobe.com/xap/1.0/"), QStringLiteral("CreateDate"), isoTime(facts.made));
-    const auto field = [&](const QString &name, const QString &value) { xml.writeTextElement(Own, name, xmlText(value)); };
+    xml.writeTextElement(QStringLiteral("http://ns.adobe.com/xap/1.0/"), QStringLiteral("CreateDate"),
+                         isoTime(facts.made));
+    const auto field = [&](const QString &name, const QString &value) {
+        xml.writeTextElement(Own, name, xmlText(value));
+    };
     field(QStringLiteral("formatVersion"), QString::number(RecordFormatVersion));
     field(QStringLiteral("student"), facts.student);
     field(QStringLiteral("programVersion"), facts.programVersion);

@@ -25,8 +25,7 @@ int SessionRecord::ModuleWork::attempts() const
 
 SessionRecord::SessionRecord(const QDateTime &started)
     : m_started(started)
-{
-}
+{}
 
 void SessionRecord::problemDrawn(Module module, int slot, int level)
 {

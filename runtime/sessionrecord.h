@@ -19,8 +19,8 @@ class SessionRecord
 public:
     enum class Module { InitialRates, Graphical, RateLaws };
     struct Problem {
-        int slot{0};           // from 0; for Writing Rate Laws, the reaction
-        int level{0};          // the module's own level number, 1 the easiest; 0 where it has none
+        int slot{0};  // from 0; for Writing Rate Laws, the reaction
+        int level{0}; // the module's own level number, 1 the easiest; 0 where it has none
         int attempts{0};
         bool tutored{false};   // the guided tutoring ran
         bool completed{false}; // solved; for a reaction, its last answer was right

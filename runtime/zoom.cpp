@@ -34,8 +34,8 @@ void setZoom(double factor)
 
 double zoomStep(double factor, int direction)
 {
-    static constexpr std::array<double, 15> steps{0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
-                                                  1.5,  1.75, 2.0,  2.5, 3.0, 3.5, 4.0};
+    static constexpr std::array<double, 15> steps{0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
+                                                  1.5, 1.75, 2.0,  2.5, 3.0, 3.5, 4.0};
     if (direction > 0) {
         const auto next = std::upper_bound(steps.begin(), steps.end(), factor + 1e-6);
         return next == steps.end() ? steps.back() : *next;

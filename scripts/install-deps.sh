@@ -6,6 +6,7 @@
 #   test  the above, and running the test suite
 #   fuzz  the above, and building the fuzzers with clang
 #   coverage  the test set-up, and gcovr for the coverage report
+#   format    clang-format, for the project's C++ style
 #   deb   the package's build dependencies, and building and checking it
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +17,7 @@ test=("${run[@]}" qt6-base-private-dev fonts-dejavu-core desktop-file-utils apps
       xvfb xauth xdotool imagemagick poppler-utils locales)
 fuzz=("${test[@]}" clang libclang-rt-14-dev)
 coverage=("${test[@]}" gcovr)
+format=(clang-format git)
 deb=(dpkg-dev debhelper lintian man-db)
 
 case "${1:-}" in
@@ -23,8 +25,9 @@ case "${1:-}" in
     test) packages=("${test[@]}") ;;
     fuzz) packages=("${fuzz[@]}") ;;
     coverage) packages=("${coverage[@]}") ;;
+    format) packages=("${format[@]}") ;;
     deb) packages=("${deb[@]}") ;;
-    *) echo "usage: $0 run|test|fuzz|coverage|deb" >&2; exit 2 ;;
+    *) echo "usage: $0 run|test|fuzz|coverage|format|deb" >&2; exit 2 ;;
 esac
 
 sudo=()
@@ -50,7 +53,7 @@ fi
 
 # The number tests also read and write numbers under a German locale, which
 # writes 2,5; a test that needs it and does not find it is skipped.
-if [ "$1" != run ] && [ "$1" != deb ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+if [ "$1" != run ] && [ "$1" != deb ] && [ "$1" != format ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     echo "Making the German locale for the tests"
     "${sudo[@]}" localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
 fi

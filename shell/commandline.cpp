@@ -24,27 +24,38 @@ QString translated(const char *text)
 
 QString usage()
 {
-    return translated(QT_TRANSLATE_NOOP("velomira", "Usage: velomira [options]\n"
-              "A tutorial for general-chemistry students on determining and writing rate laws.\n"
-              "\n"
-              "Options:\n"
-              "  -h, --help     Show this help and exit.\n"
-              "  -v, --version  Show the version and exit.\n"
-              "  --summary FILE...\n"
-              "                 Read saved session records and write a table of their totals,\n"
-              "                 one row a record, to standard output as CSV; then exit.\n"
-              "\n"
-              "Qt's own options, such as -platform, -style and -reverse, are accepted too.\n"));
+    return translated(QT_TRANSLATE_NOOP(
+        "velomira", "Usage: velomira [options]\n"
+                    "A tutorial for general-chemistry students on determining and writing rate laws.\n"
+                    "\n"
+                    "Options:\n"
+                    "  -h, --help     Show this help and exit.\n"
+                    "  -v, --version  Show the version and exit.\n"
+                    "  --summary FILE...\n"
+                    "                 Read saved session records and write a table of their totals,\n"
+                    "                 one row a record, to standard output as CSV; then exit.\n"
+                    "\n"
+                    "Qt's own options, such as -platform, -style and -reverse, are accepted too.\n"));
 }
 
 // The options Qt's application object takes for itself; those of the
 // first list take a value, in the next argument or after "=".
 const QStringList qtOptionsWithValue{
-    QStringLiteral("platform"),     QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-    QStringLiteral("plugin"),       QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("display"),            QStringLiteral("geometry"),
-    QStringLiteral("style"),        QStringLiteral("stylesheet"),         QStringLiteral("session"),
-    QStringLiteral("qmljsdebugger"), QStringLiteral("title"),             QStringLiteral("name"),
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("display"),
+    QStringLiteral("geometry"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+    QStringLiteral("session"),
+    QStringLiteral("qmljsdebugger"),
+    QStringLiteral("title"),
+    QStringLiteral("name"),
 };
 const QStringList qtOptionsAlone{QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
                                  QStringLiteral("dograb"), QStringLiteral("sync")};
@@ -119,7 +130,8 @@ std::optional<int> handleCommandLine(const QStringList &arguments, QTextStream &
                 continue;
             }
         }
-        err << translated(QT_TRANSLATE_NOOP("velomira", "velomira: unknown option '%1'")).arg(argument) << '\n' << usage();
+        err << translated(QT_TRANSLATE_NOOP("velomira", "velomira: unknown option '%1'")).arg(argument) << '\n'
+            << usage();
         return 1;
     }
     return std::nullopt;

@@ -17,14 +17,15 @@ RateStart::RateStart()
     makeLabel(this, QStringLiteral("Label3"), tr("For an overall reaction,"), 120, 600, 1620, 195);
     new Picture(this, QStringLiteral("Image2"), pictures::reactionAB(), 120, 960, 1380, 240);
     makeLabel(this, QStringLiteral("Label4"), tr("the rate law takes the general form:"), 120, 1320, 2490, 195);
-    new Picture(this, QStringLiteral("Image4"), pictures::generalRateLaw(pictures::RateWord::Capital), 120, 1680, 2970, 465);
+    new Picture(this, QStringLiteral("Image4"), pictures::generalRateLaw(pictures::RateWord::Capital), 120, 1680, 2970,
+                465);
     makeLabel(this, QStringLiteral("Label5"),
               tr("Determining the rate law involves determining the order of the reaction with respect "
                  "to each reactant, A and B, and the value of the rate constant, k. "),
               120, 2280, 4215, 615);
     makeLabel(this, QStringLiteral("Label6"),
-              tr("For example, the reaction of nitrogen monoxide and hydrogen to form nitrogen and water"),
-              120, 3120, 4215, 495);
+              tr("For example, the reaction of nitrogen monoxide and hydrogen to form nitrogen and water"), 120, 3120,
+              4215, 495);
     new Picture(this, QStringLiteral("Image3"), pictures::exampleEquation(), 120, 3720, 4605, 375);
     makeLabel(this, QStringLiteral("Label7"),
               tr("is second order in nitrogen monoxide and first order with respect to hydrogen. The rate "
@@ -35,7 +36,8 @@ RateStart::RateStart()
               tr("When the numerical value of the rate constant is not known, the rate law uses the lower case k."),
               120, 5520, 4215, 375);
     new Picture(this, QStringLiteral("Image7"), pictures::exampleRateLawWithK(), 120, 6000, 2040, 465);
-    new Picture(this, QStringLiteral("Image6"), pictures::title(tr("Tutor Modules"), "Tutor Modules"), 6600, 840, 1560, 315);
+    new Picture(this, QStringLiteral("Image6"), pictures::title(tr("Tutor Modules"), "Tutor Modules"), 6600, 840, 1560,
+                315);
 
     struct Module {
         const char *name;

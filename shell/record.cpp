@@ -89,7 +89,8 @@ bool saveRecord(QWidget *parent)
         folder = QDir::home();
     QString path = folder.filePath(defaultFileName(record.student()));
     for (;;) {
-        path = QFileDialog::getSaveFileName(parent, Record::tr("Save Record"), path, Record::tr("PDF documents (*.pdf)"));
+        path =
+            QFileDialog::getSaveFileName(parent, Record::tr("Save Record"), path, Record::tr("PDF documents (*.pdf)"));
         if (path.isEmpty())
             return false;
         const QByteArray pdf = recordPdf(recordFacts(record, QDateTime::currentDateTime()));
@@ -171,10 +172,9 @@ void recordWork(runtime::WorkReport *report, runtime::SessionRecord::Module modu
     QObject::connect(report, &WorkReport::tutoringBegun, report, [&record, module] { record.tutored(module); });
     QObject::connect(report, &WorkReport::problemCompleted, report,
                      [&record, module](const QStringList &answer) { record.completed(module, answer); });
-    QObject::connect(report, &WorkReport::rateLawJudged, report,
-                     [&record](int reaction, bool right, const QString &answer) {
-                         record.reactionJudged(reaction, right, answer);
-                     });
+    QObject::connect(
+        report, &WorkReport::rateLawJudged, report,
+        [&record](int reaction, bool right, const QString &answer) { record.reactionJudged(reaction, right, answer); });
 }
 
 bool mayEndSession(QWidget *parent)

@@ -49,9 +49,11 @@ QString answerText(Module module, const QStringList &answer)
     if (answer.isEmpty())
         return {};
     if (module == Module::InitialRates)
-        return QCoreApplication::translate("RateTutor", "order with respect to A: %1; order with respect to B: %2; k: %3")
+        return QCoreApplication::translate("RateTutor",
+                                           "order with respect to A: %1; order with respect to B: %2; k: %3")
             .arg(answer.value(0), answer.value(1), answer.value(2));
-    return QCoreApplication::translate("RateTutor2", "order with respect to A: %1; k: %2").arg(answer.value(0), answer.value(1));
+    return QCoreApplication::translate("RateTutor2", "order with respect to A: %1; k: %2")
+        .arg(answer.value(0), answer.value(1));
 }
 
 QString moduleTable(const runtime::SessionRecord::ModuleWork &work)
@@ -65,8 +67,9 @@ QString moduleTable(const runtime::SessionRecord::ModuleWork &work)
         header << Record::tr("Problem") << (levels ? Record::tr("Level") : QString()) << Record::tr("Completed")
                << Record::tr("Attempts") << Record::tr("Guided tutoring") << Record::tr("Answer submitted");
     header.removeAll(QString());
-    QString html = QStringLiteral("<h3>%1</h3><table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><tr>")
-                       .arg(moduleTitle(work.module).toHtmlEscaped());
+    QString html =
+        QStringLiteral("<h3>%1</h3><table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><tr>")
+            .arg(moduleTitle(work.module).toHtmlEscaped());
     for (const QString &title : std::as_const(header))
         html += cell(title, "th");
     html += QStringLiteral("</tr>");
@@ -74,11 +77,11 @@ QString moduleTable(const runtime::SessionRecord::ModuleWork &work)
         html += QStringLiteral("<tr>");
         if (reactions) {
             html += cell(ratelaws::rateLawProblem(p.slot).caption) + cell(QString::number(p.attempts))
-                  + cell(p.completed ? Record::tr("Correct") : Record::tr("Incorrect"));
+                    + cell(p.completed ? Record::tr("Correct") : Record::tr("Incorrect"));
         } else {
             html += cell(Record::tr("Problem %1").arg(p.slot + 1)) + (levels ? cell(levelName(p.level)) : QString())
-                  + cell(yesNo(p.completed)) + cell(QString::number(p.attempts)) + cell(yesNo(p.tutored))
-                  + cell(p.completed ? answerText(work.module, p.answer) : QString());
+                    + cell(yesNo(p.completed)) + cell(QString::number(p.attempts)) + cell(yesNo(p.tutored))
+                    + cell(p.completed ? answerText(work.module, p.answer) : QString());
         }
         html += QStringLiteral("</tr>");
     }
@@ -97,7 +100,8 @@ QString recordHtml(const runtime::RecordFacts &facts)
                             Record::tr("Session started: %1").arg(when(facts.started)).toHtmlEscaped(),
                             Record::tr("Record made: %1").arg(when(facts.made)).toHtmlEscaped());
     if (facts.modules.empty())
-        html += QStringLiteral("<p>%1</p>").arg(Record::tr("Nothing has been attempted in this session yet.").toHtmlEscaped());
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(Record::tr("Nothing has been attempted in this session yet.").toHtmlEscaped());
     for (const runtime::SessionRecord::ModuleWork &work : facts.modules)
         html += moduleTable(work);
     return html;
@@ -120,17 +124,24 @@ QString moduleTitle(Module module)
 
 QString moduleTotals(const runtime::SessionRecord::ModuleWork &work)
 {
-    const QString totals = work.module == Module::RateLaws
-        ? Record::tr("Reactions written correctly: %1 of %2. Attempts: %3.").arg(work.solvedSlots()).arg(ratelaws::ProblemCount)
-        : Record::tr("Problems completed: %1 of %2. Attempts: %3.").arg(work.solvedSlots()).arg(runtime::SlotCount);
+    const QString totals =
+        work.module == Module::RateLaws
+            ? Record::tr("Reactions written correctly: %1 of %2. Attempts: %3.")
+                  .arg(work.solvedSlots())
+                  .arg(ratelaws::ProblemCount)
+            : Record::tr("Problems completed: %1 of %2. Attempts: %3.").arg(work.solvedSlots()).arg(runtime::SlotCount);
     return totals.arg(work.attempts());
 }
 
 runtime::RecordFacts recordFacts(const runtime::SessionRecord &record, const QDateTime &made)
 {
     const QString language = runtime::installedLanguage();
-    return {record.student(), QStringLiteral(VELOMIRA_VERSION), language.isEmpty() ? QStringLiteral("en") : language,
-            record.started(), made, record.modules()};
+    return {record.student(),
+            QStringLiteral(VELOMIRA_VERSION),
+            language.isEmpty() ? QStringLiteral("en") : language,
+            record.started(),
+            made,
+            record.modules()};
 }
 
 std::unique_ptr<QTextDocument> recordDocument(const runtime::RecordFacts &facts)

@@ -92,11 +92,12 @@ int writeSummary(const QStringList &files, QTextStream &out, QTextStream &err)
     out.setEncoding(QStringConverter::Utf8);
     // Why a file cannot be read is said once, below, not in Poppler's words.
     Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant());
-    writeRow(out, {Summary::tr("File"), Summary::tr("Student"), Summary::tr("Record made"),
-                   Summary::tr("Method of Initial Rates: problems completed"),
-                   Summary::tr("Method of Initial Rates: attempts"), Summary::tr("Graphical Method: problems completed"),
-                   Summary::tr("Graphical Method: attempts"), Summary::tr("Writing Rate Laws: reactions written correctly"),
-                   Summary::tr("Writing Rate Laws: attempts")});
+    writeRow(out,
+             {Summary::tr("File"), Summary::tr("Student"), Summary::tr("Record made"),
+              Summary::tr("Method of Initial Rates: problems completed"),
+              Summary::tr("Method of Initial Rates: attempts"), Summary::tr("Graphical Method: problems completed"),
+              Summary::tr("Graphical Method: attempts"), Summary::tr("Writing Rate Laws: reactions written correctly"),
+              Summary::tr("Writing Rate Laws: attempts")});
     int status = 0;
     for (const QString &path : files) {
         QString why;
@@ -109,7 +110,8 @@ int writeSummary(const QStringList &files, QTextStream &out, QTextStream &err)
         std::map<Module, std::pair<int, int>> totals;
         for (const runtime::SessionRecord::ModuleWork &work : read.facts.modules)
             totals[work.module] = {work.solvedSlots(), work.attempts()};
-        QStringList row{plainText(path), plainText(read.facts.student), read.facts.made.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
+        QStringList row{plainText(path), plainText(read.facts.student),
+                        read.facts.made.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
         for (const Module module : {Module::InitialRates, Module::Graphical, Module::RateLaws})
             row << QString::number(totals[module].first) << QString::number(totals[module].second);
         writeRow(out, row);

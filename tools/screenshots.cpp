@@ -78,8 +78,8 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    const QStringList screens{QStringLiteral("ratestart"), QStringLiteral("ratetutor"),
-                              QStringLiteral("ratetutor2"), QStringLiteral("writingratelaws"),
+    const QStringList screens{QStringLiteral("ratestart"),    QStringLiteral("ratetutor"),
+                              QStringLiteral("ratetutor2"),   QStringLiteral("writingratelaws"),
                               QStringLiteral("approachform"), QStringLiteral("approachform2")};
     int failures = 0;
     for (const QString &name : screens)
@@ -87,18 +87,24 @@ int main(int argc, char *argv[])
 
     // The Method of Initial Rates in the middle of tutoring, where the long
     // texts are: wrong answers on the first problem open the guided tutoring.
-    failures += grab(folder, QStringLiteral("ratetutor"), QStringLiteral("ratetutor-tutoring"), [](runtime::Form *form) {
-        for (const char *box : {"orderAinput", "orderBinput", "kinput"})
-            form->findChild<QLineEdit *>(QString::fromLatin1(box))->setText(QStringLiteral("3"));
-        form->findChild<QAbstractButton *>(QStringLiteral("submitbtn"))->click();
-    }) ? 0 : 1;
+    failures += grab(folder, QStringLiteral("ratetutor"), QStringLiteral("ratetutor-tutoring"),
+                     [](runtime::Form *form) {
+                         for (const char *box : {"orderAinput", "orderBinput", "kinput"})
+                             form->findChild<QLineEdit *>(QString::fromLatin1(box))->setText(QStringLiteral("3"));
+                         form->findChild<QAbstractButton *>(QStringLiteral("submitbtn"))->click();
+                     })
+                    ? 0
+                    : 1;
 
     // The graphical screen with a plot and its fit, in a dark scheme.
     QApplication::setPalette(darkPalette());
-    failures += grab(folder, QStringLiteral("ratetutor2"), QStringLiteral("ratetutor2-dark"), [](runtime::Form *form) {
-        for (const char *name : {"plottype_1", "plotbtn", "lstsquares"})
-            form->findChild<QAbstractButton *>(QString::fromLatin1(name))->click();
-    }) ? 0 : 1;
+    failures += grab(folder, QStringLiteral("ratetutor2"), QStringLiteral("ratetutor2-dark"),
+                     [](runtime::Form *form) {
+                         for (const char *name : {"plottype_1", "plotbtn", "lstsquares"})
+                             form->findChild<QAbstractButton *>(QString::fromLatin1(name))->click();
+                     })
+                    ? 0
+                    : 1;
     QApplication::setPalette(QApplication::style()->standardPalette());
 
     runtime::setZoom(1.25);

@@ -95,7 +95,8 @@ private slots:
             QVERIFY2(p.concA[0] >= 0.7f && p.concA[0] <= 1.0f, where);
             QVERIFY2(std::adjacent_find(p.concA.begin(), p.concA.end(), std::less_equal<>()) == p.concA.end(), where);
             QVERIFY2(p.orderA >= 0 && p.orderA < PlotTypes && p.k >= kRanges[p.orderA].first
-                         && p.k <= kRanges[p.orderA].second && p.concA[8] > 0.0f, where);
+                         && p.k <= kRanges[p.orderA].second && p.concA[8] > 0.0f,
+                     where);
             // Zero order: [A] at 8 min keeps at least about a fifth of [A]0.
             QVERIFY2(p.orderA != 0 || p.concA[8] > 0.19f * p.concA[0], where);
             std::array<QString, PlotTypes> shownR;
@@ -107,7 +108,9 @@ private slots:
                 const LineFit fit = fitLine(ploty);
                 shownR[type] = QString::number(fit.correlation, 'f', 5);
                 if (type == p.orderA)
-                    QVERIFY2(runtime::rateConstantVerdict(runtime::plainText(std::fabs(fit.slope)), p.k) == Verdict::Right, where);
+                    QVERIFY2(runtime::rateConstantVerdict(runtime::plainText(std::fabs(fit.slope)), p.k)
+                                 == Verdict::Right,
+                             where);
             }
             for (int type = 0; type < PlotTypes; ++type)
                 QVERIFY2(type == p.orderA || shownR[type] < shownR[p.orderA], where);
@@ -136,14 +139,14 @@ private slots:
         QTest::newRow("order 1.0; k 1.8 % low; Problem 6") << "1.0" << 1 << C << "0.491" << C << 5 << A::Complete;
         QTest::newRow("a word reads as 0; k 2 % low; Problem 4 tutors k")
             << "one" << 0 << C << "0.490" << I << 3 << A::RateConstantTutoring;
-        QTest::newRow("a word is not 1; k 2 % high; Problem 5 untutored") << "one" << 1 << I << "0.510" << I << 4
-                                                                          << A::NoTutoring;
-        QTest::newRow("order 1.5; k 1.7 % high; Problem 2 tutors the order") << "1.5" << 2 << I << "0.5087" << C << 1
-                                                                             << A::OrderTutoring;
-        QTest::newRow("single precision makes 1.9999999999 into 2") << "1.9999999999" << 2 << C << ".5" << C << 0
-                                                                   << A::Complete;
-        QTest::newRow("decimal comma stops reading; negative slope as k") << "2,0" << 2 << C << "-0.5" << I << 5
-                                                                          << A::NoTutoring;
+        QTest::newRow("a word is not 1; k 2 % high; Problem 5 untutored")
+            << "one" << 1 << I << "0.510" << I << 4 << A::NoTutoring;
+        QTest::newRow("order 1.5; k 1.7 % high; Problem 2 tutors the order")
+            << "1.5" << 2 << I << "0.5087" << C << 1 << A::OrderTutoring;
+        QTest::newRow("single precision makes 1.9999999999 into 2")
+            << "1.9999999999" << 2 << C << ".5" << C << 0 << A::Complete;
+        QTest::newRow("decimal comma stops reading; negative slope as k")
+            << "2,0" << 2 << C << "-0.5" << I << 5 << A::NoTutoring;
     }
 
     void grades()
@@ -164,7 +167,7 @@ private slots:
         QTest::addColumn<GraphicalTutor::Kind>("kind");
         QTest::addColumn<PlotType>("plotted");
         QTest::addColumn<QString>("opening"); // the title, then the first instruction
-        QTest::addColumn<Walk>("walk"); // then one more click ends the tutoring
+        QTest::addColumn<Walk>("walk");       // then one more click ends the tutoring
         // Both walks are through a first-order problem with k .58.
         const auto none = AnswerBox::None;
         const auto C = TutorStep::Choosing, F = TutorStep::FirstAnswer, W = TutorStep::AfterWrongAnswer,
@@ -184,7 +187,8 @@ private slots:
                     {P::Logarithm, false, "1.0", "0.3", "correct order for A.", {}, R, none, TableChange::Hide}};
         QTest::newRow("k, first order: the fit is required, same answer and comma checked first; "
                       "a value refused for want of a fit is judged after the fit")
-            << GraphicalTutor::Kind::RateConstant << P::Reciprocal << "Rate Constant, k. Make the plot that shows the order"
+            << GraphicalTutor::Kind::RateConstant << P::Reciprocal
+            << "Rate Constant, k. Make the plot that shows the order"
             << Walk{{P::Concentration, false, "1", "0.5", {}, "appropriate for a first-order reaction.", C},
                     {P::Logarithm, false, "1", "0.5", "determine k", {}, F, AnswerBox::RateConstant},
                     {P::Logarithm, false, "1", "0,56", {}, "decimal point", F},
@@ -212,11 +216,14 @@ private slots:
         for (int i = 0; i < int(walk.size()); ++i) {
             const Click &click = walk[i];
             const QByteArray where = "click " + QByteArray::number(i + 1);
-            const ContinueOutcome out = tutor.continueClick({click.plot, click.fitted, orderA, k, click.order, click.k});
+            const ContinueOutcome out =
+                tutor.continueClick({click.plot, click.fitted, orderA, k, click.order, click.k});
             QVERIFY2(says(out.instruction, click.instruction) && says(out.message, click.message), where);
             QVERIFY2(out.enable == click.enable && out.table == click.table && out.ending == Ending::None, where);
-            QVERIFY2(tutor.tutorstep() == click.stepAfter, where + ": step " + QByteArray::number(int(tutor.tutorstep())));
-            QVERIFY2(tutor.tutorA() == (kind == GraphicalTutor::Kind::Order) && tutor.tutork() != tutor.tutorA(), where);
+            QVERIFY2(tutor.tutorstep() == click.stepAfter,
+                     where + ": step " + QByteArray::number(int(tutor.tutorstep())));
+            QVERIFY2(tutor.tutorA() == (kind == GraphicalTutor::Kind::Order) && tutor.tutork() != tutor.tutorA(),
+                     where);
         }
         const Click &last = walk.back();
         QCOMPARE(tutor.continueClick({last.plot, last.fitted, orderA, k, last.order, last.k}).ending, Ending::Finish);

@@ -43,8 +43,10 @@ private:
     // The test function runs again for each timing pass, and the tutor keeps
     // the last answer across problems: every answer must be new.
     int m_nextOrder{10};
-    template<typename T = QWidget>
-    T *child(const char *name) { return m_form->findChild<T *>(QString::fromLatin1(name)); }
+    template<typename T = QWidget> T *child(const char *name)
+    {
+        return m_form->findChild<T *>(QString::fromLatin1(name));
+    }
 };
 
 void BenchInitialRates::initTestCase()

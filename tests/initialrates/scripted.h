@@ -21,8 +21,7 @@ class SeededRandom : public runtime::RandomSource
 public:
     explicit SeededRandom(unsigned seed)
         : m_engine(seed)
-    {
-    }
+    {}
     float next() override { return runtime::unitInterval(m_uniform(m_engine)); }
     void reseed() override {}
 

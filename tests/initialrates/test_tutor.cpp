@@ -15,15 +15,18 @@
 using namespace initialrates;
 using Kind = ContinueOutcome::Kind;
 
-
 namespace {
 
 // Trials 0 and 1 share [B]; 0 and 2 share [A]; trial 3 shares [B] with 0
 // and 1 but not [A], so it too pairs with either for the order in A.
 Problem sample()
 {
-    return {.orderA = 1.0f, .orderB = 2.0f, .k = 2.5f, .concA = {0.4f, 0.8f, 0.4f, 0.2f},
-            .concB = {0.5f, 0.5f, 1.0f, 0.5f}, .rate = {0.25f, 0.5f, 1.0f, 0.125f}};
+    return {.orderA = 1.0f,
+            .orderB = 2.0f,
+            .k = 2.5f,
+            .concA = {0.4f, 0.8f, 0.4f, 0.2f},
+            .concB = {0.5f, 0.5f, 1.0f, 0.5f},
+            .rate = {0.25f, 0.5f, 1.0f, 0.125f}};
 }
 
 // A tutor in that stage with those trials clicked and continue pressed once.
@@ -189,7 +192,8 @@ private slots:
         Problem problem = sample();
         (stage == Stage::OrderB ? problem.orderB : problem.orderA) = order;
         for (int i = 0; i < TrialCount; ++i)
-            problem.rate[i] = cutRate(trialRate(problem.concA[i], problem.concB[i], problem.orderA, problem.orderB, problem.k));
+            problem.rate[i] =
+                cutRate(trialRate(problem.concA[i], problem.concB[i], problem.orderA, problem.orderB, problem.k));
         const bool isK = stage == Stage::RateConstant;
         const int s1 = 0, s2 = stage == Stage::OrderB ? 2 : 1;
         const float right = isK ? problem.k : order;
@@ -215,7 +219,8 @@ private slots:
         QCOMPARE(isK ? second.rateConstantWork->krate : second.logLine,
                  isK ? runtime::plainText(problem.rate[3])
                      : QStringLiteral("log(%1) = order x log(%2)")
-                           .arg(runtime::plainText(problem.rate[s1] / problem.rate[s2]), runtime::plainText(varied[s1] / varied[s2])));
+                           .arg(runtime::plainText(problem.rate[s1] / problem.rate[s2]),
+                                runtime::plainText(varied[s1] / varied[s2])));
         QCOMPARE(next(right).kind, Kind::Right);
         QCOMPARE(next(right).kind, Kind::StageEnded);
     }

@@ -17,7 +17,11 @@ class TestWritingRateLaws : public QObject, ScreenDriver
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { runtime::initialiseApplication(); registerScreens(); }
+    void initTestCase()
+    {
+        runtime::initialiseApplication();
+        registerScreens();
+    }
     void init()
     {
         m_form = runtime::showForm(QStringLiteral("writingratelaws"));
@@ -52,6 +56,7 @@ private slots:
                                             "need to be written as a superscript following that reactant's "
                                             "concentration.");
         const QString allForNO = noK + noRate + missing.arg("[NO]") + missing.arg("[H_2_]") + wrongOrder.arg("[NO]");
+        // clang-format off
         QTest::newRow("NO: blanks, tab, no-break space, lower-case r")
             << 1 << QStringLiteral("rate = k [NO]^2^\t[H_2_]\u00a0") << false << "";
         QTest::newRow("NO: hydrogen first, by Enter") << 1 << "Rate=k[H_2_][NO]^2^" << true << "";
@@ -77,6 +82,7 @@ private slots:
         QTest::newRow("v = where the screens write Rate") << 1 << "v=k[NO]^2^[H_2_]" << false << noRate;
         // No second reactant: nothing is said of one.
         QTest::newRow("N2O5: NO's fourth answer") << 2 << "Rate=k[H_2_]^1^[NO]^2^" << false << missing.arg("[N_2_O_5_]");
+        // clang-format on
     }
 
     // Each row opens with the left column only, leaves a wrong answer with
@@ -95,8 +101,9 @@ private slots:
             m_form = runtime::showForm(QStringLiteral("writingratelaws"));
         }
         const QStringList problems{"problemnumber_0", "problemnumber_1", "problemnumber_2"};
-        const QStringList problem = problems + QStringList{"description", "Label2",
-                                    QStringLiteral("rxnimage0_%1").arg(index), "answer", "submitbtn"};
+        const QStringList problem =
+            problems
+            + QStringList{"description", "Label2", QStringLiteral("rxnimage0_%1").arg(index), "answer", "submitbtn"};
         QCOMPARE(shown(), problems + QStringList{"report1"});
         choose((index + 1) % ratelaws::ProblemCount);
         answer(QStringLiteral("Rate=K"));
@@ -110,8 +117,8 @@ private slots:
         answer(typed, byEnter);
         const bool correct = !comments.startsWith(u'\n');
         QCOMPARE(text("report"), QCoreApplication::translate("WritingRateLaws", correct ? "Correct" : "Incorrect"));
-        QCOMPARE(shown(), problem + (correct ? QStringList{"report", "report1"}
-                                             : QStringList{"report", "feedback", "report1"}));
+        QCOMPARE(shown(),
+                 problem + (correct ? QStringList{"report", "report1"} : QStringList{"report", "feedback", "report1"}));
         QCOMPARE(text("report1"), comments);
         QCOMPARE(text("answer"), typed);
         // Chosen again, the problem starts afresh.
@@ -126,9 +133,9 @@ private:
     QStringList shown() const
     {
         QStringList names;
-        for (const char *name : {"problemnumber_0", "problemnumber_1", "problemnumber_2", "description", "Label2",
-                                 "rxnimage0_0", "rxnimage0_1", "rxnimage0_2", "answer", "submitbtn", "report",
-                                 "feedback", "report1"})
+        for (const char *name :
+             {"problemnumber_0", "problemnumber_1", "problemnumber_2", "description", "Label2", "rxnimage0_0",
+              "rxnimage0_1", "rxnimage0_2", "answer", "submitbtn", "report", "feedback", "report1"})
             if (get(QString::fromLatin1(name))->isVisible())
                 names.append(QString::fromLatin1(name));
         return names;

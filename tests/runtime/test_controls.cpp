@@ -30,15 +30,16 @@ private slots:
         const auto row = [](const char *name, double zoom, QStringList controls, int grown = 0) {
             QTest::newRow(name) << zoom << controls << grown;
         };
-        row("a caption that fits keeps its box", 1, {"l 150,150,1500,255 10,10,100,17 Rate", "l 0,600,0,600 0,40,1,40 ",
-                                                      "l -150,308,600,255 -10,21,40,17 B"});
+        row("a caption that fits keeps its box", 1,
+            {"l 150,150,1500,255 10,10,100,17 Rate", "l 0,600,0,600 0,40,1,40 ", "l -150,308,600,255 -10,21,40,17 B"});
         row("a box too low for its line", 1, {"l 150,150,1500,150 10,10,100,12 Rate"});
         row("one line grows to the right", 1, {"l 150,150,450,255 10,10,92,17 Concentration of A"});
         row("up to the next control or the edge", 1,
             {"l 150,150,450,255 10,10,50,17 Concentration of A", "l 900,150,600,255 60,10,40,17 x",
              "l 5400,600,300,255 360,40,39,17 Concentration of A"});
         row("a single word grows left too", 1,
-            {"l 750,150,300,255 16,10,64,17 Concentrations", "l 1200,150,600,255 80,10,40,17 x", "s 150,150,0,0 10,10,6,13 y"});
+            {"l 750,150,300,255 16,10,64,17 Concentrations", "l 1200,150,600,255 80,10,40,17 x",
+             "s 150,150,0,0 10,10,6,13 y"});
         row("a word wider than its wrapping box", 1, {"w 150,150,300,600 10,10,74,40 Concentrations"});
         // The caption keeps its designed gap to what is below it, which moves
         // down, and what is below that; not what is beside it or above.
@@ -46,7 +47,8 @@ private slots:
             {"w 150,150,900,450 10,10,66,52 The rate of a reaction is the change in concentration",
              "l 150,750,1500,255 10,72,100,17 below", "l 1200,2700,900,255 80,202,60,17 further",
              "l 3000,600,900,255 200,40,60,17 beside", "l 600,300,900,255 40,20,60,17 over",
-             "l 4500,3000,600,255 300,200,40,17 past"}, 2);
+             "l 4500,3000,600,255 300,200,40,17 past"},
+            2);
         row("a box keeps its least size", 1, {"e 150,150,150,150 10,10,21,20 ", "e 5700,2700,150,150 380,180,19,19 "});
         row("at twice the size", 2, {"l 150,150,450,255 20,20,92,34 Concentration of A", "l 0,600,0,600 0,80,2,80 "});
     }

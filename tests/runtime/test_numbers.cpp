@@ -19,7 +19,7 @@ private slots:
         if (!setlocale(LC_ALL, "de_DE.UTF-8"))
             QSKIP("the German locale de_DE.UTF-8 is not installed, so it cannot be tried");
         const bool kept = readNumber(QStringLiteral("2.5")).value == 2.5 && textToSingle(QStringLiteral("2,5")) == 2.0f
-                       && runtime::numberText(2.5) == QStringLiteral(" 2.5");
+                          && runtime::numberText(2.5) == QStringLiteral(" 2.5");
         setlocale(LC_ALL, "C");
         QVERIFY(kept);
     }

@@ -13,9 +13,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QTimer>
-#include <QLabel>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,11 +51,14 @@ public:
             QWidget *window = static_cast<QWidget *>(watched)->window();
             // Posted, as the paint's own follow-ups are, so that it runs
             // as soon as the paint has finished.
-            QMetaObject::invokeMethod(qApp, [window] {
-                std::printf("painted %ld %d %d\n", peakMemory(), window->width(), window->height());
-                std::fflush(stdout);
-                _exit(0);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp,
+                [window] {
+                    std::printf("painted %ld %d %d\n", peakMemory(), window->width(), window->height());
+                    std::fflush(stdout);
+                    _exit(0);
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

@@ -49,6 +49,7 @@ int main(int argc, char *argv[])
         return 1;
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     const qsizetype rows = summary.readAllStandardOutput().count('\n') - 1;
-    std::printf("summary of %d records (%lld rows): %.0f ms, %.2f ms a record\n", count, qlonglong(rows), ms, ms / count);
+    std::printf("summary of %d records (%lld rows): %.0f ms, %.2f ms a record\n", count, qlonglong(rows), ms,
+                ms / count);
     return rows == count ? 0 : 1;
 }

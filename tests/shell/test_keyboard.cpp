@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tab reaches every control of every screen, the command line answers
-// without a display, and closing the start screen ends the program. The tutoring screens are walked by keyboard in their
-// own tests.
+// without a display, and closing the start screen ends the program. The tutoring screens are walked by keyboard in
+// their own tests.
 #include "messageboxes.h"
 #include "runtime/labelbutton.h"
 #include "runtime/navigation.h"
@@ -11,9 +11,9 @@
 #include "shell/screens.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QAccessible>
 #include <QAction>
+#include <QButtonGroup>
 #include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
@@ -83,7 +83,8 @@ void TestKeyboard::writeRecords()
     record.problemDrawn(Module::InitialRates, 0, 3);
     record.attempted(Module::InitialRates);
     record.reactionJudged(1, true, QStringLiteral("Rate=k[NO]"));
-    record.reactionJudged(1, false, QStringLiteral("Rate=k") + QChar(0xd800)); // half a character, which XML cannot hold
+    record.reactionJudged(1, false,
+                          QStringLiteral("Rate=k") + QChar(0xd800)); // half a character, which XML cannot hold
     record.reactionJudged(2, true, QStringLiteral("Rate=k[N_2_O_5_]"));
     const runtime::RecordFacts facts = recordFacts(record, QDateTime(QDate(2026, 12, 7), QTime(10, 30)));
     // Its data, read back, are written again as they were: every line of
@@ -121,12 +122,14 @@ void TestKeyboard::tabReachesEveryControl_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("title");
+    // clang-format off
     QTest::newRow("ratestart") << "ratestart" << "Velomira";
     QTest::newRow("ratetutor") << "ratetutor" << "Method of Initial Rates";
     QTest::newRow("ratetutor2") << "ratetutor2" << "Graphical Method";
     QTest::newRow("writingratelaws") << "writingratelaws" << "Writing Rate Laws";
     QTest::newRow("approachform") << "approachform" << "Method of Initial Rates";
     QTest::newRow("approachform2") << "approachform2" << "Graphical Method";
+    // clang-format on
 }
 
 void TestKeyboard::tabReachesEveryControl()
@@ -168,10 +171,12 @@ void TestKeyboard::tabReachesEveryControl()
     QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
     QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
     if (auto *button = form->findChild<runtime::LabelButton *>(QStringLiteral("record")))
-        QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
     auto *menu = form->findChild<QMenu *>(QStringLiteral("mnurecord"));
     QVERIFY(menu);
-    QCOMPARE(menu->actions(), (QList<QAction *>{save, print, form->findChild<QAction *>(QStringLiteral("mnurecordname"))}));
+    QCOMPARE(menu->actions(),
+             (QList<QAction *>{save, print, form->findChild<QAction *>(QStringLiteral("mnurecordname"))}));
     QCOMPARE(menu->isVisible(), screen != u"ratetutor");
     menu->close();
 }
@@ -185,6 +190,7 @@ void TestKeyboard::commandLineAnswersWithoutADisplay_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
+    // clang-format off
     QTest::newRow("help") << QStringList{"--help"} << "en" << 0 << "Usage: velomira [options]" << "";
     QTest::newRow("help on a German desktop") << QStringList{"--help"} << "de" << 0 << "Aufruf: velomira [Optionen]" << "";
     QTest::newRow("short help") << QStringList{"-h"} << "en" << 0 << "--version" << "";
@@ -213,6 +219,7 @@ void TestKeyboard::commandLineAnswersWithoutADisplay_data()
     QTest::newRow("summary on a German desktop") << QStringList{"--summary", "record.pdf"} << "de" << 0
                                                  << "Datei,Name,Erstellt am," << "";
     QTest::newRow("summary of no files") << QStringList{"--summary"} << "en" << 1 << "" << "needs the record files";
+    // clang-format on
     for (const auto &[file, why] : std::initializer_list<std::pair<QString, QString>>{
              {"notes.txt", "is not a Velomira record (not a PDF file)"},
              {"other.pdf", "is not a Velomira record"},
@@ -246,8 +253,9 @@ void TestKeyboard::commandLineAnswersWithoutADisplay()
     // The summary only reads the files.
     const auto state = [](const QFileInfo &info) {
         QFile file(info.filePath());
-        return file.open(QIODevice::ReadOnly) ? info.lastModified().toString(Qt::ISODateWithMs).toUtf8() + file.readAll()
-                                              : QByteArray();
+        return file.open(QIODevice::ReadOnly)
+                   ? info.lastModified().toString(Qt::ISODateWithMs).toUtf8() + file.readAll()
+                   : QByteArray();
     };
     std::map<QString, QByteArray> before;
     for (const QFileInfo &file : QDir(m_records.path()).entryInfoList(QDir::Files))

@@ -92,7 +92,8 @@ private slots:
         QWidget form;
         Picture designed(&form, QStringLiteral("designed"),
                          title(QStringLiteral("Method of Initial Rates"), "Method of Initial Rates"), 0, 0, 2400, 255);
-        Picture translated(&form, QStringLiteral("translated"), title(words, "Method of Initial Rates"), 0, 0, 2400, 255);
+        Picture translated(&form, QStringLiteral("translated"), title(words, "Method of Initial Rates"), 0, 0, 2400,
+                           255);
         runtime::applyZoom(&form, QPoint());
         QCOMPARE(translated.leastScale(), designed.leastScale());
         QCOMPARE(designed.leastScale(), 0.85 * designed.scale());

@@ -23,10 +23,12 @@ using namespace testing;
 
 namespace {
 
+// clang-format off
 const QStringList typedTexts = QStringList{"", "   ", "abc", "1e400", "1e40", "-0", "0", "1", "2", " 1", ".5", "1/2", "-1",
                                            "0.25", "123456789012345678901234567890", QString(400, u'9'),
                                            "\u0436\u00e9\u4e2d", "Rate=k[NO]^2^[H_2_]", "rate = k [CO][NO_2_]",
                                            QString(300, u'^')};
+// clang-format on
 
 void retype(QLineEdit *box, const QString &text)
 {
@@ -55,8 +57,7 @@ private slots:
 private:
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_random); }
     // A visible, enabled control of the kind, chosen at random, or none.
-    template<typename T>
-    T *any(QWidget *form, const QString &skip = {})
+    template<typename T> T *any(QWidget *form, const QString &skip = {})
     {
         QList<T *> found = form->findChildren<T *>();
         found.removeIf([&](T *w) { return !w->isVisible() || !w->isEnabled() || w->objectName() == skip; });

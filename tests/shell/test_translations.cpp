@@ -32,16 +32,16 @@
 #include <QDir>
 #include <QFile>
 #include <QKeySequence>
-#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStyle>
 #include <QTemporaryDir>
-#include <QTextLayout>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <map>
@@ -216,7 +216,8 @@ void TestTranslations::everyCatalogueTranslatesEveryText_data()
         for (const Message &m : readCatalogue(folder.filePath(file)))
             done.insert(m.translation.isEmpty() ? QString() : m.key());
         for (const Message &m : extracted)
-            QTest::newRow(qPrintable(file + u' ' + m.context + QStringLiteral(": ") + QString(m.source).replace(u'\n', u' ')))
+            QTest::newRow(
+                qPrintable(file + u' ' + m.context + QStringLiteral(": ") + QString(m.source).replace(u'\n', u' ')))
                 << done.contains(m.key());
     }
 }
@@ -263,7 +264,7 @@ void TestTranslations::check(const QString &where)
             continue;
         const QRect inside = label ? label->contentsRect() : w->rect().adjusted(1, 0, -1, 0);
         const int flags = (label && !label->wordWrap() ? 0 : int(Qt::TextWordWrap)) | Qt::TextShowMnemonic
-                        | int(label ? label->alignment() : button->alignment());
+                          | int(label ? label->alignment() : button->alignment());
         const QRect text = w->fontMetrics().boundingRect(inside, flags, caption);
         const QRect shown = QRect(w->mapTo(m_walk->form(), text.topLeft()), text.size());
         if (text.height() > inside.height() + 1 || text.width() > inside.width() + 1
@@ -280,7 +281,8 @@ void TestTranslations::check(const QString &where)
         layout.endLayout();
         for (const QGlyphRun &run : layout.glyphRuns())
             if (run.glyphIndexes().contains(0))
-                m_faults.append(QStringLiteral("%1 - %2 has a letter no font draws: %3").arg(where, w->objectName(), caption));
+                m_faults.append(
+                    QStringLiteral("%1 - %2 has a letter no font draws: %3").arg(where, w->objectName(), caption));
     }
     // Pictures keep at least 85 % of the size their designed words get.
     for (const auto *picture : m_walk->form()->findChildren<pictures::Picture *>())
@@ -295,7 +297,8 @@ void TestTranslations::check(const QString &where)
         const QString name = w->objectName();
         add(name + QStringLiteral(" accessible name, description, tool tip or placeholder"),
             QStringList{w->accessibleName(), w->accessibleDescription(), w->toolTip(),
-                        w->property("placeholderText").toString()}.join(u' '));
+                        w->property("placeholderText").toString()}
+                .join(u' '));
         // What a screen reader hears: pictures are named images, the plot an
         // image, panels groups; areas and boxes are named, and a label-button
         // says its caption without the mark of its mnemonic.
@@ -303,10 +306,11 @@ void TestTranslations::check(const QString &where)
         const QString heard = face->text(QAccessible::Name);
         const bool image = qobject_cast<pictures::Picture *>(w) || name == u"plot";
         const bool mustBeNamed = qobject_cast<QLineEdit *>(w) || (image && name != u"plot")
-            || QStringList{"orderAtutor", "tutorbox", "responseframe"}.contains(name);
+                                 || QStringList{"orderAtutor", "tutorbox", "responseframe"}.contains(name);
         if ((mustBeNamed && heard.isEmpty()) || (image && face->role() != QAccessible::Graphic)
             || (qobject_cast<runtime::PictureBox *>(w) && !image && face->role() != QAccessible::Grouping)
-            || (qobject_cast<runtime::LabelButton *>(w) && (face->role() != QAccessible::Button || heard.contains(u'&'))))
+            || (qobject_cast<runtime::LabelButton *>(w)
+                && (face->role() != QAccessible::Button || heard.contains(u'&'))))
             m_faults.append(QStringLiteral("%1 - %2 badly told to a screen reader: %3").arg(where, name, heard));
         // Each text against the ground it stands on; inactive controls are
         // exempt from the contrast rule, as in WCAG.
@@ -318,8 +322,8 @@ void TestTranslations::check(const QString &where)
         // An open menu's title and selected text stand on the desktop's own
         // highlight, not on the control's ground.
         const auto *edit = qobject_cast<QLineEdit *>(w);
-        const bool highlighted = (qobject_cast<QMenuBar *>(w) && QApplication::activePopupWidget())
-                              || (edit && edit->hasSelectedText());
+        const bool highlighted =
+            (qobject_cast<QMenuBar *>(w) && QApplication::activePopupWidget()) || (edit && edit->hasSelectedText());
         if (w->isEnabled() && !w->isWindow() && !shown.isEmpty() && !highlighted) {
             const QColor ground = groundIn(grabbed, shown);
             for (qsizetype i = 0; i < recorder.texts.size(); ++i) {
@@ -414,22 +418,26 @@ void TestTranslations::walk()
     for (const auto &[line, step] : ScreenWalk::read(QStringLiteral(VELOMIRA_WALK))) {
         if (step.startsWith(u'@')) {
             if (approved)
-                m_faults << (m_walk->form() ? differenceFromApproved(m_walk->form()->grab().toImage(),
-                                                             QStringLiteral("screens/%1-%2").arg(step.sliced(1), variant))
-                                    : QStringLiteral("walk.txt:%1: no screen shown at %2").arg(line).arg(step));
+                m_faults << (m_walk->form()
+                                 ? differenceFromApproved(m_walk->form()->grab().toImage(),
+                                                          QStringLiteral("screens/%1-%2").arg(step.sliced(1), variant))
+                                 : QStringLiteral("walk.txt:%1: no screen shown at %2").arg(line).arg(step));
             state = step;
             continue;
         }
         const QString screen = m_walk->form() ? m_walk->form()->objectName() : QStringLiteral("no screen");
         if (const QString problem = m_walk->act(step); !problem.isEmpty())
-            m_faults << QStringLiteral("walk.txt:%1: %2, on %3 after %4: %5").arg(line).arg(step, screen, state, problem);
+            m_faults
+                << QStringLiteral("walk.txt:%1: %2, on %3 after %4: %5").arg(line).arg(step, screen, state, problem);
         if (transcribing)
             m_walk->transcribe(step);
-        else if (!approved && m_walk->form() && !step.startsWith(u"zoom:")) // a zoom set from outside waits for the next screen
+        else if (!approved && m_walk->form()
+                 && !step.startsWith(u"zoom:")) // a zoom set from outside waits for the next screen
             check(m_walk->form()->objectName() + u' ' + step);
     }
     if (transcribing)
-        m_faults << differenceFromApprovedText(m_walk->transcript.join(u'\n') + u'\n', QStringLiteral("walk/transcript"));
+        m_faults << differenceFromApprovedText(m_walk->transcript.join(u'\n') + u'\n',
+                                               QStringLiteral("walk/transcript"));
     m_faults << m_walk->faults;
     m_faults.removeAll(QString());
     if (!QTest::currentTestFailed()) {
@@ -437,7 +445,8 @@ void TestTranslations::walk()
         // names and with the totals the screens showed.
         QString text;
         m_record.check(*m_walk, m_boxes.takeOffered(), m_folder.path(), language, &text);
-        markedOrFault(QStringLiteral("record"), text.remove(QStringLiteral("Ana <Lima>: 3/B"))); // typed, not translated
+        markedOrFault(QStringLiteral("record"),
+                      text.remove(QStringLiteral("Ana <Lima>: 3/B"))); // typed, not translated
     }
     QCoreApplication::removeTranslator(&catalogue);
     m_faults.removeDuplicates();

@@ -14,8 +14,7 @@ namespace testing {
 class ScreenDriver
 {
 protected:
-    template<typename T = QWidget>
-    T *get(const QString &name) const
+    template<typename T = QWidget> T *get(const QString &name) const
     {
         T *widget = m_form->findChild<T *>(name);
         return widget ? widget : (qFatal("no control %s", qPrintable(name)), nullptr);

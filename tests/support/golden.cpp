@@ -72,7 +72,7 @@ QString differenceFromApproved(const QImage &rendered, const QString &name)
         }
         if (strong > 0 || soft > SoftPixelsAllowed || faint > FaintPixelsAllowed)
             difference = QStringLiteral("%1: %2 pixels differ from the approved image, %3 of them clearly, %4 strongly")
-                             .arg(name).arg(faint).arg(soft).arg(strong);
+                             .arg(name, QString::number(faint), QString::number(soft), QString::number(strong));
     }
     if (!difference.isEmpty()) {
         QDir().mkpath(QFileInfo(base).absolutePath());
@@ -102,15 +102,17 @@ QString differenceFromApprovedText(const QString &text, const QString &name)
     // The lines between the first and the last that differ, as approved and
     // as made now, twenty of each at most.
     approved.close();
-    const QStringList was = approved.open(QIODevice::ReadOnly) ? QString::fromUtf8(approved.readAll()).split(u'\n') : QStringList();
+    const QStringList was =
+        approved.open(QIODevice::ReadOnly) ? QString::fromUtf8(approved.readAll()).split(u'\n') : QStringList();
     const QStringList now = text.split(u'\n');
     qsizetype first = 0, last = 0;
     while (first < std::min(was.size(), now.size()) && was[first] == now[first])
         ++first;
     while (last < std::min(was.size(), now.size()) - first && was[was.size() - 1 - last] == now[now.size() - 1 - last])
         ++last;
-    QString difference = QStringLiteral("%1: the text differs from the approved one from line %2 (all of it in %1.actual.txt):")
-                             .arg(name).arg(first + 1);
+    QString difference =
+        QStringLiteral("%1: the text differs from the approved one from line %2 (all of it in %1.actual.txt):")
+            .arg(name, QString::number(first + 1));
     for (const auto &[lines, mark] : {std::pair{&was, "\n- "}, std::pair{&now, "\n+ "}})
         for (const QString &line : lines->mid(first, std::min<qsizetype>(20, lines->size() - last - first)))
             difference += QLatin1String(mark) + line;

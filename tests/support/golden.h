@@ -21,8 +21,8 @@ QString differenceFromApprovedText(const QString &text, const QString &name);
 } // namespace testing
 
 // Fails the test with what differs.
-#define VELOMIRA_COMPARE_GOLDEN(image, name)                                                                    \
-    do {                                                                                                        \
-        const QString difference = testing::differenceFromApproved(image, name);                               \
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));                                                 \
+#define VELOMIRA_COMPARE_GOLDEN(image, name)                                                                           \
+    do {                                                                                                               \
+        const QString difference = testing::differenceFromApproved(image, name);                                       \
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));                                                        \
     } while (false)

@@ -6,8 +6,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QTest>
 
 MessageBoxes::MessageBoxes()

@@ -19,7 +19,9 @@ public:
     QStringList texts() const { return m_texts; }
     // Anything unexpected about a box (its title, its buttons), or empty.
     QStringList problems() const { return m_problems; }
+    // clang-format off
     void clear() { m_texts.clear(); m_problems.clear(); }
+    // clang-format on
     // The paths to choose in the file and print dialogs that open next, in
     // turn; an empty one cancels.
     void chooseFiles(const QStringList &paths) { m_paths = paths; }

@@ -3,8 +3,8 @@
 
 #include <QColor>
 #include <QPaintDevice>
-#include <QPainter>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QStringList>
 
 namespace testing {

@@ -3,8 +3,8 @@
 
 #include "runtime/navigation.h"
 #include "runtime/window.h"
-#include "scripted.h"
 #include "screens.h"
+#include "scripted.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -49,7 +49,9 @@ void heard(QAccessibleEvent *event)
 } // namespace
 
 ScreenWalk::ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws)
-    : m_boxes(boxes), m_folder(folder), m_draws(std::move(draws))
+    : m_boxes(boxes)
+    , m_folder(folder)
+    , m_draws(std::move(draws))
 {
     told.clear();
 }
@@ -77,6 +79,7 @@ QList<ScreenWalk::Step> ScreenWalk::read(const QString &path)
 // with no verb types into a box (BOX=TEXT) or clicks the control of that name.
 const std::vector<std::pair<QString, ScreenWalk::Verb>> &ScreenWalk::verbs()
 {
+    // clang-format off
     static const std::vector<std::pair<QString, Verb>> table{
         // The name the next name dialog is given, typed; the answer to the
         // next question before the program ends; the files the next file
@@ -127,6 +130,7 @@ const std::vector<std::pair<QString, ScreenWalk::Verb>> &ScreenWalk::verbs()
          }},
         {QStringLiteral("open "), &ScreenWalk::open},
     };
+    // clang-format on
     return table;
 }
 
@@ -201,7 +205,7 @@ QString ScreenWalk::key(const QString &keys)
     }
     const QString to = keys.section(u'@', 1);
     QWidget *target = !to.isEmpty()                       ? m_form->findChild<QWidget *>(to)
-                    : QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                      : QApplication::activePopupWidget() ? QApplication::activePopupWidget()
                                                           : QApplication::focusWidget();
     if (!target)
         return QStringLiteral("nothing to take the keys");
@@ -239,9 +243,10 @@ QString ScreenWalk::open(const QString &screen)
         for (int i = 0; form && i < 6; ++i) {
             attempts += form->findChild<QLabel *>(QStringLiteral("numattempts_%1").arg(i))->text().toInt();
             solved += form->findChild<QLabel *>(QStringLiteral("probcomplete_%1").arg(i))->text()
-                   != QCoreApplication::translate("runtime::ProblemSlotList", "No");
+                      != QCoreApplication::translate("runtime::ProblemSlotList", "No");
         }
-        if (form && !QFile::exists(m_folder.filePath(QStringLiteral("session.pdf")))) // left before the record was saved
+        if (form
+            && !QFile::exists(m_folder.filePath(QStringLiteral("session.pdf")))) // left before the record was saved
             totals[tutor] = {solved, attempts};
     }
     // Initial rates: orders 1 and 2, k 3.47; trials 1 and 2 share [B],
@@ -275,12 +280,15 @@ void ScreenWalk::transcribe(const QString &step)
 {
     transcript << step;
     // Which screens are shown and loaded, and where the shown one stands.
-    const auto names = [](const QStringList &screens) { return screens.isEmpty() ? QStringLiteral("none") : screens.join(u','); };
+    const auto names = [](const QStringList &screens) {
+        return screens.isEmpty() ? QStringLiteral("none") : screens.join(u',');
+    };
     const QString screens = QStringLiteral("  screens: %1 shown, %2 loaded%3")
                                 .arg(names(visibleScreens()), names(loadedScreens()),
                                      runtime::mainWindow()->isVisible() ? "" : ", window closed");
     const QRect frame = m_form ? m_form->window()->frameGeometry() : QRect();
     const auto size = [](QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+    // clang-format off
     const QString window = m_form ? QStringLiteral("  window: \"%1\" at %2,%3%4, %5%6, zoom %7 %, least %8%9")
                                         .arg(m_form->window()->windowTitle()).arg(frame.x()).arg(frame.y())
                                         .arg(frame.topLeft() == centredPosition(m_form) ? " (centred)" : "", size(m_form->size()),
@@ -289,6 +297,7 @@ void ScreenWalk::transcribe(const QString &step)
                                         .arg(size(m_form->window()->minimumSize()),
                                              m_form->screen()->availableGeometry().contains(frame) ? "" : " (past the screen)")
                                   : QString();
+    // clang-format on
     for (const QString &line : {screens, window})
         if (!m_place.contains(line))
             transcript << line;
@@ -299,8 +308,10 @@ void ScreenWalk::transcribe(const QString &step)
         transcript << QStringLiteral("  message: ") + text;
     // Where an open menu stands, against the window's page.
     if (const QWidget *menu = QApplication::activePopupWidget())
-        transcript << QStringLiteral("  menu: %1 at %2,%3").arg(menu->objectName())
-                            .arg(m_form->mapFromGlobal(menu->pos()).x()).arg(m_form->mapFromGlobal(menu->pos()).y());
+        transcript << QStringLiteral("  menu: %1 at %2,%3")
+                          .arg(menu->objectName())
+                          .arg(m_form->mapFromGlobal(menu->pos()).x())
+                          .arg(m_form->mapFromGlobal(menu->pos()).y());
     faults << m_boxes.problems();
     m_boxes.clear();
     const QWidget *focus = m_form->focusWidget();
@@ -316,9 +327,9 @@ void ScreenWalk::transcribe(const QString &step)
         QAccessibleInterface *heard = face(step.sliced(5));
         const QString keys = heard->text(QAccessible::Accelerator);
         transcript << QStringLiteral("  said: %1 | %2%3%4")
-                            .arg(heard->text(QAccessible::Name), heard->text(QAccessible::Description),
-                                 keys.isEmpty() ? QString() : QStringLiteral(" | keys ") + keys,
-                                 heard->state().selected ? " | selected" : "");
+                          .arg(heard->text(QAccessible::Name), heard->text(QAccessible::Description),
+                               keys.isEmpty() ? QString() : QStringLiteral(" | keys ") + keys,
+                               heard->state().selected ? " | selected" : "");
     }
     told.removeDuplicates();
     for (const QString &event : std::as_const(told)) {
@@ -327,8 +338,9 @@ void ScreenWalk::transcribe(const QString &step)
             transcript << QStringLiteral("  %1: %2").arg(event, heard->text(QAccessible::Description));
         else if (heard)
             transcript << QStringLiteral("  %1:%2%3%4")
-                                .arg(event, heard->state().disabled ? " disabled" : "", heard->state().selected ? " selected" : "",
-                                     heard->state().checked ? " checked" : "");
+                              .arg(event, heard->state().disabled ? " disabled" : "",
+                                   heard->state().selected ? " selected" : "",
+                                   heard->state().checked ? " checked" : "");
     }
     told.clear();
 }
