@@ -37,12 +37,12 @@ ProblemSlotList::ProblemSlotList(QWidget *parent, Cells cells)
             if (checked)
                 emit chosen(i);
         });
-        m_problem[i] = option;
-        m_probcomplete[i] =
-            makeLabel(parent, indexedName(QStringLiteral("probcomplete"), i), tr("No"), 1920, top, 375, 255);
-        m_numattempts[i] =
+        Row &row = m_rows[i];
+        row.option = option;
+        row.complete = makeLabel(parent, indexedName(QStringLiteral("probcomplete"), i), tr("No"), 1920, top, 375, 255);
+        row.attempts =
             makeLabel(parent, indexedName(QStringLiteral("numattempts"), i), QStringLiteral("0"), 3120, top, 375, 255);
-        for (QLabel *cell : {m_probcomplete[i], m_numattempts[i]}) {
+        for (QLabel *cell : {row.complete, row.attempts}) {
             if (cells == Cells::Boxed) {
                 cell->setFrameShape(QFrame::Box);
                 cell->setLineWidth(1);
@@ -58,18 +58,18 @@ ProblemSlotList::ProblemSlotList(QWidget *parent, Cells cells)
 
 void ProblemSlotList::choose(int slot)
 {
-    m_problem.at(slot)->setChecked(true);
+    m_rows.at(slot).option->setChecked(true);
 }
 
 void ProblemSlotList::attempted(int slot)
 {
-    m_numattempts.at(slot)->setText(plainText(m_slots.countAttempt(slot)));
+    m_rows.at(slot).attempts->setText(plainText(m_slots.countAttempt(slot)));
     nameSlotCells(slot);
 }
 
 void ProblemSlotList::completed(int slot)
 {
-    m_probcomplete.at(slot)->setText(tr("Yes"));
+    m_rows.at(slot).complete->setText(tr("Yes"));
     nameSlotCells(slot);
 }
 
@@ -77,16 +77,15 @@ void ProblemSlotList::unselect(int slot)
 {
     // An exclusive group keeps one option checked; lift that for a moment.
     m_group->setExclusive(false);
-    m_problem.at(slot)->setChecked(false);
+    m_rows.at(slot).option->setChecked(false);
     m_group->setExclusive(true);
 }
 
 void ProblemSlotList::nameSlotCells(int slot)
 {
-    m_probcomplete.at(slot)->setAccessibleName(
-        tr("Problem %1 complete: %2").arg(slot + 1).arg(m_probcomplete.at(slot)->text()));
-    m_numattempts.at(slot)->setAccessibleName(
-        tr("Problem %1 attempts: %2").arg(slot + 1).arg(m_numattempts.at(slot)->text()));
+    const Row &row = m_rows.at(slot);
+    row.complete->setAccessibleName(tr("Problem %1 complete: %2").arg(slot + 1).arg(row.complete->text()));
+    row.attempts->setAccessibleName(tr("Problem %1 attempts: %2").arg(slot + 1).arg(row.attempts->text()));
 }
 
 } // namespace runtime

@@ -26,7 +26,7 @@ public:
     enum class Cells { Boxed, Plain };
     ProblemSlotList(QWidget *parent, Cells cells);
 
-    QRadioButton *option(int slot) const { return m_problem.at(slot); }
+    QRadioButton *option(int slot) const { return m_rows.at(slot).option; }
     // Selects the slot, which chooses it.
     void choose(int slot);
     // Counts a graded submission on the slot and shows the new count.
@@ -47,9 +47,13 @@ private:
 
     ProblemSlots m_slots;
     QButtonGroup *m_group{nullptr};
-    std::array<QRadioButton *, SlotCount> m_problem{};
-    std::array<QLabel *, SlotCount> m_probcomplete{};
-    std::array<QLabel *, SlotCount> m_numattempts{};
+    // A slot's row: its option, then its completion and attempts cells.
+    struct Row {
+        QRadioButton *option{nullptr};
+        QLabel *complete{nullptr};
+        QLabel *attempts{nullptr};
+    };
+    std::array<Row, SlotCount> m_rows{};
 };
 
 } // namespace runtime
