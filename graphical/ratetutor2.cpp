@@ -77,11 +77,10 @@ void RateTutor2::buildAnswerArea()
     makeLabel(this, QStringLiteral("Label8"), tr("Complete the rate law below by filling in each box:"), 5040, 480,
               3615, 255);
     makeLabel(this, QStringLiteral("Label9"), tr("Rate = "), 5040, 1080, 780, 300, 12);
-    m_kinput = runtime::makeTextBox(this, QStringLiteral("kinput"), 5880, 1080, 945, 345, 12);
-    m_kinput->setAccessibleName(tr("rate constant k"));
+    m_kinput = runtime::makeTextBox(this, QStringLiteral("kinput"), tr("rate constant k"), 5880, 1080, 945, 345, 12);
     makeLabel(this, QStringLiteral("Label10"), tr("[A]"), 6840, 1080, 285, 300, 12);
-    m_orderAinput = runtime::makeTextBox(this, QStringLiteral("orderAinput"), 7200, 840, 495, 375, 12);
-    m_orderAinput->setAccessibleName(tr("order in A"));
+    m_orderAinput =
+        runtime::makeTextBox(this, QStringLiteral("orderAinput"), tr("order in A"), 7200, 840, 495, 375, 12);
 
     m_responseframe = new QGroupBox(this);
     m_responseframe->setObjectName(QStringLiteral("responseframe"));

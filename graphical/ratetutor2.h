@@ -52,16 +52,16 @@ private:
     void continueAbtn_Click();
 
     void setupproblem();
-    // The steps of the shared skeleton.
-    void deselect() override;
-    void drawProblem() override;
-    QString refusal() override;
+    // The steps of the shared skeleton, as this method takes them.
+    void deselect() override;    // the plot type, the plot and its line, the tutoring
+    void drawProblem() override; // nine concentrations, a minute apart
+    QString refusal() override;  // both boxes, no decimal comma
     QStringList grade() override;
     AfterGrading afterGrading() const override;
-    QStringList answerAsTyped() const override;
+    QStringList answerAsTyped() const override; // order in A, k
     QString completionMessage() const override;
     void forgetProblem() override;
-    void beginTutoring() override;
+    void beginTutoring() override; // for the order when it is wrong, else for k
     void showFitLabels(bool shown);
     // What the plot shows, in words: its type and its points.
     QString plotDescription() const;

@@ -190,14 +190,13 @@ void RateTutor::buildAnswerArea()
                             tr("Complete the rate law below by filling in each of the three boxes:"), 5040, 480, 2415,
                             495));
     makeLabel(client, QStringLiteral("Label9"), tr("Rate = "), 5400, 1320, 0, 0, 12);
-    m_kinput = runtime::makeTextBox(client, QStringLiteral("kinput"), 6240, 1320, 945, 345, 12);
-    m_kinput->setAccessibleName(tr("rate constant k"));
+    m_kinput = runtime::makeTextBox(client, QStringLiteral("kinput"), tr("rate constant k"), 6240, 1320, 945, 345, 12);
     makeLabel(client, QStringLiteral("Label10"), tr("[A]"), 7200, 1320, 0, 0, 12);
-    m_orderAinput = runtime::makeTextBox(client, QStringLiteral("orderAinput"), 7560, 1080, 495, 375, 12);
-    m_orderAinput->setAccessibleName(tr("order in A"));
+    m_orderAinput =
+        runtime::makeTextBox(client, QStringLiteral("orderAinput"), tr("order in A"), 7560, 1080, 495, 375, 12);
     makeLabel(client, QStringLiteral("Label11"), tr("[B]"), 8160, 1320, 0, 0, 12);
-    m_orderBinput = runtime::makeTextBox(client, QStringLiteral("orderBinput"), 8520, 1080, 495, 375, 12);
-    m_orderBinput->setAccessibleName(tr("order in B"));
+    m_orderBinput =
+        runtime::makeTextBox(client, QStringLiteral("orderBinput"), tr("order in B"), 8520, 1080, 495, 375, 12);
     setTabOrder(m_kinput, m_orderAinput);
     setTabOrder(m_orderAinput, m_orderBinput);
 

@@ -52,16 +52,16 @@ private:
     void setDifficulty(initialrates::Difficulty level);
     void setupproblem();
     void Trial_Click(int index);
-    // The steps of the shared skeleton.
-    void deselect() override;
-    void drawProblem() override;
-    QString refusal() override;
+    // The steps of the shared skeleton, as this method takes them.
+    void deselect() override;    // the trial rows, the worked math and the tutoring stage
+    void drawProblem() override; // four trials at the chosen level
+    QString refusal() override;  // all three boxes, no decimal comma; grades them on the way
     QStringList grade() override;
     AfterGrading afterGrading() const override;
-    QStringList answerAsTyped() const override;
+    QStringList answerAsTyped() const override; // order in A, order in B, k
     QString completionMessage() const override;
     void forgetProblem() override;
-    void beginTutoring() override;
+    void beginTutoring() override; // the stage of the first answer graded wrong
     void beginStage(initialrates::Stage stage);
     void continueAbtn_Click();
     void showOrderWork(const initialrates::OrderWork &work);

@@ -44,10 +44,12 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
     return label;
 }
 
-QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height, qreal pointSize)
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, const QString &spokenName, int left, int top, int width,
+                       int height, qreal pointSize)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
+    box->setAccessibleName(spokenName);
     box->setFont(fontOfSize(pointSize));
     place(box, left, top, width, height);
     return box;

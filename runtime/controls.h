@@ -33,9 +33,10 @@ QFont fontOfSize(qreal pointSize, bool bold = false);
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top, int width = 0,
                   int height = 0, qreal pointSize = 8, QColor colour = {});
 
-// A text box placed in twips, its text in the given size.
-QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
-                       qreal pointSize = 8);
+// A text box placed in twips, its text in the given size, named for a
+// screen reader.
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, const QString &spokenName, int left, int top, int width,
+                       int height, qreal pointSize = 8);
 
 // The object name of one element of a control array: "problem_3".
 QString indexedName(const QString &name, int index);
