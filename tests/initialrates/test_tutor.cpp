@@ -10,7 +10,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 using namespace initialrates;
 using Kind = ContinueOutcome::Kind;
@@ -125,22 +124,19 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("value");
         QTest::addColumn<Kind>("kind");
-        const auto row = [](const char *name, Stage stage, const char *text, float value, Kind kind) {
-            QTest::newRow(name) << stage << QString::fromLatin1(text) << value << kind;
-        };
         const Stage A = Stage::OrderA, K = Stage::RateConstant;
-        row("order: 2.01 is not 2", A, "2.01", 2, Kind::FirstWrong);
-        row("order: -1", A, "-1", -1, Kind::Right);
-        row("order: no number is 0", A, "none", 0, Kind::Right);
-        row("order: beyond single range", A, "1e40", 0, Kind::FirstWrong);
-        row("order: comma after the digits is read", A, "1,", 1, Kind::Right);
-        row("order: decimal comma refused", A, "0,5", 0.5f, Kind::Refused);
-        row("k: 4.91 for 5", K, "4.91", 5, Kind::Right);
-        row("k: exactly 2 % above", K, "5.1", 5, Kind::FirstWrong);
-        row("k: exactly 2 % below", K, "4.9", 5, Kind::FirstWrong);
-        row("k: 3.4696, worked out from a row", K, "3.4696", 3.47f, Kind::Right);
-        row("k: beyond double range", K, "-1e999", 9.99f, Kind::FirstWrong);
-        row("k: decimal comma, blank after it, refused", K, "3, 47", 3.47f, Kind::Refused);
+        QTest::newRow("order: 2.01 is not 2") << A << "2.01" << 2.0f << Kind::FirstWrong;
+        QTest::newRow("order: -1") << A << "-1" << -1.0f << Kind::Right;
+        QTest::newRow("order: no number is 0") << A << "none" << 0.0f << Kind::Right;
+        QTest::newRow("order: beyond single range") << A << "1e40" << 0.0f << Kind::FirstWrong;
+        QTest::newRow("order: comma after the digits is read") << A << "1," << 1.0f << Kind::Right;
+        QTest::newRow("order: decimal comma refused") << A << "0,5" << 0.5f << Kind::Refused;
+        QTest::newRow("k: 4.91 for 5") << K << "4.91" << 5.0f << Kind::Right;
+        QTest::newRow("k: exactly 2 % above") << K << "5.1" << 5.0f << Kind::FirstWrong;
+        QTest::newRow("k: exactly 2 % below") << K << "4.9" << 5.0f << Kind::FirstWrong;
+        QTest::newRow("k: 3.4696, worked out from a row") << K << "3.4696" << 3.47f << Kind::Right;
+        QTest::newRow("k: beyond double range") << K << "-1e999" << 9.99f << Kind::FirstWrong;
+        QTest::newRow("k: decimal comma, blank after it, refused") << K << "3, 47" << 3.47f << Kind::Refused;
     }
 
     void submitAndTutorJudgeAlike()
@@ -155,12 +151,11 @@ private slots:
         problem.orderB = 1.0f;
         const Answers typed = isK ? Answers{"1", "1", text} : Answers{text, "1", QString::number(problem.k)};
         const SubmitResult result = submitAnswers(problem, typed, 0);
-        if (kind == Kind::Refused) {
+        const Verdict expected = kind == Kind::Right ? Verdict::Right : Verdict::Wrong;
+        if (kind == Kind::Refused)
             QCOMPARE(result.outcome, SubmitOutcome::DecimalComma);
-        } else {
-            const Verdict expected = kind == Kind::Right ? Verdict::Right : Verdict::Wrong;
+        else
             QCOMPARE(isK ? result.grading.k : result.grading.orderA, expected);
-        }
         GuidedTutor tutor = tutorAt(stage, isK ? QList<int>{0} : QList<int>{0, 1}, problem);
         const ContinueOutcome outcome = tutor.continueClick(problem, typed);
         QCOMPARE(outcome.kind, kind);

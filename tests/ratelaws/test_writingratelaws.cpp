@@ -8,7 +8,6 @@
 #include "shell/screens.h"
 
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
 
 using namespace testing;
@@ -22,8 +21,11 @@ private slots:
         runtime::initialiseApplication();
         registerScreens();
     }
+    // The rows whose name begins "de:" see the German screen.
     void init()
     {
+        if (QByteArray(QTest::currentDataTag()).startsWith("de:"))
+            runtime::installTranslations(QLocale(QStringLiteral("de")));
         m_form = runtime::showForm(QStringLiteral("writingratelaws"));
         settle();
         QVERIFY(m_form);
@@ -95,16 +97,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, byEnter);
         QFETCH(QString, comments);
-        if (QByteArray(QTest::currentDataTag()).startsWith("de:")) {
-            runtime::installTranslations(QLocale(QStringLiteral("de")));
-            unloadAll();
-            m_form = runtime::showForm(QStringLiteral("writingratelaws"));
-        }
-        const QStringList problems{"problemnumber_0", "problemnumber_1", "problemnumber_2"};
-        const QStringList problem =
-            problems
-            + QStringList{"description", "Label2", QStringLiteral("rxnimage0_%1").arg(index), "answer", "submitbtn"};
-        QCOMPARE(shown(), problems + QStringList{"report1"});
+        // The problems' numbers, then the controls of the problem chosen.
+        QStringList problem{"problemnumber_0", "problemnumber_1", "problemnumber_2"};
+        QCOMPARE(shown(), problem + QStringList{"report1"});
+        problem +=
+            QStringList{"description", "Label2", QStringLiteral("rxnimage0_%1").arg(index), "answer", "submitbtn"};
         choose((index + 1) % ratelaws::ProblemCount);
         answer(QStringLiteral("Rate=K"));
         QVERIFY(shown().contains("feedback") && !text("report1").isEmpty());

@@ -83,8 +83,8 @@ void TestKeyboard::writeRecords()
     record.problemDrawn(Module::InitialRates, 0, 3);
     record.attempted(Module::InitialRates);
     record.reactionJudged(1, true, QStringLiteral("Rate=k[NO]"));
-    record.reactionJudged(1, false,
-                          QStringLiteral("Rate=k") + QChar(0xd800)); // half a character, which XML cannot hold
+    // Half a character, which XML cannot hold.
+    record.reactionJudged(1, false, QStringLiteral("Rate=k") + QChar(0xd800));
     record.reactionJudged(2, true, QStringLiteral("Rate=k[N_2_O_5_]"));
     const runtime::RecordFacts facts = recordFacts(record, QDateTime(QDate(2026, 12, 7), QTime(10, 30)));
     // Its data, read back, are written again as they were: every line of
@@ -151,10 +151,9 @@ void TestKeyboard::tabReachesEveryControl()
         return option && option->autoExclusive() ? option->parentWidget() : w;
     };
     QSet<QObject *> expected, reached;
-    for (QWidget *w : form->findChildren<QWidget *>()) {
+    for (QWidget *w : form->findChildren<QWidget *>())
         if (w->isVisibleTo(form) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
             expected.insert(stopOf(w));
-    }
     for (int i = 0; i < expected.size() * 2 + 2; ++i) {
         QTest::keyClick(form, Qt::Key_Tab);
         if (QWidget *focus = QApplication::focusWidget(); focus && form->isAncestorOf(focus))

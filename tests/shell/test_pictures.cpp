@@ -110,15 +110,12 @@ void TestPictures::looksAsApproved_data()
         names.append(entry.first);
     // In English the orders' words set the second column; in Chinese they
     // are short, and the column stands at its least place.
-    names.append(QStringLiteral("ordertable"));
-    names.append(QStringLiteral("ordertable-zh_CN"));
-    for (const QString &name : std::as_const(names)) {
-        for (const bool dark : {false, true}) {
+    names << QStringLiteral("ordertable") << QStringLiteral("ordertable-zh_CN");
+    for (const QString &name : std::as_const(names))
+        for (const bool dark : {false, true})
             for (const double zoom : {1.0, 1.5})
                 QTest::addRow("%s-%s-%d", qPrintable(name), dark ? "dark" : "light", int(zoom * 100))
                     << name << dark << zoom;
-        }
-    }
 }
 
 void TestPictures::looksAsApproved()
@@ -153,9 +150,8 @@ void TestPictures::looksAsApproved()
         painter.scale(zoom, zoom);
         drawing->paint(painter);
     }
-    VELOMIRA_COMPARE_GOLDEN(image, QStringLiteral("pictures/%1-%2-%3")
-                                       .arg(picture, dark ? QStringLiteral("dark") : QStringLiteral("light"))
-                                       .arg(int(zoom * 100)));
+    VELOMIRA_COMPARE_GOLDEN(
+        image, QStringLiteral("pictures/%1-%2-%3").arg(picture, dark ? "dark" : "light").arg(int(zoom * 100)));
 }
 
 QTEST_MAIN(TestPictures)

@@ -96,10 +96,9 @@ void TestRandomInput::step(runtime::Form *form)
         }
     } else if (choice < 72) { // every answer box at once, so that submissions get graded
         m_last = QStringLiteral("fill every box");
-        for (QLineEdit *box : form->findChildren<QLineEdit *>()) {
+        for (QLineEdit *box : form->findChildren<QLineEdit *>())
             if (box->isVisible() && box->isEnabled())
                 retype(box, typedTexts.at(5 + pick(9)));
-        }
         auto *submit = form->findChild<runtime::LabelButton *>(QStringLiteral("submitbtn"));
         if (submit && submit->isVisible() && submit->isEnabled() && pick(2) == 0) {
             m_last += QStringLiteral(" and submit");
@@ -170,10 +169,9 @@ void TestRandomInput::screensSurviveRandomInput_data()
     QTest::addColumn<QString>("module");
     bool replay = false;
     const unsigned chosen = qEnvironmentVariableIntValue("VELOMIRA_SEED", &replay);
-    for (unsigned seed : replay ? QList<unsigned>{chosen} : QList<unsigned>{1, 2, 3}) {
+    for (unsigned seed : replay ? QList<unsigned>{chosen} : QList<unsigned>{1, 2, 3})
         for (const char *module : {"btninitialrates", "btngraphicalmethod", "btnwritingratelaws"})
             QTest::addRow("seed %u %s", seed, module) << seed << QString::fromLatin1(module);
-    }
 }
 
 void TestRandomInput::screensSurviveRandomInput()

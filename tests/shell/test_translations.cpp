@@ -97,6 +97,7 @@ public:
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char *, int) const override
     {
+        static const QString plain = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
         static const QString accented = QStringLiteral("àƀçđèƒĝĥìĵķĺḿñòƥʠŕšţùṽŵẋýžÀƁÇĐÈƑĜĤÌĴĶĹḾÑÒƤɊŔŠŢÙṼŴẊÝŽ");
         QString text = QString::fromUtf8(source);
         if (!m_extracted.contains(Message{QString::fromUtf8(context), text, {}}.key()))
@@ -109,10 +110,8 @@ public:
             word.clear();
         };
         for (const QChar c : std::as_const(text)) {
-            if (c >= u'a' && c <= u'z') {
-                word += accented[c.unicode() - u'a'];
-            } else if (c >= u'A' && c <= u'Z') {
-                word += accented[26 + c.unicode() - u'A'];
+            if (const qsizetype letter = plain.indexOf(c); letter >= 0) {
+                word += accented[letter];
             } else {
                 endWord();
                 marked += c;
@@ -156,7 +155,6 @@ private slots:
         runtime::setRandomFactory([this] { return std::make_unique<runtime::ScriptedRandom>(m_draws); });
         // As when a screen reader runs, so that events are sent.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-        ScreenWalk::listen();
     }
     void cleanup()
     {
@@ -252,49 +250,46 @@ void TestTranslations::check(const QString &where)
         add(QStringLiteral("message"), text);
     m_faults << m_boxes.problems();
     m_boxes.clear();
-    const QImage grabbed = m_walk->form()->grab().toImage();
-    // Every caption whole: all its lines inside its box, its box inside the
-    // window, and no two captions' text on the same pixels.
-    QList<QPair<QString, QRect>> written;
-    for (QWidget *w : m_walk->form()->findChildren<QWidget *>()) {
-        const auto *label = qobject_cast<QLabel *>(w);
-        const auto *button = qobject_cast<runtime::LabelButton *>(w);
-        const QString caption = label ? label->text() : button ? button->text() : QString();
-        if (!w->isVisible() || caption.trimmed().isEmpty())
-            continue;
-        const QRect inside = label ? label->contentsRect() : w->rect().adjusted(1, 0, -1, 0);
-        const int flags = (label && !label->wordWrap() ? 0 : int(Qt::TextWordWrap)) | Qt::TextShowMnemonic
-                          | int(label ? label->alignment() : button->alignment());
-        const QRect text = w->fontMetrics().boundingRect(inside, flags, caption);
-        const QRect shown = QRect(w->mapTo(m_walk->form(), text.topLeft()), text.size());
-        if (text.height() > inside.height() + 1 || text.width() > inside.width() + 1
-            || !m_walk->form()->rect().adjusted(0, 0, 1, 1).contains(shown))
-            m_faults.append(QStringLiteral("%1 - %2 cut: %3").arg(where, w->objectName(), caption));
-        for (const auto &[other, place] : std::as_const(written)) {
-            if (place.intersects(shown.adjusted(1, 1, -1, -1)))
-                m_faults.append(QStringLiteral("%1 - %2 drawn over %3").arg(where, w->objectName(), other));
-        }
-        written.append({w->objectName(), shown});
-        QTextLayout layout(caption, w->font());
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        for (const QGlyphRun &run : layout.glyphRuns())
-            if (run.glyphIndexes().contains(0))
-                m_faults.append(
-                    QStringLiteral("%1 - %2 has a letter no font draws: %3").arg(where, w->objectName(), caption));
-    }
-    // Pictures keep at least 85 % of the size their designed words get.
-    for (const auto *picture : m_walk->form()->findChildren<pictures::Picture *>())
-        if (picture->isVisible() && picture->scale() < picture->leastScale() - 1e-6)
-            m_faults.append(QStringLiteral("%1 - %2 drawn too small").arg(where, picture->objectName()));
     add(QStringLiteral("window title"), m_walk->form()->windowTitle());
     for (QAction *action : m_walk->form()->findChildren<QAction *>()) // menus and their items
         add(QStringLiteral("menu"), action->text());
+    const QImage grabbed = m_walk->form()->grab().toImage();
+    QList<QPair<QString, QRect>> written; // the captions so far, and where they stand
     for (QWidget *w : QList<QWidget *>{m_walk->form()} + m_walk->form()->findChildren<QWidget *>()) {
         if (!w->isVisible())
             continue;
         const QString name = w->objectName();
+        const auto *label = qobject_cast<QLabel *>(w);
+        const auto *button = qobject_cast<runtime::LabelButton *>(w);
+        const auto *picture = qobject_cast<pictures::Picture *>(w);
+        const auto *edit = qobject_cast<QLineEdit *>(w);
+        // Every caption whole: all its lines inside its box, its box inside the
+        // window, and no two captions' text on the same pixels.
+        const QString caption = label ? label->text() : button ? button->text() : QString();
+        if (!caption.trimmed().isEmpty()) {
+            const QRect inside = label ? label->contentsRect() : w->rect().adjusted(1, 0, -1, 0);
+            const int flags = (label && !label->wordWrap() ? 0 : int(Qt::TextWordWrap)) | Qt::TextShowMnemonic
+                              | int(label ? label->alignment() : button->alignment());
+            const QRect text = w->fontMetrics().boundingRect(inside, flags, caption);
+            const QRect shown = QRect(w->mapTo(m_walk->form(), text.topLeft()), text.size());
+            if (text.height() > inside.height() + 1 || text.width() > inside.width() + 1
+                || !m_walk->form()->rect().adjusted(0, 0, 1, 1).contains(shown))
+                m_faults.append(QStringLiteral("%1 - %2 cut: %3").arg(where, name, caption));
+            for (const auto &[other, place] : std::as_const(written))
+                if (place.intersects(shown.adjusted(1, 1, -1, -1)))
+                    m_faults.append(QStringLiteral("%1 - %2 drawn over %3").arg(where, name, other));
+            written.append({name, shown});
+            QTextLayout layout(caption, w->font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun &run : layout.glyphRuns())
+                if (run.glyphIndexes().contains(0))
+                    m_faults.append(QStringLiteral("%1 - %2 has a letter no font draws: %3").arg(where, name, caption));
+        }
+        // Pictures keep at least 85 % of the size their designed words get.
+        if (picture && picture->scale() < picture->leastScale() - 1e-6)
+            m_faults.append(QStringLiteral("%1 - %2 drawn too small").arg(where, name));
         add(name + QStringLiteral(" accessible name, description, tool tip or placeholder"),
             QStringList{w->accessibleName(), w->accessibleDescription(), w->toolTip(),
                         w->property("placeholderText").toString()}
@@ -304,13 +299,12 @@ void TestTranslations::check(const QString &where)
         // says its caption without the mark of its mnemonic.
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
         const QString heard = face->text(QAccessible::Name);
-        const bool image = qobject_cast<pictures::Picture *>(w) || name == u"plot";
-        const bool mustBeNamed = qobject_cast<QLineEdit *>(w) || (image && name != u"plot")
+        const bool image = picture || name == u"plot";
+        const bool mustBeNamed = edit || (image && name != u"plot")
                                  || QStringList{"orderAtutor", "tutorbox", "responseframe"}.contains(name);
         if ((mustBeNamed && heard.isEmpty()) || (image && face->role() != QAccessible::Graphic)
             || (qobject_cast<runtime::PictureBox *>(w) && !image && face->role() != QAccessible::Grouping)
-            || (qobject_cast<runtime::LabelButton *>(w)
-                && (face->role() != QAccessible::Button || heard.contains(u'&'))))
+            || (button && (face->role() != QAccessible::Button || heard.contains(u'&'))))
             m_faults.append(QStringLiteral("%1 - %2 badly told to a screen reader: %3").arg(where, name, heard));
         // Each text against the ground it stands on; inactive controls are
         // exempt from the contrast rule, as in WCAG.
@@ -321,7 +315,6 @@ void TestTranslations::check(const QString &where)
         const QRect shown = box.translated(w->mapTo(m_walk->form(), QPoint())).intersected(grabbed.rect());
         // An open menu's title and selected text stand on the desktop's own
         // highlight, not on the control's ground.
-        const auto *edit = qobject_cast<QLineEdit *>(w);
         const bool highlighted =
             (qobject_cast<QMenuBar *>(w) && QApplication::activePopupWidget()) || (edit && edit->hasSelectedText());
         if (w->isEnabled() && !w->isWindow() && !shown.isEmpty() && !highlighted) {
@@ -335,7 +328,7 @@ void TestTranslations::check(const QString &where)
             }
         }
         // Not the student's own input.
-        if (qobject_cast<QLineEdit *>(w))
+        if (edit)
             continue;
         // A menu item's keys are written as the desktop writes keys.
         QStringList keys;
@@ -392,16 +385,15 @@ void TestTranslations::walk()
 {
     QFETCH(QString, language);
     QFETCH(bool, dark);
-    const bool pseudo = language == u"pseudo";
-    const bool approved = language == u"approved";
-    m_pseudo = pseudo;
     QFETCH(double, zoom);
+    m_pseudo = language == u"pseudo";
+    const bool approved = language == u"approved";
     const bool transcribing = approved && !dark && zoom == 1.0;
     QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
     QCOMPARE(runtime::darkScheme(), dark);
     runtime::setZoom(zoom);
     PseudoCatalogue catalogue(QStringLiteral(VELOMIRA_EXTRACTED_TS));
-    if (pseudo)
+    if (m_pseudo)
         QCoreApplication::installTranslator(&catalogue);
     else if (!approved) // English has no catalogue
         QCOMPARE(runtime::installTranslations(QLocale(language)), language == u"en" ? QString() : language);
@@ -429,24 +421,24 @@ void TestTranslations::walk()
         if (const QString problem = m_walk->act(step); !problem.isEmpty())
             m_faults
                 << QStringLiteral("walk.txt:%1: %2, on %3 after %4: %5").arg(line).arg(step, screen, state, problem);
+        // Each step is written down or checked; a zoom set from outside waits
+        // for the next screen, which the next step checks.
         if (transcribing)
             m_walk->transcribe(step);
-        else if (!approved && m_walk->form()
-                 && !step.startsWith(u"zoom:")) // a zoom set from outside waits for the next screen
+        else if (!approved && m_walk->form() && !step.startsWith(u"zoom:"))
             check(m_walk->form()->objectName() + u' ' + step);
     }
     if (transcribing)
-        m_faults << differenceFromApprovedText(m_walk->transcript.join(u'\n') + u'\n',
-                                               QStringLiteral("walk/transcript"));
+        m_faults << differenceFromApproved(m_walk->transcript.join(u'\n') + u'\n', QStringLiteral("walk/transcript"));
     m_faults << m_walk->faults;
     m_faults.removeAll(QString());
     if (!QTest::currentTestFailed()) {
         // The record saved on the way, in the desktop's language, under the
-        // names and with the totals the screens showed.
+        // names and with the totals the screens showed; the student's name
+        // is typed, not translated.
         QString text;
         m_record.check(*m_walk, m_boxes.takeOffered(), m_folder.path(), language, &text);
-        markedOrFault(QStringLiteral("record"),
-                      text.remove(QStringLiteral("Ana <Lima>: 3/B"))); // typed, not translated
+        markedOrFault(QStringLiteral("record"), text.remove(QStringLiteral("Ana <Lima>: 3/B")));
     }
     QCoreApplication::removeTranslator(&catalogue);
     m_faults.removeDuplicates();

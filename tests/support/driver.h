@@ -4,7 +4,6 @@
 #include "runtime/page.h"
 #include "screens.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace testing {

@@ -37,10 +37,9 @@ QString differenceFromApproved(const QImage &rendered, const QString &name)
     const QImage image = rendered.convertToFormat(QImage::Format_ARGB32);
     QFile::remove(base + QStringLiteral(".actual.png"));
     QFile::remove(base + QStringLiteral(".diff.png"));
-    if (qgetenv("VELOMIRA_GOLDEN") == "update") {
-        QDir().mkpath(QFileInfo(base).absolutePath());
+    QDir().mkpath(QFileInfo(base).absolutePath());
+    if (qgetenv("VELOMIRA_GOLDEN") == "update")
         return image.save(base + QStringLiteral(".png")) ? QString() : QStringLiteral("cannot write ") + base;
-    }
     const QImage approved = QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_ARGB32);
     QString difference;
     QImage diff;
@@ -55,27 +54,21 @@ QString differenceFromApproved(const QImage &rendered, const QString &name)
         QPainter fade(&diff);
         fade.fillRect(diff.rect(), QColor(255, 255, 255, 200));
         fade.end();
-        int strong = 0;
-        int soft = 0;
-        int faint = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            const auto *a = reinterpret_cast<const QRgb *>(approved.constScanLine(y));
-            const auto *b = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        int strong = 0, soft = 0, faint = 0;
+        for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
-                const int change = channelChange(a[x], b[x]);
+                const int change = channelChange(approved.pixel(x, y), image.pixel(x, y));
                 strong += change >= StrongChange;
                 soft += change >= SoftChange;
                 faint += change >= FaintChange;
                 if (change >= FaintChange)
                     diff.setPixel(x, y, qRgb(255, 0, 0));
             }
-        }
         if (strong > 0 || soft > SoftPixelsAllowed || faint > FaintPixelsAllowed)
             difference = QStringLiteral("%1: %2 pixels differ from the approved image, %3 of them clearly, %4 strongly")
                              .arg(name, QString::number(faint), QString::number(soft), QString::number(strong));
     }
     if (!difference.isEmpty()) {
-        QDir().mkpath(QFileInfo(base).absolutePath());
         image.save(base + QStringLiteral(".actual.png"));
         if (!diff.isNull())
             diff.save(base + QStringLiteral(".diff.png"));
@@ -83,27 +76,25 @@ QString differenceFromApproved(const QImage &rendered, const QString &name)
     return difference;
 }
 
-QString differenceFromApprovedText(const QString &text, const QString &name)
+QString differenceFromApproved(const QString &text, const QString &name)
 {
     const QString base = QStringLiteral(VELOMIRA_GOLDEN_DIR "/") + name;
     QFile::remove(base + QStringLiteral(".actual.txt"));
-    QFile approved(base + QStringLiteral(".txt"));
-    QFile actual(base + QStringLiteral(".actual.txt"));
     const bool update = qgetenv("VELOMIRA_GOLDEN") == "update";
-    if (!update && approved.open(QIODevice::ReadOnly) && QString::fromUtf8(approved.readAll()) == text)
+    QFile approved(base + QStringLiteral(".txt"));
+    const bool read = !update && approved.open(QIODevice::ReadOnly);
+    const QString approvedText = read ? QString::fromUtf8(approved.readAll()) : QString();
+    if (read && approvedText == text)
         return {};
     QDir().mkpath(QFileInfo(base).absolutePath());
-    QFile &written = update ? approved : actual;
-    written.close();
+    QFile written(base + (update ? QStringLiteral(".txt") : QStringLiteral(".actual.txt")));
     if (!written.open(QIODevice::WriteOnly) || written.write(text.toUtf8()) < 0)
         return QStringLiteral("cannot write ") + written.fileName();
     if (update)
         return {};
     // The lines between the first and the last that differ, as approved and
     // as made now, twenty of each at most.
-    approved.close();
-    const QStringList was =
-        approved.open(QIODevice::ReadOnly) ? QString::fromUtf8(approved.readAll()).split(u'\n') : QStringList();
+    const QStringList was = read ? approvedText.split(u'\n') : QStringList();
     const QStringList now = text.split(u'\n');
     qsizetype first = 0, last = 0;
     while (first < std::min(was.size(), now.size()) && was[first] == now[first])

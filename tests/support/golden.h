@@ -16,13 +16,13 @@ namespace testing {
 QString differenceFromApproved(const QImage &image, const QString &name);
 // The same for a text and tests/golden/<name>.txt, which must match exactly;
 // a different text is saved as <name>.actual.txt.
-QString differenceFromApprovedText(const QString &text, const QString &name);
+QString differenceFromApproved(const QString &text, const QString &name);
 
 } // namespace testing
 
-// Fails the test with what differs.
-#define VELOMIRA_COMPARE_GOLDEN(image, name)                                                                           \
+// Fails the test with what differs from the approved image or text.
+#define VELOMIRA_COMPARE_GOLDEN(rendered, name)                                                                        \
     do {                                                                                                               \
-        const QString difference = testing::differenceFromApproved(image, name);                                       \
+        const QString difference = testing::differenceFromApproved(rendered, name);                                    \
         QVERIFY2(difference.isEmpty(), qPrintable(difference));                                                        \
     } while (false)

@@ -19,30 +19,23 @@ MessageBoxes::MessageBoxes()
 void MessageBoxes::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (auto *files = qobject_cast<QFileDialog *>(modal); files && files->isVisible()) {
-        m_offered.append(files->selectedFiles().value(0));
+    auto *files = qobject_cast<QFileDialog *>(modal);
+    auto *print = qobject_cast<QPrintDialog *>(modal);
+    if ((files || print) && modal->isVisible()) {
+        // The next path chosen, typed into the dialog's name box; with no
+        // printer, the print dialog prints to a file, named in its box.
+        m_offered.append(files ? files->selectedFiles().value(0) : QStringLiteral("print"));
+        auto *name = modal->findChild<QLineEdit *>(files ? QStringLiteral("fileNameEdit") : QStringLiteral("filename"));
         const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
-        if (path.isEmpty()) {
-            files->reject();
-        } else {
-            // Once its name box has the keys, the dialog keeps the name it
-            // offered through selectFile, so the choice is typed in whole.
+        if (path.isEmpty() || (print && !name))
+            return qobject_cast<QDialog *>(modal)->reject();
+        // Once its name box has the keys, the file dialog keeps the name it
+        // offered through selectFile, so the choice is typed in whole.
+        if (files)
             files->selectFile(path);
-            if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                name->setText(path);
-            QMetaObject::invokeMethod(files, "accept");
-        }
-        return;
-    }
-    if (auto *print = qobject_cast<QPrintDialog *>(modal); print && print->isVisible()) {
-        // With no printer, the dialog prints to a file, named in its box.
-        m_offered.append(QStringLiteral("print"));
-        auto *file = print->findChild<QLineEdit *>(QStringLiteral("filename"));
-        const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
-        if (path.isEmpty() || !file)
-            return print->reject();
-        file->setText(path);
-        QMetaObject::invokeMethod(print, "accept");
+        if (name)
+            name->setText(path);
+        QMetaObject::invokeMethod(modal, "accept");
         return;
     }
     if (auto *input = qobject_cast<QInputDialog *>(modal); input && input->isVisible()) {

@@ -17,24 +17,20 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
-// The names of the forms shown, or of all loaded, sorted.
-inline QStringList visibleScreens()
+// The names of the forms loaded, or only of those shown, sorted.
+inline QStringList loadedScreens(bool shownOnly = false)
 {
     QStringList names;
     for (runtime::Form *f : runtime::loadedForms())
-        if (f->isVisible())
+        if (!shownOnly || f->isVisible())
             names.append(f->objectName());
     names.sort();
     return names;
 }
 
-inline QStringList loadedScreens()
+inline QStringList visibleScreens()
 {
-    QStringList names;
-    for (runtime::Form *f : runtime::loadedForms())
-        names.append(f->objectName());
-    names.sort();
-    return names;
+    return loadedScreens(true);
 }
 
 // Where centring puts the window of a form: half the screen less half the

@@ -15,7 +15,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
-#include <functional>
 
 namespace testing {
 
@@ -53,12 +52,8 @@ ScreenWalk::ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime
     , m_folder(folder)
     , m_draws(std::move(draws))
 {
-    told.clear();
-}
-
-void ScreenWalk::listen()
-{
     QAccessible::installUpdateHandler(heard);
+    told.clear();
 }
 
 QList<ScreenWalk::Step> ScreenWalk::read(const QString &path)
@@ -238,15 +233,14 @@ QString ScreenWalk::open(const QString &screen)
 {
     for (const QString &tutor : {QStringLiteral("ratetutor"), QStringLiteral("ratetutor2")}) {
         runtime::Form *form = runtime::loadedForm(tutor);
-        int attempts = 0;
-        int solved = 0;
+        int attempts = 0, solved = 0;
         for (int i = 0; form && i < 6; ++i) {
             attempts += form->findChild<QLabel *>(QStringLiteral("numattempts_%1").arg(i))->text().toInt();
             solved += form->findChild<QLabel *>(QStringLiteral("probcomplete_%1").arg(i))->text()
                       != QCoreApplication::translate("runtime::ProblemSlotList", "No");
         }
-        if (form
-            && !QFile::exists(m_folder.filePath(QStringLiteral("session.pdf")))) // left before the record was saved
+        // Left before the record was saved.
+        if (form && !QFile::exists(m_folder.filePath(QStringLiteral("session.pdf"))))
             totals[tutor] = {solved, attempts};
     }
     // Initial rates: orders 1 and 2, k 3.47; trials 1 and 2 share [B],
@@ -317,9 +311,9 @@ void ScreenWalk::transcribe(const QString &step)
     const QWidget *focus = m_form->focusWidget();
     if (const QString name = focus ? focus->objectName() : QString(); name != m_focus)
         transcript << QStringLiteral("  focus: ") + (m_focus = name);
+    // None for a control that is not there.
     const auto face = [&](const QString &name) {
-        QWidget *w = m_form->findChild<QWidget *>(name);
-        return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+        return QAccessible::queryAccessibleInterface(m_form->findChild<QWidget *>(name));
     };
     // A control's name, description, the keys it announces and whether it
     // is selected.

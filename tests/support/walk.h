@@ -29,12 +29,11 @@ public:
     // a comment.
     static QList<Step> read(const QString &path);
 
+    // From its start, a walk writes down what a screen reader is told.
     ScreenWalk(MessageBoxes &boxes, const QTemporaryDir &folder, runtime::ScriptedRandom::Script draws);
 
     // Carries out a step: what went wrong, or empty.
     QString act(const QString &step);
-    // Writes down what a screen reader is told, from now on.
-    static void listen();
     // Writes down what the step made the screens say beyond what they show:
     // messages, where the keys went, what a screen reader was told, which
     // screen is shown where.
